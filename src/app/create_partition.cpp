@@ -1,0 +1,137 @@
+#include "app/main_form.h"
+
+#include "app/command_line.h"
+#include "app/text.h"
+
+namespace kesto::app {
+
+namespace {
+constexpr std::size_t kShortNameBuffer = 250;
+constexpr std::size_t kBrowsePathBuffer = 512;
+constexpr std::uint32_t kBifReturnOnlyFsDirs = 1;
+} // namespace
+
+void MainForm::cmdcreate_Click() {
+    if (commandRunning_) {
+        return;
+    }
+    const std::string freeDisk = Control("CmbFreedisk").Text();
+    if (freeDisk.empty()) {
+        toolkit_.MessageBox("请选择你新建虚拟分区所使用的盘符!", platform::kMbIconExclamation);
+        Control("CmbFreedisk").SetFocus();
+        return;
+    }
+    if (Control("Opt1(0)").Checked()) {
+        const std::string folder = Control("TxtDirector").Text();
+        if (!IsFolder(folder)) {
+            toolkit_.MessageBox("你选择的目录不正确", platform::kMbIconExclamation);
+            Control("TxtDirector").SetFocus();
+            return;
+        }
+        MapDrive(freeDisk, folder, true);
+        FillList();
+        RefreshPartitions();
+        return;
+    }
+    const std::string busyDisk = Control("CmbBusyDisk").Text();
+    if (busyDisk.empty()) {
+        toolkit_.MessageBox("你尚未选择要从那一个磁盘分配空间！", platform::kMbIconExclamation);
+        Control("CmbBusyDisk").SetFocus();
+        return;
+    }
+    const std::string folder = busyDisk + "\\KESTO_" + Left(freeDisk, 1);
+    CreateNewDirectory(folder);
+    if (!IsFolder(folder)) {
+        toolkit_.MessageBox("无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！",
+                            platform::kMbIconExclamation);
+        return;
+    }
+    MapDrive(freeDisk, folder, true);
+    FillList();
+    RefreshPartitions();
+}
+
+void MainForm::Opt1_Click(int index) {
+    const bool newFolderMode = index == 1;
+    Control("CmbBusyDisk").SetVisible(newFolderMode);
+    Control("TxtDirector").SetVisible(!newFolderMode);
+    Control("CmdFindDirector").SetVisible(!newFolderMode);
+}
+
+void MainForm::CmdFindDirector_Click() {
+    if (commandRunning_) {
+        return;
+    }
+    const platform::Handle idList = os_.BrowseForFolder(
+        form_->WindowHandle(), "请选择你所要虚拟为分区的目录", kBifReturnOnlyFsDirs);
+    if (idList == 0) {
+        return;
+    }
+    std::string path;
+    if (os_.GetPathFromIdList(idList, kBrowsePathBuffer, path)) {
+        Control("TxtDirector").SetText(path);
+    }
+    os_.FreeIdList(idList);
+}
+
+std::string MainForm::RunWithProgress(const std::string& commandLine, const std::string& view) {
+    objDOS_ = std::make_unique<command::DOSOutputs>(os_, toolkit_);
+    objDOS_->SetCommandLine(commandLine);
+    FrmWorking_->SetView(view);
+    FrmWorking_->Show();
+    commandRunning_ = true;
+    // Disabled before the pass of pending events, so that queued input cannot start a second
+    // command that would replace the runner this one still needs.
+    form_->SetEnabled(false);
+    toolkit_.DoEvents();
+    const std::string output = objDOS_->ExecuteCommand();
+    form_->SetEnabled(true);
+    commandRunning_ = false;
+    FrmWorking_->Hide();
+    return output;
+}
+
+void MainForm::MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult) {
+    const std::string output =
+        RunWithProgress(MapCommandLine(Drive, ShortName(Folder)), "正在添加磁盘，请稍候……");
+    if (ShowResult) {
+        toolkit_.MessageBox(output.empty() ? "新的虚拟分区添加成功！"
+                                           : "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!",
+                            platform::kMbIconInformation);
+    }
+    objDOS_.reset();
+}
+
+bool MainForm::IsFolder(const std::string& Path) {
+    const auto attributes = os_.GetFileAttributes(Path);
+    return attributes && (*attributes & platform::kFileAttributeDirectory) != 0;
+}
+
+bool MainForm::CreateNewDirectory(const std::string& NewDirectory) {
+    std::string path = NewDirectory;
+    if (path.empty() || path.back() != '\\') {
+        path += '\\';
+    }
+    bool made = false;
+    for (std::size_t slash = path.find('\\'); slash != std::string::npos;
+         slash = path.find('\\', slash + 1)) {
+        made = os_.CreateDirectory(path.substr(0, slash + 1));
+    }
+    return made;
+}
+
+std::string MainForm::ShortName(const std::string& LongPath) {
+    std::string shortPath;
+    const std::uint32_t result = os_.GetShortPathName(LongPath, kShortNameBuffer - 1, shortPath);
+    if (result == 0) {
+        return {};
+    }
+    // The short form did not fit: ask again with the room the system says it needs.
+    if (result >= kShortNameBuffer - 1 &&
+        os_.GetShortPathName(LongPath, result, shortPath) == 0) {
+        return {};
+    }
+    return shortPath;
+}
+
+} // namespace kesto::app

@@ -1,0 +1,81 @@
+// frmMain: the main window's logic. Its handlers keep the names of the events they serve; the
+// window itself is built by the toolkit from ui::MainFormSpec().
+#pragma once
+
+#include "app/app_paths.h"
+#include "command/dos_outputs.h"
+#include "platform/os.h"
+#include "platform/toolkit.h"
+#include "tray/tray_area.h"
+#include "ui/frm_working.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace kesto::app {
+
+class MainForm : private platform::FormEvents {
+  public:
+    MainForm(platform::Os& os, platform::Toolkit& toolkit);
+    ~MainForm();
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    // Start-up and shut-down.
+    void Form_Load();
+    // Unloads the window and ends the event loop.
+    void Unload();
+    bool Loaded() const { return form_ != nullptr; }
+
+    const AppPaths& Paths() const { return paths_; }
+    platform::Form& Window() { return *form_; }
+
+    // Partition table and lists.
+    void RefreshPartitions();
+    void FillList();
+
+    // Creating and removing.
+    void cmdcreate_Click();
+    void Opt1_Click(int index);
+    void CmdFindDirector_Click();
+    void cmddele_Click();
+    void MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult);
+    bool IsFolder(const std::string& Path);
+    bool CreateNewDirectory(const std::string& NewDirectory);
+    std::string ShortName(const std::string& LongPath);
+
+    // Title bar, list tool tip and tray.
+    void imgTitleHelp_Click();
+    void imgTitleMinimize_Click();
+    void imgTitleClose_Click() { Unload(); }
+    void TitleMouseDown();
+    void listKesto_MouseMove(int button, int x, int y);
+    void TrayArea1_MouseDown(std::int16_t button);
+
+  private:
+    void OnClick(const std::string& control) override;
+    void OnMouseDown(const std::string& control, int button) override;
+    void OnMouseMove(const std::string& control, int buttons, int x, int y) override;
+    void OnCloseRequest() override;
+
+    void Form_Unload();
+    void WriteLogOnEntry();
+    void RestoreSavedPartitions();
+    std::string ReadSavedLine(int key);
+    // Runs one subst command line with the progress window up and the main window disabled.
+    std::string RunWithProgress(const std::string& commandLine, const std::string& view);
+    platform::Control& Control(const char* name) { return form_->Find(name); }
+
+    platform::Os& os_;
+    platform::Toolkit& toolkit_;
+    AppPaths paths_;
+    std::unique_ptr<platform::Form> form_;
+    std::unique_ptr<command::DOSOutputs> objDOS_;
+    std::unique_ptr<ui::FrmWorking> FrmWorking_;
+    std::unique_ptr<tray::TrayArea> TrayArea1_;
+    // Set while a subst command runs: input that reaches us then must not start another one.
+    bool commandRunning_ = false;
+};
+
+} // namespace kesto::app

@@ -1,0 +1,96 @@
+#include "app/main_form.h"
+
+#include "app/command_line.h"
+#include "app/subst_line.h"
+#include "ui/make_window.h"
+
+namespace kesto::app {
+
+namespace {
+constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const char* kRunValueName = "KESTO";
+constexpr const char* kTableSection = "KESTO";
+constexpr int kTableKeys = 26;
+constexpr std::size_t kSavedLineBuffer = 255;
+// Far beyond any real line; keeps a damaged file from making us read without end.
+constexpr std::size_t kSavedLineLimit = 1 << 16;
+} // namespace
+
+void MainForm::Form_Load() {
+    ui::SkinWindow(toolkit_, *form_);
+    ui::SetTopmost(toolkit_, *form_, -1);
+    paths_ = AppPathsOf(os_.ModuleFileName());
+    form_->Show();
+    WriteLogOnEntry();
+    RestoreSavedPartitions();
+    RefreshPartitions();
+    FillList();
+    TrayArea1_->SetVisible(-1);
+    if (ArgumentStringOf(os_.CommandLine()) == "/auto") {
+        form_->Hide();
+    }
+}
+
+void MainForm::WriteLogOnEntry() {
+    // Without a short form (8.3 names switched off) the long folder still starts the program.
+    std::string folder = ShortName(paths_.appPath);
+    if (folder.empty()) {
+        folder = paths_.appPath;
+    }
+    const std::string data =
+        os_.ToAnsi(QuoteIfBlank(folder + paths_.exeTitle + ".exe") + " /auto");
+    platform::Handle key = 0;
+    os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
+    os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, data,
+                      static_cast<std::uint32_t>(data.size() + 1));
+    os_.RegCloseKey(key);
+}
+
+// The whole saved line, however long: a line cut short would make and map the wrong folder.
+std::string MainForm::ReadSavedLine(int key) {
+    for (std::size_t buffer = kSavedLineBuffer;; buffer *= 2) {
+        std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
+                                                         buffer - 1, paths_.tableFilePath);
+        if (os_.ToAnsi(value).size() < buffer - 2 || buffer >= kSavedLineLimit) {
+            return value;
+        }
+    }
+}
+
+void MainForm::RestoreSavedPartitions() {
+    for (int key = 0; key < kTableKeys; ++key) {
+        const std::string line = ReadSavedLine(key);
+        if (line.empty()) {
+            continue;
+        }
+        const std::string drive = DriveOf(line);
+        const std::string folder = FolderOf(line);
+        CreateNewDirectory(folder);
+        if (IsFolder(folder)) {
+            MapDrive(drive, folder, false);
+        } else {
+            toolkit_.MessageBox("无法载入保存的虚拟分区" + drive + "，请确认你对" + folder +
+                                    "有权限！",
+                                platform::kMbIconExclamation);
+        }
+    }
+}
+
+void MainForm::Form_Unload() {
+    objDOS_.reset();
+    FrmWorking_->Unload();
+}
+
+void MainForm::Unload() {
+    // A close that arrives while a command runs would pull the window from under it.
+    if (commandRunning_ || !Loaded()) {
+        return;
+    }
+    Form_Unload();
+    TrayArea1_.reset();
+    FrmWorking_.reset();
+    form_.reset();
+    toolkit_.Quit();
+}
+
+} // namespace kesto::app

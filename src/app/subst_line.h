@@ -1,0 +1,22 @@
+// The lines a bare "subst" prints: "X:\: => C:\folder".
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kesto::app {
+
+// The lines of a listing: the text split at every CR LF, the piece after the last one dropped
+// (so a text without any CR LF gives nothing). Empty lines are kept.
+std::vector<std::string> SplitListing(const std::string& listing);
+
+// "X:" of "X:\: => C:\folder"
+std::string DriveOf(const std::string& line);
+// "C:\folder" of "X:\: => C:\folder": the line from its ninth character
+std::string FolderOf(const std::string& line);
+
+// Whether some line of the listing (`selected` included) maps a folder that lies on the drive
+// of `selected`: such a drive cannot be removed first. Letters compare exactly.
+bool CarriesAnotherMapping(const std::vector<std::string>& items, const std::string& selected);
+
+} // namespace kesto::app

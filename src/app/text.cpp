@@ -1,0 +1,31 @@
+#include "app/text.h"
+
+namespace kesto::app {
+
+namespace {
+
+bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+// Byte offset of character number `index` (0-based), or the text's size when it has fewer.
+std::size_t ByteOffset(const std::string& text, std::size_t index) {
+    std::size_t offset = 0;
+    for (std::size_t seen = 0; offset < text.size() && seen < index; ++seen) {
+        ++offset;
+        while (offset < text.size() && IsContinuationByte(text[offset])) {
+            ++offset;
+        }
+    }
+    return offset;
+}
+
+} // namespace
+
+std::string Left(const std::string& text, std::size_t count) {
+    return text.substr(0, ByteOffset(text, count));
+}
+
+std::string Mid(const std::string& text, std::size_t start) {
+    return start == 0 ? text : text.substr(ByteOffset(text, start - 1));
+}
+
+} // namespace kesto::app

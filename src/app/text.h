@@ -1,0 +1,13 @@
+// Character-wise access to UTF-8 text, for the places that pick characters out of subst lines.
+#pragma once
+
+#include <string>
+
+namespace kesto::app {
+
+// The first `count` characters of `text` (all of it when shorter).
+std::string Left(const std::string& text, std::size_t count);
+// `text` from its character number `start` (1 is the first) to its end; empty past the end.
+std::string Mid(const std::string& text, std::size_t start);
+
+} // namespace kesto::app

@@ -1,0 +1,26 @@
+#include "app/main_form.h"
+
+#include "ui/make_window.h"
+#include "ui/title_bar.h"
+
+namespace kesto::app {
+
+void MainForm::imgTitleHelp_Click() { ui::OpenHelp(os_, paths_.appPath); }
+
+void MainForm::imgTitleMinimize_Click() {
+    form_->SetWindowState(platform::WindowState::Minimized);
+}
+
+void MainForm::TitleMouseDown() { ui::DragWindow(toolkit_, *form_); }
+
+void MainForm::listKesto_MouseMove(int button, int x, int y) {
+    ui::ShowEntryUnderPointer(toolkit_, Control("listKesto"), button, x, y);
+}
+
+void MainForm::TrayArea1_MouseDown(std::int16_t /*button*/) {
+    form_->Show();
+    form_->SetWindowState(platform::WindowState::Normal);
+    toolkit_.SetForegroundWindow(form_->WindowHandle());
+}
+
+} // namespace kesto::app

@@ -1,0 +1,65 @@
+#include "command/dos_outputs.h"
+
+#include "command/ansi_decoder.h"
+
+namespace kesto::command {
+
+namespace {
+constexpr std::size_t kReadBufferSize = 256;
+}
+
+std::string DOSOutputs::Fail(const std::string& message) {
+    toolkit_.MessageBox(message, platform::kMbIconError);
+    return {};
+}
+
+std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
+    launched_ = false;
+    if (!commandLine.empty()) {
+        commandLine_ = commandLine;
+    }
+    if (commandLine_.empty()) {
+        return Fail("Command Line empty");
+    }
+
+    platform::PipeEnds pipe;
+    if (!os_.CreatePipe(pipe)) {
+        return Fail("CreatePipe failed. Error: " + std::to_string(os_.LastError()));
+    }
+
+    platform::StartupInfo startup;
+    startup.flags = platform::kStartfUseShowWindow | platform::kStartfUseStdHandles;
+    startup.showWindow = platform::kSwHide;
+    startup.stdOutput = pipe.write;
+    startup.stdError = pipe.write;
+    platform::ProcessHandles child;
+    if (!os_.CreateProcess(os_.ToAnsi(commandLine_), platform::kNormalPriorityClass, startup,
+                           child)) {
+        os_.CloseHandle(pipe.read);
+        os_.CloseHandle(pipe.write);
+        return Fail("File or command not found");
+    }
+    // Without closing our copy of the write end the pipe would never report its end.
+    os_.CloseHandle(pipe.write);
+    launched_ = true;
+
+    outputs_.clear();
+    AnsiStreamDecoder decoder(os_);
+    bool readOk;
+    do {
+        std::string bytes;
+        readOk = os_.ReadFile(pipe.read, kReadBufferSize, bytes);
+        const std::string chunk = decoder.Decode(bytes, !readOk);
+        outputs_ += chunk;
+        if (receiveOutputs_) {
+            receiveOutputs_(chunk);
+        }
+    } while (readOk);
+
+    os_.CloseHandle(child.process);
+    os_.CloseHandle(child.thread);
+    os_.CloseHandle(pipe.read);
+    return outputs_;
+}
+
+} // namespace kesto::command

@@ -1,0 +1,46 @@
+// DOSOutputs: runs one console command line as a hidden child process and returns everything it
+// wrote to standard output and standard error. Failures of its own are shown to the user and
+// give empty text; nothing is thrown.
+#pragma once
+
+#include "platform/os.h"
+#include "platform/toolkit.h"
+
+#include <functional>
+#include <string>
+
+namespace kesto::command {
+
+class DOSOutputs {
+  public:
+    using ReceiveOutputsHandler = std::function<void(const std::string& commandOutputs)>;
+
+    DOSOutputs(platform::Os& os, platform::Toolkit& toolkit) : os_(os), toolkit_(toolkit) {}
+
+    void SetCommandLine(const std::string& dosCommand) { commandLine_ = dosCommand; }
+    std::string CommandLine() const { return commandLine_; }
+    // The text collected by the most recent successful launch.
+    std::string Outputs() const { return outputs_; }
+    // Whether the last ExecuteCommand started a child: an empty result then means the command
+    // printed nothing, not that it could not be run.
+    bool Launched() const { return launched_; }
+
+    // Called on the running thread after every read of the pipe, the final empty one included.
+    void OnReceiveOutputs(ReceiveOutputsHandler handler) { receiveOutputs_ = std::move(handler); }
+
+    // Runs `commandLine` (stored for later runs) or, when it is empty, the stored command line.
+    // Returns when the child has closed its end of the pipe.
+    std::string ExecuteCommand(const std::string& commandLine = {});
+
+  private:
+    std::string Fail(const std::string& message);
+
+    platform::Os& os_;
+    platform::Toolkit& toolkit_;
+    std::string commandLine_;
+    std::string outputs_;
+    bool launched_ = false;
+    ReceiveOutputsHandler receiveOutputs_;
+};
+
+} // namespace kesto::command

@@ -1,0 +1,217 @@
+// Portable interface to the window toolkit: forms built from layout tables, controls reached by
+// name, message boxes, one pass of pending events, and the few user32/gdi32/shell32 calls that
+// act on windows. Sizes and places are pixels at 96 dots per inch; texts are UTF-8.
+#pragma once
+
+#include "platform/os.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kesto::platform {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+enum class ControlKind {
+    Label,
+    TextBox,
+    DropDownList,
+    ListBox,
+    OptionButton,
+    GroupFrame,
+    Picture,
+    PushButton,
+};
+
+// Bitmap resources the skin pictures show.
+enum class Picture {
+    None,
+    TitleLeft,
+    TitleMain,
+    TitleRight,
+    WindowLeft,
+    WindowRight,
+    WindowBottom,
+    WindowBottomLeft,
+    WindowBottomRight,
+    TitleHelp,
+    TitleMinimize,
+    TitleClose,
+};
+
+struct ControlSpec {
+    std::string name; // "Opt1(0)" for element 0 of the group Opt1
+    ControlKind kind = ControlKind::Label;
+    std::string parent; // empty: the form itself
+    std::string text;
+    Rect place;
+    bool visible = true;
+    bool checked = false;     // option buttons
+    bool transparent = false; // labels
+    bool titleFont = false;   // white Arial 9.75 pt bold
+    Picture picture = Picture::None;
+    bool stretch = false;
+};
+
+enum class FrameStyle {
+    None,       // no caption, border or system buttons
+    ToolWindow, // small caption with close button, sizeable border, no taskbar button
+};
+
+struct FormSpec {
+    std::string name;
+    std::string caption;
+    int clientWidth = 0, clientHeight = 0;
+    FrameStyle frame = FrameStyle::None;
+    bool appIcon = false; // carries the program's icon (and so its taskbar entry shows it)
+    std::vector<ControlSpec> controls; // in creation order
+    std::vector<std::string> tabOrder; // names of controls that take part, first first
+};
+
+enum class WindowState { Normal = 0, Minimized = 1 };
+
+// Handlers a form's owner receives. Control names are those of ControlSpec.
+class FormEvents {
+  public:
+    virtual ~FormEvents() = default;
+    virtual void OnActivate() {}
+    virtual void OnClick(const std::string& /*control*/) {}
+    // button: 1 left, 2 right, 4 middle
+    virtual void OnMouseDown(const std::string& /*control*/, int /*button*/) {}
+    // buttons: bit set of the buttons held; x, y in pixels relative to the control
+    virtual void OnMouseMove(const std::string& /*control*/, int /*buttons*/, int /*x*/,
+                             int /*y*/) {}
+    // The user asked the system to close the form (Alt+F4, the taskbar's close command).
+    virtual void OnCloseRequest() {}
+};
+
+class Control {
+  public:
+    virtual ~Control() = default;
+    virtual std::string Text() const = 0; // a list's text is its selected item's
+    virtual void SetText(const std::string& text) = 0;
+    virtual bool Visible() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual void SetFocus() = 0;
+    virtual Rect Place() const = 0;
+    virtual void SetPlace(const Rect& place) = 0;
+    virtual void SetBackColor(Rgb color) = 0;
+    virtual bool Checked() const = 0;
+    virtual void SetChecked(bool checked) = 0;
+    // Lists and combo boxes.
+    virtual void Clear() = 0;
+    virtual void AddItem(const std::string& item) = 0;
+    virtual int ListCount() const = 0;
+    virtual std::string List(int index) const = 0;
+    virtual int ListIndex() const = 0; // -1: nothing selected
+    virtual void SetListIndex(int index) = 0;
+    virtual void SetToolTipText(const std::string& text) = 0;
+    virtual Handle WindowHandle() const = 0;
+};
+
+class Form {
+  public:
+    virtual ~Form() = default;
+    virtual Control& Find(const std::string& name) = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual bool Visible() const = 0;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual void SetWindowState(WindowState state) = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetBackColor(Rgb color) = 0;
+    // Outer rectangle on the screen, frame included.
+    virtual Rect Bounds() const = 0;
+    virtual void Move(int left, int top) = 0;
+    virtual Handle WindowHandle() const = 0;
+    virtual Handle IconHandle() const = 0; // 0 without an icon
+};
+
+// ANSI NOTIFYICONDATA as the tray control keeps it; the backend hands it to the shell.
+struct NotifyIconData {
+    std::uint32_t cbSize = 0;
+    Handle hWnd = 0;
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = 0;
+    Handle hIcon = 0;
+    char szTip[64] = {};
+};
+
+// The hidden window that receives the shell's notifications about the tray icon.
+class TrayWindowEvents {
+  public:
+    virtual ~TrayWindowEvents() = default;
+    // A mouse-move message reached the window; x is the low word of lParam.
+    virtual void OnMouseMove(int x) = 0;
+    // The shell's "TaskbarCreated" broadcast: its notification area starts empty.
+    virtual void OnTaskbarCreated() = 0;
+};
+
+class TrayWindow {
+  public:
+    virtual ~TrayWindow() = default;
+    virtual Handle WindowHandle() const = 0;
+};
+
+constexpr int kMbOk = 0;
+constexpr int kMbYesNo = 4;
+constexpr int kMbIconError = 16;
+constexpr int kMbIconQuestion = 32;
+constexpr int kMbIconExclamation = 48;
+constexpr int kMbIconInformation = 64;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
+
+constexpr Handle kHwndTopmost = static_cast<Handle>(-1);
+constexpr Handle kHwndNoTopmost = static_cast<Handle>(-2);
+constexpr std::uint32_t kSwpNoMove = 0x2;
+constexpr std::uint32_t kSwpNoSize = 0x1;
+constexpr std::uint32_t kWmNcLButtonDown = 0xA1;
+constexpr std::uintptr_t kHtCaption = 2;
+constexpr std::uint32_t kLbItemFromPoint = 0x1A9;
+constexpr int kSwShowNormal = 1;
+constexpr std::uint32_t kNimAdd = 0, kNimModify = 1, kNimDelete = 2;
+constexpr std::uint32_t kNifMessage = 1, kNifIcon = 2, kNifTip = 4;
+
+class Toolkit {
+  public:
+    virtual ~Toolkit() = default;
+
+    virtual std::unique_ptr<Form> CreateForm(const FormSpec& spec, FormEvents& events) = 0;
+    virtual std::unique_ptr<TrayWindow> CreateTrayWindow(TrayWindowEvents& events) = 0;
+    // Modal message box titled with the application's title "Tarvel". Returns the button.
+    virtual int MessageBox(const std::string& text, int style) = 0;
+    // Dispatches every window message already waiting, then returns.
+    virtual void DoEvents() = 0;
+    // Runs the event loop until the program ends.
+    virtual void Run() = 0;
+    // Ends the event loop; Run returns.
+    virtual void Quit() = 0;
+
+    // user32 and gdi32 calls on window handles. Results are passed back unexamined.
+    virtual bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
+                              std::uint32_t flags) = 0;
+    virtual Handle CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth,
+                                      int ellipseHeight) = 0;
+    virtual int SetWindowRgn(Handle window, Handle region, bool redraw) = 0;
+    virtual bool ReleaseCapture() = 0;
+    virtual std::intptr_t SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                      std::intptr_t lParam) = 0;
+    virtual bool SetForegroundWindow(Handle window) = 0;
+    // shell32 Shell_NotifyIconA.
+    virtual bool ShellNotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
+};
+
+} // namespace kesto::platform

@@ -1,0 +1,50 @@
+#include "platform/win32/win32_os.h"
+
+namespace kesto::platform::win32 {
+
+std::string Win32Os::GetPrivateProfileString(const std::string& section, const std::string& key,
+                                             std::size_t bufferSize, const std::string& file) {
+    std::string buffer(bufferSize + 1, ' ');
+    ::GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), nullptr,
+                               buffer.data(), static_cast<DWORD>(bufferSize),
+                               ToAnsi(file).c_str());
+    return FromAnsi(UpToFirstZero(buffer));
+}
+
+bool Win32Os::WritePrivateProfileString(const std::string& section, const std::string& key,
+                                        const std::optional<std::string>& value,
+                                        const std::string& file) {
+    const std::string ansiValue = value ? ToAnsi(*value) : std::string();
+    return ::WritePrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(),
+                                        value ? ansiValue.c_str() : nullptr,
+                                        ToAnsi(file).c_str()) != FALSE;
+}
+
+std::uint32_t Win32Os::GetDriveType(const std::string& root) {
+    return ::GetDriveTypeA(ToAnsi(root).c_str());
+}
+
+std::uint32_t Win32Os::GetShortPathName(const std::string& longPath, std::size_t bufferSize,
+                                        std::string& shortPath) {
+    std::string buffer(bufferSize + 1, ' ');
+    const DWORD result = ::GetShortPathNameA(ToAnsi(longPath).c_str(), buffer.data(),
+                                             static_cast<DWORD>(bufferSize));
+    shortPath = result == 0 || result >= bufferSize ? std::string()
+                                                    : FromAnsi(UpToFirstZero(buffer));
+    return result;
+}
+
+bool Win32Os::CreateDirectory(const std::string& path) {
+    SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
+    return ::CreateDirectoryA(ToAnsi(path).c_str(), &attributes) != FALSE;
+}
+
+std::optional<std::uint32_t> Win32Os::GetFileAttributes(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(ToAnsi(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return std::nullopt;
+    }
+    return attributes;
+}
+
+} // namespace kesto::platform::win32

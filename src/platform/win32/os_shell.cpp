@@ -1,0 +1,34 @@
+#include "platform/win32/win32_os.h"
+
+namespace kesto::platform::win32 {
+
+namespace {
+PIDLIST_ABSOLUTE ToIdList(Handle idList) { return reinterpret_cast<PIDLIST_ABSOLUTE>(idList); }
+} // namespace
+
+Handle Win32Os::BrowseForFolder(Handle owner, const std::string& title, std::uint32_t flags) {
+    const std::string ansiTitle = ToAnsi(title);
+    BROWSEINFOA info{};
+    info.hwndOwner = ToHwnd(owner);
+    info.lpszTitle = ansiTitle.c_str();
+    info.ulFlags = flags;
+    return ToHandle(::SHBrowseForFolderA(&info));
+}
+
+bool Win32Os::GetPathFromIdList(Handle idList, std::size_t bufferSize, std::string& path) {
+    std::string buffer(bufferSize, ' ');
+    if (!::SHGetPathFromIDListA(ToIdList(idList), buffer.data())) {
+        return false;
+    }
+    path = FromAnsi(UpToFirstZero(buffer));
+    return true;
+}
+
+void Win32Os::FreeIdList(Handle idList) { ::CoTaskMemFree(ToIdList(idList)); }
+
+std::intptr_t Win32Os::ShellExecute(const std::string& file, int showCommand) {
+    return reinterpret_cast<std::intptr_t>(
+        ::ShellExecuteA(nullptr, nullptr, ToAnsi(file).c_str(), nullptr, nullptr, showCommand));
+}
+
+} // namespace kesto::platform::win32

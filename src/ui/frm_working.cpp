@@ -1,0 +1,53 @@
+#include "ui/frm_working.h"
+
+#include "ui/main_layout.h"
+#include "ui/make_window.h"
+
+#include <cmath>
+
+namespace kesto::ui {
+
+platform::Rect CentredOver(const platform::Rect& owner, const platform::Rect& window) {
+    platform::Rect centred = window;
+    centred.left = static_cast<int>(
+        std::lround((owner.width - window.width) / 2.0f + static_cast<float>(owner.left)));
+    centred.top = static_cast<int>(
+        std::lround((owner.height - window.height) / 2.0f + static_cast<float>(owner.top)));
+    return centred;
+}
+
+void FrmWorking::Form_Load() {
+    form_ = toolkit_.CreateForm(WorkingFormSpec(), *this);
+    Centre();
+    SetTopmost(toolkit_, *form_, -1);
+}
+
+void FrmWorking::Centre() {
+    const platform::Rect place = CentredOver(mainWindow_.Bounds(), form_->Bounds());
+    form_->Move(place.left, place.top);
+}
+
+void FrmWorking::SetView(const std::string& text) {
+    if (!form_) {
+        Form_Load();
+    }
+    form_->Find("lblView").SetText(text);
+}
+
+void FrmWorking::Show() {
+    if (!form_) {
+        Form_Load();
+    }
+    form_->Show();
+    // Being shown does not always activate it (the main window may not be in front), yet it
+    // must stand over the main window wherever that has moved.
+    Centre();
+}
+
+void FrmWorking::Hide() {
+    if (form_) {
+        form_->Hide();
+    }
+}
+
+} // namespace kesto::ui

@@ -1,0 +1,38 @@
+// FrmWorking: the small always-on-top window that stands over the main window while a subst
+// command runs. Loaded at its first use, hidden between uses, unloaded with the main window.
+#pragma once
+
+#include "platform/toolkit.h"
+
+#include <memory>
+#include <string>
+
+namespace kesto::ui {
+
+// Where a window goes to stand centred over `owner` (outer rectangles, frames included).
+platform::Rect CentredOver(const platform::Rect& owner, const platform::Rect& window);
+
+class FrmWorking : private platform::FormEvents {
+  public:
+    FrmWorking(platform::Toolkit& toolkit, platform::Form& mainWindow)
+        : toolkit_(toolkit), mainWindow_(mainWindow) {}
+
+    // Sets the caption of lblView, loading the window first when needed.
+    void SetView(const std::string& text);
+    void Show();
+    void Hide();
+    void Unload() { form_.reset(); }
+    bool Loaded() const { return form_ != nullptr; }
+
+  private:
+    void Form_Load();
+    void Centre();
+    void OnActivate() override { Centre(); }
+    void OnCloseRequest() override { Hide(); }
+
+    platform::Toolkit& toolkit_;
+    platform::Form& mainWindow_;
+    std::unique_ptr<platform::Form> form_;
+};
+
+} // namespace kesto::ui

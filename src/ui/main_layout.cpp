@@ -1,0 +1,107 @@
+#include "ui/main_layout.h"
+
+namespace kesto::ui {
+
+using platform::ControlKind;
+using platform::ControlSpec;
+using platform::FormSpec;
+using platform::Picture;
+
+namespace {
+
+ControlSpec Make(const char* name, ControlKind kind, const char* parent, const char* text,
+                 platform::Rect place) {
+    ControlSpec spec;
+    spec.name = name;
+    spec.kind = kind;
+    spec.parent = parent;
+    spec.text = text;
+    spec.place = place;
+    return spec;
+}
+
+ControlSpec SkinPicture(const char* name, Picture picture, platform::Rect place, bool stretch) {
+    ControlSpec spec = Make(name, ControlKind::Picture, "", "", place);
+    spec.picture = picture;
+    spec.stretch = stretch;
+    return spec;
+}
+
+FormSpec BuildMainForm() {
+    FormSpec form;
+    form.name = "frmMain";
+    form.caption = "Tarvel";
+    form.clientWidth = 356;
+    form.clientHeight = 408;
+    form.frame = platform::FrameStyle::None;
+    form.appIcon = true;
+
+    auto& c = form.controls;
+    c.push_back(Make("Frame1", ControlKind::GroupFrame, "", "新建虚拟分区", {18, 50, 315, 115}));
+    c.push_back(Make("CmbFreedisk", ControlKind::DropDownList, "Frame1", "", {152, 88, 67, 20}));
+    c.push_back(Make("TxtDirector", ControlKind::TextBox, "Frame1", "", {156, 52, 115, 17}));
+    c.back().visible = false;
+    c.push_back(Make("CmdFindDirector", ControlKind::PushButton, "Frame1", "浏览", {274, 52, 35, 17}));
+    c.back().visible = false;
+    c.push_back(Make("Opt1(0)", ControlKind::OptionButton, "Frame1", "将文件夹模拟为新分区",
+                     {10, 52, 141, 17}));
+    c.push_back(Make("Opt1(1)", ControlKind::OptionButton, "Frame1", "在已有分区中新建分区",
+                     {10, 26, 143, 17}));
+    c.back().checked = true;
+    c.push_back(Make("CmbBusyDisk", ControlKind::DropDownList, "Frame1", "", {156, 26, 65, 20}));
+    c.push_back(Make("cmdcreate", ControlKind::PushButton, "Frame1", "新建分区", {228, 84, 83, 25}));
+    c.push_back(Make("lbls(1)", ControlKind::Label, "Frame1", "新建虚拟分区使用的盘符：",
+                     {8, 90, 145, 17}));
+    c.back().transparent = true;
+    c.push_back(Make("Frame2", ControlKind::GroupFrame, "", "已有虚拟分区", {16, 174, 319, 213}));
+    c.push_back(Make("listKesto", ControlKind::ListBox, "Frame2", "", {10, 24, 299, 148}));
+    c.push_back(Make("cmddele", ControlKind::PushButton, "Frame2", "移除选中的虚拟硬盘",
+                     {104, 180, 129, 25}));
+    c.push_back(Make("lblTitle", ControlKind::Label, "", "Tarvel", {16, 8, 136, 16}));
+    c.back().transparent = true;
+    c.back().titleFont = true;
+    c.push_back(SkinPicture("imgTitleMinimize", Picture::TitleMinimize, {304, 8, 13, 13}, false));
+    c.push_back(SkinPicture("imgTitleClose", Picture::TitleClose, {328, 8, 13, 13}, false));
+    c.push_back(SkinPicture("imgTitleHelp", Picture::TitleHelp, {280, 8, 13, 13}, false));
+    c.push_back(SkinPicture("imgTitleLeft", Picture::TitleLeft, {0, 0, 19, 30}, false));
+    c.push_back(SkinPicture("imgTitleRight", Picture::TitleRight, {336, 0, 19, 30}, false));
+    c.push_back(
+        SkinPicture("imgWindowBottomLeft", Picture::WindowBottomLeft, {0, 376, 19, 30}, false));
+    c.push_back(
+        SkinPicture("imgWindowBottomRight", Picture::WindowBottomRight, {336, 376, 19, 30}, false));
+    c.push_back(SkinPicture("imgTitleMain", Picture::TitleMain, {16, 0, 323, 30}, true));
+    c.push_back(SkinPicture("imgWindowBottom", Picture::WindowBottom, {16, 376, 323, 30}, true));
+    c.push_back(SkinPicture("imgWindowLeft", Picture::WindowLeft, {0, 24, 19, 358}, true));
+    c.push_back(SkinPicture("imgWindowRight", Picture::WindowRight, {336, 24, 19, 358}, true));
+
+    form.tabOrder = {"lblTitle", "Frame2",      "cmddele", "listKesto",       "Frame1",
+                     "cmdcreate", "CmbBusyDisk", "Opt1(1)", "Opt1(0)",         "CmdFindDirector",
+                     "TxtDirector", "CmbFreedisk", "lbls(1)"};
+    return form;
+}
+
+FormSpec BuildWorkingForm() {
+    FormSpec form;
+    form.name = "FrmWorking";
+    form.caption = "工作中……";
+    form.clientWidth = 199;
+    form.clientHeight = 41;
+    form.frame = platform::FrameStyle::ToolWindow;
+    form.controls.push_back(
+        Make("lblView", ControlKind::Label, "", "正在添加磁盘，请稍候……", {20, 12, 161, 17}));
+    return form;
+}
+
+} // namespace
+
+const FormSpec& MainFormSpec() {
+    static const FormSpec spec = BuildMainForm();
+    return spec;
+}
+
+const FormSpec& WorkingFormSpec() {
+    static const FormSpec spec = BuildWorkingForm();
+    return spec;
+}
+
+} // namespace kesto::ui

@@ -1,0 +1,65 @@
+#include "ui/make_window.h"
+
+namespace kesto::ui {
+
+std::vector<SkinPlacement> SkinLayout(int W, int H) {
+    return {
+        {"imgTitleLeft", 0, 0, {}, {}},
+        {"imgTitleRight", 0, W - 19, {}, {}},
+        {"imgTitleMain", 0, 19, W - 19, {}},
+        {"imgWindowLeft", 30, 0, {}, H - 60},
+        {"imgWindowBottomLeft", H - 30, 0, {}, {}},
+        {"imgWindowBottom", H - 30, 19, W - 38, {}},
+        {"imgWindowBottomRight", H - 30, W - 19, {}, {}},
+        {"imgWindowRight", 30, W - 19, {}, H - 38},
+        {"imgTitleClose", 8, W - 22, {}, {}},
+        {"imgTitleMinimize", 8, W - 39, {}, {}},
+        {"imgTitleHelp", 8, W - 56, {}, {}},
+    };
+}
+
+void SkinWindow(platform::Toolkit& toolkit, platform::Form& window) {
+    window.SetBackColor(kFaceColor);
+    for (const char* name : {"Frame1", "Frame2", "Opt1(0)", "Opt1(1)"}) {
+        window.Find(name).SetBackColor(kFaceColor);
+    }
+    platform::Control& title = window.Find("lblTitle");
+    window.SetCaption(title.Text());
+    platform::Rect titlePlace = title.Place();
+    titlePlace.left = 16;
+    titlePlace.top = 7;
+    title.SetPlace(titlePlace);
+
+    const platform::Rect bounds = window.Bounds();
+    for (const SkinPlacement& row : SkinLayout(bounds.width, bounds.height)) {
+        platform::Control& control = window.Find(row.control);
+        platform::Rect place = control.Place();
+        place.top = row.top;
+        place.left = row.left;
+        place.width = row.width.value_or(place.width);
+        place.height = row.height.value_or(place.height);
+        control.SetPlace(place);
+    }
+    MakeRoundRegion(toolkit, window);
+}
+
+void MakeRoundRegion(platform::Toolkit& toolkit, platform::Form& window) {
+    const platform::Rect bounds = window.Bounds();
+    const platform::Handle region =
+        toolkit.CreateRoundRectRgn(0, 0, bounds.width, bounds.height, 24, 24);
+    toolkit.SetWindowRgn(window.WindowHandle(), region, true);
+}
+
+void SetTopmost(platform::Toolkit& toolkit, platform::Form& window, std::int16_t topmost) {
+    toolkit.SetWindowPos(window.WindowHandle(),
+                         topmost == -1 ? platform::kHwndTopmost : platform::kHwndNoTopmost, 0, 0,
+                         0, 0, platform::kSwpNoMove | platform::kSwpNoSize);
+}
+
+void DragWindow(platform::Toolkit& toolkit, platform::Form& window) {
+    toolkit.ReleaseCapture();
+    toolkit.SendMessage(window.WindowHandle(), platform::kWmNcLButtonDown, platform::kHtCaption,
+                        0);
+}
+
+} // namespace kesto::ui

@@ -1,0 +1,34 @@
+// BasMakeWindow: the skinned frame of the main window. The layout is computed here; the
+// toolkit only applies it.
+#pragma once
+
+#include "platform/toolkit.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kesto::ui {
+
+inline constexpr platform::Rgb kFaceColor{207, 207, 207};
+
+// One row of the skin layout: the properties to set on a control; unset ones stay.
+struct SkinPlacement {
+    std::string control;
+    int top = 0;
+    int left = 0;
+    std::optional<int> width;
+    std::optional<int> height;
+};
+
+// Where the skin pictures go on a window of W × H pixels, in the order they are placed.
+std::vector<SkinPlacement> SkinLayout(int W, int H);
+
+void SkinWindow(platform::Toolkit& toolkit, platform::Form& window);
+void MakeRoundRegion(platform::Toolkit& toolkit, platform::Form& window);
+// Only -1 (true) puts the window into the always-on-top band; every other value takes it out.
+void SetTopmost(platform::Toolkit& toolkit, platform::Form& window, std::int16_t topmost);
+void DragWindow(platform::Toolkit& toolkit, platform::Form& window);
+
+} // namespace kesto::ui

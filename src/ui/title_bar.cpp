@@ -1,0 +1,29 @@
+#include "ui/title_bar.h"
+
+namespace kesto::ui {
+
+std::string HelpPageAddress(const std::string& appPath) {
+    return "file:///" + appPath + "help.htm";
+}
+
+void OpenHelp(platform::Os& os, const std::string& appPath) {
+    os.ShellExecute(HelpPageAddress(appPath), platform::kSwShowNormal);
+}
+
+std::int32_t PackPoint(int x, int y) {
+    return static_cast<std::int32_t>(static_cast<std::int64_t>(y) * 65536 + x);
+}
+
+void ShowEntryUnderPointer(platform::Toolkit& toolkit, platform::Control& list, int buttons, int x,
+                           int y) {
+    if (buttons != 0) {
+        return;
+    }
+    // Taken whole: an answer with its high word set (outside the items) is never below the count.
+    const auto entry = static_cast<std::int32_t>(
+        toolkit.SendMessage(list.WindowHandle(), platform::kLbItemFromPoint, 0, PackPoint(x, y)));
+    const int count = list.ListCount();
+    list.SetToolTipText(entry >= count || entry < 0 ? std::string() : list.List(entry));
+}
+
+} // namespace kesto::ui

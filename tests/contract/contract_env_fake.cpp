@@ -1,0 +1,31 @@
+#include "contract/contract_env.h"
+#include "contract/child_output.h"
+#include "fakes/command_line_args.h"
+#include "fakes/fake_os.h"
+
+namespace kesto::contract {
+
+platform::Os& SystemUnderTest() {
+    static fakes::FakeOs os = [] {
+        fakes::FakeOs fake(936);
+        fake.RegisterProgram("contract-child", [](const std::string& arguments) {
+            const auto args = fakes::SplitArguments(arguments);
+            return std::optional<std::string>(ChildOutput(std::stoi(args.at(0))) + args.at(1));
+        });
+        return fake;
+    }();
+    return os;
+}
+
+std::string ScratchFolder() {
+    static int count = 0;
+    const std::string folder = "C:\\contract" + std::to_string(++count);
+    SystemUnderTest().CreateDirectory(folder);
+    return folder;
+}
+
+std::string ChildCommandLine(int bytes, const std::string& errorText) {
+    return "contract-child " + std::to_string(bytes) + " " + errorText;
+}
+
+} // namespace kesto::contract

@@ -1,0 +1,45 @@
+#include "fakes/code_page.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace kesto::fakes {
+
+std::string CodePageName(int codePage) { return "CP" + std::to_string(codePage); }
+
+std::string ConvertCodePage(const std::string& text, const std::string& from,
+                            const std::string& to) {
+    iconv_t converter = iconv_open(to.c_str(), from.c_str());
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        throw std::runtime_error("no conversion from " + from + " to " + to);
+    }
+    std::string input = text;
+    std::string result;
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char buffer[256];
+    while (inLeft > 0) {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t done = iconv(converter, &in, &inLeft, &out, &outLeft);
+        result.append(buffer, static_cast<std::size_t>(out - buffer));
+        if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // An unconvertible or cut-off character: one replacement, then go on after it.
+            result += '?';
+            std::size_t skip = 1;
+            if (from == "UTF-8") {
+                while (skip < inLeft && (static_cast<unsigned char>(in[skip]) & 0xC0) == 0x80) {
+                    ++skip;
+                }
+            }
+            in += skip;
+            inLeft -= skip;
+        }
+    }
+    iconv_close(converter);
+    return result;
+}
+
+} // namespace kesto::fakes

@@ -1,0 +1,400 @@
+#include "fakes/fake_os.h"
+
+#include "fakes/code_page.h"
+#include "fakes/command_line_args.h"
+#include "fakes/ini_text.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kesto::fakes {
+
+namespace {
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c < 0x80 ? std::toupper(c) : c);
+    });
+    return text;
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return static_cast<char>(c < 0x80 ? std::tolower(c) : c);
+    });
+    return text;
+}
+
+char DriveLetter(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(path[0])) : '\0';
+}
+
+std::string ParentOf(const std::string& resolved) {
+    const std::size_t slash = resolved.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : resolved.substr(0, slash);
+}
+
+} // namespace
+
+FakeOs::FakeOs(int codePage) : codePage_(codePage) {
+    AddDrive('C');
+    RegisterProgram("subst", [this](const std::string& arguments) { return RunSubst(arguments); });
+}
+
+void FakeOs::AddDrive(char letter, std::uint32_t type, bool writable) {
+    letter = static_cast<char>(std::toupper(letter));
+    driveTypes_[letter] = type;
+    if (!writable) {
+        readOnlyDrives_.insert(letter);
+    }
+}
+
+void FakeOs::AddFolder(const std::string& path) {
+    for (std::string folder = Resolve(path); folder.size() > 2; folder = ParentOf(folder)) {
+        folders_.insert(folder);
+    }
+}
+
+void FakeOs::AddFile(const std::string& path, const std::string& content) {
+    AddFolder(ParentOf(path));
+    files_[Resolve(path)] = content;
+}
+
+bool FakeOs::FolderExists(const std::string& path) const {
+    const std::string resolved = Resolve(path);
+    if (resolved.size() == 2) {
+        const auto drive = driveTypes_.find(resolved[0]);
+        return drive != driveTypes_.end() && drive->second != platform::kDriveNoRootDir;
+    }
+    return folders_.count(resolved) != 0;
+}
+
+std::optional<std::string> FakeOs::FileContent(const std::string& path) const {
+    const auto file = files_.find(Resolve(path));
+    return file == files_.end() ? std::nullopt : std::optional<std::string>(file->second);
+}
+
+void FakeOs::SetShortName(const std::string& longPath, const std::string& shortPath) {
+    shortNames_[Resolve(longPath)] = shortPath;
+    longNames_[Resolve(shortPath)] = Resolve(longPath);
+}
+
+void FakeOs::RegisterProgram(const std::string& name, FakeProgram program) {
+    programs_[Lower(name)] = std::move(program);
+}
+
+bool FakeOs::Fails(const std::string& call) { return failing.count(call) != 0; }
+
+void FakeOs::Log(const std::string& call, const std::string& argument) {
+    calls_.push_back(call + " " + argument);
+}
+
+platform::Handle FakeOs::NewHandle(HandleObject object) {
+    const platform::Handle handle = nextHandle_;
+    nextHandle_ += 4;
+    handles_[handle] = std::move(object);
+    return handle;
+}
+
+std::string FakeOs::Resolve(const std::string& path) const {
+    std::string resolved = Upper(path);
+    std::replace(resolved.begin(), resolved.end(), '/', '\\');
+    while (resolved.size() > 2 && resolved.back() == '\\') {
+        resolved.pop_back();
+    }
+    const char letter = DriveLetter(resolved);
+    const auto mapping = mappings_.find(letter);
+    if (mapping != mappings_.end()) {
+        return Resolve(mapping->second + resolved.substr(2));
+    }
+    const auto longName = longNames_.find(resolved);
+    return longName == longNames_.end() ? resolved : longName->second;
+}
+
+bool FakeOs::DriveWritable(const std::string& resolved) const {
+    const char letter = DriveLetter(resolved);
+    return driveTypes_.count(letter) != 0 && readOnlyDrives_.count(letter) == 0;
+}
+
+// --- pipes and processes ---
+
+bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
+    Log("CreatePipe", "");
+    if (Fails("CreatePipe")) {
+        lastError_ = 8; // ERROR_NOT_ENOUGH_MEMORY
+        return false;
+    }
+    const int pipe = nextPipe_++;
+    pipes_[pipe] = Pipe{};
+    ends.read = NewHandle({HandleObject::PipeRead, pipe, {}});
+    ends.write = NewHandle({HandleObject::PipeWrite, pipe, {}});
+    return true;
+}
+
+bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t /*creationFlags*/,
+                           const platform::StartupInfo& startup, platform::ProcessHandles& out) {
+    const std::string commandLine = FromAnsi(ansiCommandLine);
+    Log("CreateProcess", commandLine);
+    if (Fails("CreateProcess")) {
+        return false;
+    }
+    const auto [program, arguments] = SplitProgramName(commandLine);
+    std::string name = Lower(program.substr(program.find_last_of('\\') + 1));
+    if (name.size() > 4 && name.ends_with(".exe")) {
+        name.resize(name.size() - 4);
+    }
+    const auto found = programs_.find(name);
+    if (found == programs_.end()) {
+        return false;
+    }
+    const std::optional<std::string> output = found->second(arguments);
+    if (!output) {
+        return false;
+    }
+    const auto sink = handles_.find(startup.stdOutput);
+    if (sink == handles_.end() || sink->second.kind != HandleObject::PipeWrite ||
+        startup.stdError != startup.stdOutput) {
+        throw std::logic_error("child output is not sent into one pipe");
+    }
+    pipes_[sink->second.pipe].data += *output;
+    out.process = NewHandle({HandleObject::Process, 0, {}});
+    out.thread = NewHandle({HandleObject::Thread, 0, {}});
+    return true;
+}
+
+bool FakeOs::ReadFile(platform::Handle handle, std::size_t capacity, std::string& data) {
+    data.clear();
+    const auto object = handles_.find(handle);
+    if (object == handles_.end() || object->second.kind != HandleObject::PipeRead ||
+        Fails("ReadFile")) {
+        return false;
+    }
+    Pipe& pipe = pipes_[object->second.pipe];
+    if (!pipe.data.empty()) {
+        data = pipe.data.substr(0, capacity);
+        pipe.data.erase(0, data.size());
+        return true;
+    }
+    const bool writerLeft = std::any_of(handles_.begin(), handles_.end(), [&](const auto& entry) {
+        return entry.second.kind == HandleObject::PipeWrite &&
+               entry.second.pipe == object->second.pipe;
+    });
+    if (writerLeft) {
+        throw std::logic_error("read would wait for ever: a write end of the pipe is open");
+    }
+    return false;
+}
+
+bool FakeOs::CloseHandle(platform::Handle handle) {
+    Log("CloseHandle", std::to_string(handle));
+    return handles_.erase(handle) != 0;
+}
+
+// --- code page ---
+
+std::string FakeOs::ToAnsi(const std::string& utf8) const {
+    return ConvertCodePage(utf8, "UTF-8", CodePageName(codePage_));
+}
+
+std::string FakeOs::FromAnsi(const std::string& ansi) const {
+    return ConvertCodePage(ansi, CodePageName(codePage_), "UTF-8");
+}
+
+bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
+    return codePage_ == 936 && byte >= 0x81 && byte <= 0xFE;
+}
+
+// --- initialisation files ---
+
+std::string FakeOs::GetPrivateProfileString(const std::string& section, const std::string& key,
+                                             std::size_t bufferSize, const std::string& file) {
+    Log("GetPrivateProfileString", key);
+    const auto content = files_.find(Resolve(file));
+    if (bufferSize == 0 || content == files_.end() || Fails("GetPrivateProfileString")) {
+        return {};
+    }
+    const std::optional<std::string> value = IniValue(content->second, section, key);
+    return value ? FromAnsi(value->substr(0, bufferSize - 1)) : std::string();
+}
+
+bool FakeOs::WritePrivateProfileString(const std::string& section, const std::string& key,
+                                       const std::optional<std::string>& value,
+                                       const std::string& file) {
+    Log("WritePrivateProfileString", key + (value ? "=" + *value : " (delete)"));
+    const std::string path = Resolve(file);
+    const auto content = files_.find(path);
+    if (content == files_.end() && !value) {
+        return true;
+    }
+    if (Fails("WritePrivateProfileString") || !DriveWritable(path) ||
+        !FolderExists(ParentOf(path))) {
+        return false;
+    }
+    std::string& text = files_[path];
+    text = WriteIniValue(text, section, key, value ? std::optional(ToAnsi(*value)) : std::nullopt);
+    return true;
+}
+
+// --- drives and files ---
+
+std::uint32_t FakeOs::GetDriveType(const std::string& root) {
+    Log("GetDriveType", root);
+    const char letter = DriveLetter(root);
+    if (Fails("GetDriveType")) {
+        return platform::kDriveUnknown;
+    }
+    if (mappings_.count(letter) != 0) {
+        return platform::kDriveFixed;
+    }
+    const auto drive = driveTypes_.find(letter);
+    return drive == driveTypes_.end() ? platform::kDriveNoRootDir : drive->second;
+}
+
+std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t bufferSize,
+                                       std::string& shortPath) {
+    Log("GetShortPathName", longPath);
+    shortPath.clear();
+    const std::string resolved = Resolve(longPath);
+    if (Fails("GetShortPathName") || (!FolderExists(longPath) && files_.count(resolved) == 0)) {
+        return 0;
+    }
+    const auto known = shortNames_.find(resolved);
+    const std::string result = known == shortNames_.end() ? longPath : known->second;
+    const std::size_t length = ToAnsi(result).size();
+    if (length >= bufferSize) {
+        return static_cast<std::uint32_t>(length + 1);
+    }
+    shortPath = result;
+    return static_cast<std::uint32_t>(length);
+}
+
+bool FakeOs::CreateDirectory(const std::string& path) {
+    Log("CreateDirectory", path);
+    const std::string resolved = Resolve(path);
+    if (Fails("CreateDirectory") || resolved.size() <= 2 || FolderExists(path) ||
+        files_.count(resolved) != 0 || !DriveWritable(resolved) ||
+        !FolderExists(ParentOf(resolved))) {
+        return false;
+    }
+    folders_.insert(resolved);
+    return true;
+}
+
+std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) {
+    Log("GetFileAttributes", path);
+    if (path.empty() || Fails("GetFileAttributes")) {
+        return std::nullopt;
+    }
+    if (FolderExists(path)) {
+        return platform::kFileAttributeDirectory;
+    }
+    if (files_.count(Resolve(path)) != 0) {
+        return 0x20u; // FILE_ATTRIBUTE_ARCHIVE
+    }
+    return std::nullopt;
+}
+
+// --- registry ---
+
+long FakeOs::RegCreateKey(platform::Handle root, const std::string& subKey,
+                          platform::Handle& key) {
+    Log("RegCreateKey", subKey);
+    if (Fails("RegCreateKey") || root != kHkeyCurrentUser) {
+        key = 0;
+        return 5; // ERROR_ACCESS_DENIED
+    }
+    key = NewHandle({HandleObject::RegistryKey, 0, "HKCU\\" + subKey});
+    return 0;
+}
+
+long FakeOs::RegSetValueEx(platform::Handle key, const std::string& valueName, std::uint32_t type,
+                           const std::string& ansiData, std::uint32_t size) {
+    Log("RegSetValueEx", valueName);
+    const auto object = handles_.find(key);
+    if (Fails("RegSetValueEx") || object == handles_.end() ||
+        object->second.kind != HandleObject::RegistryKey) {
+        return 6; // ERROR_INVALID_HANDLE
+    }
+    // The caller's bytes as the system would read them: `size` of them, zero byte included.
+    const std::string stored(ansiData.c_str(), std::min<std::size_t>(size, ansiData.size() + 1));
+    registry[object->second.path + "\\" + valueName] = {type, stored, size};
+    return 0;
+}
+
+long FakeOs::RegCloseKey(platform::Handle key) {
+    Log("RegCloseKey", "");
+    return handles_.erase(key) != 0 ? 0 : 6;
+}
+
+// --- shell ---
+
+platform::Handle FakeOs::BrowseForFolder(platform::Handle /*owner*/, const std::string& title,
+                                         std::uint32_t /*flags*/) {
+    Log("BrowseForFolder", title);
+    if (!browseResult || Fails("BrowseForFolder")) {
+        return 0;
+    }
+    const platform::Handle list = NewHandle({HandleObject::IdList, 0, *browseResult});
+    return list;
+}
+
+bool FakeOs::GetPathFromIdList(platform::Handle idList, std::size_t bufferSize,
+                               std::string& path) {
+    Log("GetPathFromIdList", "");
+    const auto object = handles_.find(idList);
+    if (Fails("GetPathFromIdList") || object == handles_.end() ||
+        object->second.kind != HandleObject::IdList ||
+        ToAnsi(object->second.path).size() >= bufferSize) {
+        return false;
+    }
+    path = object->second.path;
+    return true;
+}
+
+void FakeOs::FreeIdList(platform::Handle idList) {
+    Log("FreeIdList", "");
+    handles_.erase(idList);
+}
+
+std::intptr_t FakeOs::ShellExecute(const std::string& file, int showCommand) {
+    Log("ShellExecute", file + " " + std::to_string(showCommand));
+    shellExecuted.push_back(file);
+    return Fails("ShellExecute") ? 2 : 42;
+}
+
+// --- the system's subst, as far as the program relies on it ---
+
+std::optional<std::string> FakeOs::RunSubst(const std::string& arguments) {
+    const std::vector<std::string> args = SplitArguments(arguments);
+    if (args.empty()) {
+        std::string listing;
+        for (const auto& [letter, folder] : mappings_) {
+            listing += std::string(1, letter) + ":\\: => " + folder + "\r\n";
+        }
+        return ToAnsi(listing);
+    }
+    const char letter = args[0].size() == 2 ? DriveLetter(args[0]) : '\0';
+    if (args.size() != 2 || letter < 'A' || letter > 'Z') {
+        return ToAnsi("Invalid parameter - " + args[0] + "\r\n");
+    }
+    if (Upper(args[1]) == "/D") {
+        if (mappings_.erase(letter) == 0) {
+            return ToAnsi("Invalid parameter - " + Upper(args[0]) + "\r\n");
+        }
+        return std::string();
+    }
+    if (mappings_.count(letter) != 0 || driveTypes_.count(letter) != 0) {
+        return ToAnsi("Drive already SUBSTed\r\n");
+    }
+    if (!FolderExists(args[1])) {
+        return ToAnsi("Path not found - " + args[1] + "\r\n");
+    }
+    std::string folder = args[1];
+    while (folder.size() > 3 && folder.back() == '\\') {
+        folder.pop_back();
+    }
+    mappings_[letter] = folder;
+    return std::string();
+}
+
+} // namespace kesto::fakes

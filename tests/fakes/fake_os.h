@@ -1,0 +1,127 @@
+// An in-memory Windows behind platform::Os: drives and folders, subst mappings, INI files with
+// the profile functions' semantics, a registry, code pages 936 and 1252, and child processes
+// whose output comes from programs registered by name.
+#pragma once
+
+#include "platform/os.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace kesto::fakes {
+
+// What a fake child process does: the bytes it writes to its output pipe, in the code page of the
+// system (ANSI), or nothing when it cannot be started.
+using FakeProgram = std::function<std::optional<std::string>(const std::string& arguments)>;
+
+class FakeOs : public platform::Os {
+  public:
+    explicit FakeOs(int codePage = 936);
+
+    // --- the machine ---
+    void SetCodePage(int codePage) { codePage_ = codePage; }
+    // A drive with a root folder of the given type (fixed unless told otherwise).
+    void AddDrive(char letter, std::uint32_t type = platform::kDriveFixed, bool writable = true);
+    void AddFolder(const std::string& path);
+    void AddFile(const std::string& path, const std::string& content = {});
+    bool FolderExists(const std::string& path) const;
+    std::optional<std::string> FileContent(const std::string& path) const;
+    void SetShortName(const std::string& longPath, const std::string& shortPath);
+    // Mappings made by the fake "subst", letter to folder.
+    const std::map<char, std::string>& Mappings() const { return mappings_; }
+    void RegisterProgram(const std::string& name, FakeProgram program);
+    // Every platform call by name, in order, with its main argument.
+    const std::vector<std::string>& Calls() const { return calls_; }
+    // Calls named here fail (as the system would report a failure).
+    std::set<std::string> failing;
+    std::size_t OpenHandleCount() const { return handles_.size(); }
+    std::string moduleFileName = "C:\\Tools\\kesto.exe";
+    std::string commandLine = "\"C:\\Tools\\kesto.exe\"";
+    // The folder the browser gives, or nothing when the user cancels.
+    std::optional<std::string> browseResult;
+    std::vector<std::string> shellExecuted;
+    struct RegistryValue {
+        std::uint32_t type = 0;
+        std::string data;
+        std::uint32_t size = 0;
+    };
+    // "key path\value name" to value.
+    std::map<std::string, RegistryValue> registry;
+
+    // --- platform::Os ---
+    bool CreatePipe(platform::PipeEnds& ends) override;
+    std::uint32_t LastError() const override { return lastError_; }
+    bool CreateProcess(const std::string& ansiCommandLine, std::uint32_t creationFlags,
+                       const platform::StartupInfo& startup,
+                       platform::ProcessHandles& out) override;
+    bool ReadFile(platform::Handle handle, std::size_t capacity, std::string& data) override;
+    bool CloseHandle(platform::Handle handle) override;
+    std::string ToAnsi(const std::string& utf8) const override;
+    std::string FromAnsi(const std::string& ansi) const override;
+    bool IsDbcsLeadByte(unsigned char byte) const override;
+    std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                        std::size_t bufferSize, const std::string& file) override;
+    bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                   const std::optional<std::string>& value,
+                                   const std::string& file) override;
+    std::uint32_t GetDriveType(const std::string& root) override;
+    std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
+                                   std::string& shortPath) override;
+    bool CreateDirectory(const std::string& path) override;
+    std::optional<std::uint32_t> GetFileAttributes(const std::string& path) override;
+    std::string ModuleFileName() override { return moduleFileName; }
+    std::string CommandLine() override { return commandLine; }
+    long RegCreateKey(platform::Handle root, const std::string& subKey,
+                      platform::Handle& key) override;
+    long RegSetValueEx(platform::Handle key, const std::string& valueName, std::uint32_t type,
+                       const std::string& ansiData, std::uint32_t size) override;
+    long RegCloseKey(platform::Handle key) override;
+    platform::Handle BrowseForFolder(platform::Handle owner, const std::string& title,
+                                     std::uint32_t flags) override;
+    bool GetPathFromIdList(platform::Handle idList, std::size_t bufferSize,
+                           std::string& path) override;
+    void FreeIdList(platform::Handle idList) override;
+    std::intptr_t ShellExecute(const std::string& file, int showCommand) override;
+
+  private:
+    struct Pipe {
+        std::string data;
+        bool writeEndOpen = true;
+    };
+    struct HandleObject {
+        enum Kind { PipeRead, PipeWrite, Process, Thread, RegistryKey, IdList } kind;
+        int pipe = 0;
+        std::string path;
+    };
+    bool Fails(const std::string& call);
+    void Log(const std::string& call, const std::string& argument);
+    platform::Handle NewHandle(HandleObject object);
+    // The path with mapped drives followed to the folder behind them, without a final
+    // backslash, in upper case for comparisons.
+    std::string Resolve(const std::string& path) const;
+    bool DriveWritable(const std::string& resolved) const;
+    std::optional<std::string> RunSubst(const std::string& arguments);
+
+    int codePage_;
+    std::map<char, std::uint32_t> driveTypes_;
+    std::set<char> readOnlyDrives_;
+    std::set<std::string> folders_; // resolved
+    std::map<std::string, std::string> files_;
+    std::map<std::string, std::string> shortNames_; // resolved long path to short form
+    std::map<std::string, std::string> longNames_;  // resolved short form to long path
+    std::map<char, std::string> mappings_;
+    std::map<std::string, FakeProgram> programs_;
+    std::map<platform::Handle, HandleObject> handles_;
+    std::map<int, Pipe> pipes_;
+    std::map<platform::Handle, std::string> idLists_;
+    std::vector<std::string> calls_;
+    platform::Handle nextHandle_ = 0x100;
+    int nextPipe_ = 1;
+    std::uint32_t lastError_ = 0;
+};
+
+} // namespace kesto::fakes

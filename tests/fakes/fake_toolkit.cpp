@@ -1,0 +1,254 @@
+#include "fakes/fake_toolkit.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kesto::fakes {
+
+namespace {
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+// A tool window's frame around its client area.
+constexpr int kToolFrameWidth = 8;
+constexpr int kToolFrameHeight = 27;
+
+bool IsList(platform::ControlKind kind) {
+    return kind == platform::ControlKind::ListBox || kind == platform::ControlKind::DropDownList;
+}
+
+class FakeTrayWindow : public platform::TrayWindow {
+  public:
+    explicit FakeTrayWindow(platform::Handle handle) : handle_(handle) {}
+    platform::Handle WindowHandle() const override { return handle_; }
+
+  private:
+    platform::Handle handle_;
+};
+
+} // namespace
+
+// --- FakeControl ---
+
+FakeControl::FakeControl(const platform::ControlSpec& spec, platform::Handle handle)
+    : spec_(spec), handle_(handle), text_(spec.text), visible_(spec.visible),
+      checked_(spec.checked), place_(spec.place) {}
+
+std::string FakeControl::Text() const {
+    if (IsList(spec_.kind)) {
+        return listIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(listIndex_)];
+    }
+    return text_;
+}
+
+void FakeControl::SetFocus() {
+    if (onFocus) {
+        onFocus(spec_.name);
+    }
+}
+
+void FakeControl::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+}
+
+std::string FakeControl::List(int index) const {
+    if (index < 0 || index >= ListCount()) {
+        throw std::out_of_range("no list entry " + std::to_string(index));
+    }
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void FakeControl::SetToolTipText(const std::string& text) {
+    toolTip_ = text;
+    ++toolTipWrites_;
+}
+
+bool FakeControl::Select(const std::string& item) {
+    const auto found = std::find(items_.begin(), items_.end(), item);
+    if (found == items_.end()) {
+        return false;
+    }
+    listIndex_ = static_cast<int>(found - items_.begin());
+    return true;
+}
+
+// --- FakeForm ---
+
+FakeForm::FakeForm(const platform::FormSpec& spec, platform::FormEvents& events,
+                   platform::Handle handle, std::function<void(FakeForm*)> onDestroy)
+    : spec_(spec), events_(events), handle_(handle), onDestroy_(std::move(onDestroy)),
+      caption_(spec.caption) {
+    platform::Handle controlHandle = handle + 16;
+    for (const platform::ControlSpec& control : spec.controls) {
+        auto fake = std::make_unique<FakeControl>(control, controlHandle++);
+        fake->onFocus = [this](const std::string& name) { focused_ = name; };
+        controls_[control.name] = std::move(fake);
+    }
+    const bool tool = spec.frame == platform::FrameStyle::ToolWindow;
+    bounds_.width = spec.clientWidth + (tool ? kToolFrameWidth : 0);
+    bounds_.height = spec.clientHeight + (tool ? kToolFrameHeight : 0);
+    bounds_.left = (kScreenWidth - bounds_.width) / 2;
+    bounds_.top = (kScreenHeight - bounds_.height) / 2;
+}
+
+FakeForm::~FakeForm() { onDestroy_(this); }
+
+FakeControl& FakeForm::Find(const std::string& name) {
+    const auto found = controls_.find(name);
+    if (found == controls_.end()) {
+        throw std::out_of_range("no control " + name + " on " + spec_.name);
+    }
+    return *found->second;
+}
+
+void FakeForm::Show() {
+    visible_ = true;
+    ++showCount_;
+    events_.OnActivate();
+}
+
+void FakeForm::Move(int left, int top) {
+    bounds_.left = left;
+    bounds_.top = top;
+}
+
+void FakeForm::Click(const std::string& control) {
+    Find(control);
+    if (enabled_) {
+        events_.OnClick(control);
+    }
+}
+
+void FakeForm::MouseDown(const std::string& control, int button) {
+    Find(control);
+    if (enabled_) {
+        events_.OnMouseDown(control, button);
+    }
+}
+
+void FakeForm::MouseMove(const std::string& control, int buttons, int x, int y) {
+    Find(control);
+    events_.OnMouseMove(control, buttons, x, y);
+}
+
+// --- FakeToolkit ---
+
+std::unique_ptr<platform::Form> FakeToolkit::CreateForm(const platform::FormSpec& spec,
+                                                        platform::FormEvents& events) {
+    auto form = std::make_unique<FakeForm>(spec, events, nextHandle_, [this](FakeForm* gone) {
+        forms_.erase(std::remove(forms_.begin(), forms_.end(), gone), forms_.end());
+    });
+    nextHandle_ += 0x1000;
+    forms_.push_back(form.get());
+    return form;
+}
+
+std::unique_ptr<platform::TrayWindow> FakeToolkit::CreateTrayWindow(
+    platform::TrayWindowEvents& events) {
+    trayEvents_ = &events;
+    const platform::Handle handle = nextHandle_;
+    nextHandle_ += 0x1000;
+    return std::make_unique<FakeTrayWindow>(handle);
+}
+
+int FakeToolkit::MessageBox(const std::string& text, int style) {
+    messageBoxes.push_back({text, style});
+    if (onMessageBox) {
+        onMessageBox(messageBoxes.back());
+    }
+    if (!answers.empty()) {
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return (style & platform::kMbYesNo) != 0 ? platform::kIdYes : 1;
+}
+
+void FakeToolkit::DoEvents() {
+    ++doEventsPasses;
+    if (onDoEvents) {
+        onDoEvents();
+    }
+}
+
+bool FakeToolkit::SetWindowPos(platform::Handle window, platform::Handle insertAfter, int x, int y,
+                               int cx, int cy, std::uint32_t flags) {
+    windowCalls.push_back({"SetWindowPos",
+                           {static_cast<std::intptr_t>(window),
+                            static_cast<std::intptr_t>(insertAfter), x, y, cx, cy,
+                            static_cast<std::intptr_t>(flags)}});
+    return true;
+}
+
+platform::Handle FakeToolkit::CreateRoundRectRgn(int left, int top, int right, int bottom,
+                                                 int ellipseWidth, int ellipseHeight) {
+    windowCalls.push_back(
+        {"CreateRoundRectRgn", {left, top, right, bottom, ellipseWidth, ellipseHeight}});
+    return nextHandle_++;
+}
+
+int FakeToolkit::SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) {
+    windowCalls.push_back({"SetWindowRgn",
+                           {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(region),
+                            redraw ? 1 : 0}});
+    return 1;
+}
+
+bool FakeToolkit::ReleaseCapture() {
+    windowCalls.push_back({"ReleaseCapture", {}});
+    return true;
+}
+
+std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t message,
+                                       std::uintptr_t wParam, std::intptr_t lParam) {
+    windowCalls.push_back({"SendMessage",
+                           {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(message),
+                            static_cast<std::intptr_t>(wParam), lParam}});
+    const FakeControl* list = ControlByHandle(window);
+    if (message != platform::kLbItemFromPoint || list == nullptr) {
+        return 0;
+    }
+    const int x = static_cast<int>(lParam & 0xFFFF);
+    const int y = static_cast<int>((lParam >> 16) & 0xFFFF);
+    const int count = list->ListCount();
+    const int index = y / kItemHeight;
+    const bool inside = x < list->Place().width && y < list->Place().height;
+    if (inside && index < count) {
+        return index;
+    }
+    return 0x10000 | (count == 0 ? 0 : std::min(index, count - 1));
+}
+
+bool FakeToolkit::SetForegroundWindow(platform::Handle window) {
+    windowCalls.push_back({"SetForegroundWindow", {static_cast<std::intptr_t>(window)}});
+    return true;
+}
+
+bool FakeToolkit::ShellNotifyIcon(std::uint32_t message, const platform::NotifyIconData& data) {
+    notifyCalls.push_back({message, data});
+    return data.cbSize != 0;
+}
+
+FakeForm* FakeToolkit::Form(const std::string& name) const {
+    for (FakeForm* form : forms_) {
+        if (form->Spec().name == name) {
+            return form;
+        }
+    }
+    return nullptr;
+}
+
+FakeControl* FakeToolkit::ControlByHandle(platform::Handle handle) const {
+    for (FakeForm* form : forms_) {
+        for (const platform::ControlSpec& spec : form->Spec().controls) {
+            FakeControl& control = form->Find(spec.name);
+            if (control.WindowHandle() == handle) {
+                return &control;
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace kesto::fakes

@@ -1,0 +1,176 @@
+// An in-memory window toolkit: forms built from layout tables whose controls keep their state,
+// scripted answers to message boxes, and a record of every window call.
+#pragma once
+
+#include "platform/toolkit.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kesto::fakes {
+
+class FakeControl : public platform::Control {
+  public:
+    FakeControl(const platform::ControlSpec& spec, platform::Handle handle);
+
+    std::string Text() const override;
+    void SetText(const std::string& text) override { text_ = text; }
+    bool Visible() const override { return visible_; }
+    void SetVisible(bool visible) override { visible_ = visible; }
+    void SetFocus() override;
+    platform::Rect Place() const override { return place_; }
+    void SetPlace(const platform::Rect& place) override { place_ = place; }
+    void SetBackColor(platform::Rgb color) override { backColor_ = color; }
+    bool Checked() const override { return checked_; }
+    void SetChecked(bool checked) override { checked_ = checked; }
+    void Clear() override;
+    void AddItem(const std::string& item) override { items_.push_back(item); }
+    int ListCount() const override { return static_cast<int>(items_.size()); }
+    std::string List(int index) const override;
+    int ListIndex() const override { return listIndex_; }
+    void SetListIndex(int index) override { listIndex_ = index; }
+    void SetToolTipText(const std::string& text) override;
+    platform::Handle WindowHandle() const override { return handle_; }
+
+    const platform::ControlSpec& Spec() const { return spec_; }
+    std::optional<platform::Rgb> BackColor() const { return backColor_; }
+    const std::vector<std::string>& Items() const { return items_; }
+    const std::string& ToolTipText() const { return toolTip_; }
+    int ToolTipWrites() const { return toolTipWrites_; }
+    // Picks the item with this text, as a user would; false when there is none.
+    bool Select(const std::string& item);
+    // Set by the form: the control that last took the focus.
+    std::function<void(const std::string&)> onFocus;
+
+  private:
+    platform::ControlSpec spec_;
+    platform::Handle handle_;
+    std::string text_;
+    bool visible_;
+    bool checked_;
+    platform::Rect place_;
+    std::optional<platform::Rgb> backColor_;
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+    std::string toolTip_;
+    int toolTipWrites_ = 0;
+};
+
+class FakeForm : public platform::Form {
+  public:
+    FakeForm(const platform::FormSpec& spec, platform::FormEvents& events, platform::Handle handle,
+             std::function<void(FakeForm*)> onDestroy);
+    ~FakeForm() override;
+
+    FakeControl& Find(const std::string& name) override;
+    void Show() override;
+    void Hide() override { visible_ = false; }
+    bool Visible() const override { return visible_; }
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+    void SetWindowState(platform::WindowState state) override { state_ = state; }
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    void SetBackColor(platform::Rgb color) override { backColor_ = color; }
+    platform::Rect Bounds() const override { return bounds_; }
+    void Move(int left, int top) override;
+    platform::Handle WindowHandle() const override { return handle_; }
+    platform::Handle IconHandle() const override { return spec_.appIcon ? handle_ + 1 : 0; }
+
+    // What a user does.
+    void Click(const std::string& control);
+    void MouseDown(const std::string& control, int button);
+    void MouseMove(const std::string& control, int buttons, int x, int y);
+    void RequestClose() { events_.OnCloseRequest(); }
+    // A click that was queued before the form was disabled and is dispatched all the same.
+    void QueuedClick(const std::string& control) { events_.OnClick(control); }
+
+    const platform::FormSpec& Spec() const { return spec_; }
+    platform::WindowState State() const { return state_; }
+    const std::string& Caption() const { return caption_; }
+    std::optional<platform::Rgb> BackColor() const { return backColor_; }
+    const std::string& FocusedControl() const { return focused_; }
+    int ShowCount() const { return showCount_; }
+
+  private:
+    platform::FormSpec spec_;
+    platform::FormEvents& events_;
+    platform::Handle handle_;
+    std::function<void(FakeForm*)> onDestroy_;
+    std::map<std::string, std::unique_ptr<FakeControl>> controls_;
+    bool visible_ = false;
+    bool enabled_ = true;
+    platform::WindowState state_ = platform::WindowState::Normal;
+    std::string caption_;
+    std::optional<platform::Rgb> backColor_;
+    platform::Rect bounds_;
+    std::string focused_;
+    int showCount_ = 0;
+};
+
+struct MessageBoxRecord {
+    std::string text;
+    int style = 0;
+};
+
+struct WindowCall {
+    std::string name;
+    std::vector<std::intptr_t> arguments;
+};
+
+struct NotifyCall {
+    std::uint32_t message = 0;
+    platform::NotifyIconData data;
+};
+
+class FakeToolkit : public platform::Toolkit {
+  public:
+    std::unique_ptr<platform::Form> CreateForm(const platform::FormSpec& spec,
+                                               platform::FormEvents& events) override;
+    std::unique_ptr<platform::TrayWindow> CreateTrayWindow(
+        platform::TrayWindowEvents& events) override;
+    int MessageBox(const std::string& text, int style) override;
+    void DoEvents() override;
+    void Run() override {}
+    void Quit() override { quit = true; }
+    bool SetWindowPos(platform::Handle window, platform::Handle insertAfter, int x, int y, int cx,
+                      int cy, std::uint32_t flags) override;
+    platform::Handle CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth,
+                                        int ellipseHeight) override;
+    int SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) override;
+    bool ReleaseCapture() override;
+    std::intptr_t SendMessage(platform::Handle window, std::uint32_t message,
+                              std::uintptr_t wParam, std::intptr_t lParam) override;
+    bool SetForegroundWindow(platform::Handle window) override;
+    bool ShellNotifyIcon(std::uint32_t message, const platform::NotifyIconData& data) override;
+
+    // The live form of that name, or null.
+    FakeForm* Form(const std::string& name) const;
+    // The shell's side of the tray window.
+    platform::TrayWindowEvents* Tray() const { return trayEvents_; }
+
+    // Answers given to message boxes, first first; when none is left, Yes or OK.
+    std::deque<int> answers;
+    // Runs inside each message box, before it is answered, and inside each pass of events.
+    std::function<void(const MessageBoxRecord&)> onMessageBox;
+    std::function<void()> onDoEvents;
+    std::vector<MessageBoxRecord> messageBoxes;
+    std::vector<WindowCall> windowCalls;
+    std::vector<NotifyCall> notifyCalls;
+    int doEventsPasses = 0;
+    bool quit = false;
+    // List entries are this many pixels high for LB_ITEMFROMPOINT.
+    static constexpr int kItemHeight = 16;
+
+  private:
+    FakeControl* ControlByHandle(platform::Handle handle) const;
+
+    std::vector<FakeForm*> forms_;
+    platform::TrayWindowEvents* trayEvents_ = nullptr;
+    platform::Handle nextHandle_ = 0x10000;
+};
+
+} // namespace kesto::fakes

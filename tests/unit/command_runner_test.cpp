@@ -1,0 +1,100 @@
+#include "command/dos_outputs.h"
+#include "fakes/fake_os.h"
+#include "fakes/fake_toolkit.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto {
+namespace {
+
+using fakes::FakeOs;
+using fakes::FakeToolkit;
+
+class CommandRunnerTest : public ::testing::Test {
+  protected:
+    void Program(const std::string& name, std::optional<std::string> output) {
+        os.RegisterProgram(name, [output](const std::string&) { return output; });
+    }
+
+    std::string Run(const std::string& commandLine) {
+        command::DOSOutputs runner(os, toolkit);
+        runner.OnReceiveOutputs([this](const std::string& chunk) { events.push_back(chunk); });
+        return runner.ExecuteCommand(commandLine);
+    }
+
+    FakeOs os;
+    FakeToolkit toolkit;
+    std::vector<std::string> events;
+};
+
+TEST_F(CommandRunnerTest, SilentCommandGivesEmptyTextAndOneEmptyEvent) {
+    Program("quiet", std::string());
+    EXPECT_EQ(Run("quiet"), "");
+    EXPECT_EQ(events, std::vector<std::string>{""});
+    EXPECT_TRUE(toolkit.messageBoxes.empty());
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
+}
+
+TEST_F(CommandRunnerTest, LongOutputArrivesInReadsOfAtMost256Bytes) {
+    std::string output;
+    for (int i = 0; i < 700; ++i) {
+        output += static_cast<char>('a' + i % 26);
+    }
+    Program("talk", output);
+    EXPECT_EQ(Run("talk"), output);
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0].size(), 256u);
+    EXPECT_EQ(events[2].size(), 700u - 512u);
+    EXPECT_EQ(events[3], "");
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
+}
+
+TEST_F(CommandRunnerTest, DoubleByteCharacterSplitBetweenReadsComesBackWhole) {
+    // 255 ASCII bytes, then 照 (D5 D5 in code page 936) across the 256-byte boundary.
+    const std::string ascii(255, 'x');
+    Program("chinese", ascii + "\xD5\xD5\xC6\xAC\r\n");
+    EXPECT_EQ(Run("chinese"), ascii + "照片\r\n");
+    EXPECT_EQ(events[0], ascii);
+}
+
+TEST_F(CommandRunnerTest, ArgumentReplacesStoredCommandLineAndEmptyOneRunsIt) {
+    Program("first", std::string("1"));
+    Program("second", std::string("2"));
+    command::DOSOutputs runner(os, toolkit);
+    runner.SetCommandLine("first");
+    EXPECT_EQ(runner.ExecuteCommand(), "1");
+    EXPECT_EQ(runner.ExecuteCommand("second"), "2");
+    EXPECT_EQ(runner.CommandLine(), "second");
+    EXPECT_EQ(runner.Outputs(), "2");
+}
+
+TEST_F(CommandRunnerTest, FailuresShowTheirMessageAndReturnEmptyText) {
+    Program("ok", std::string("kept"));
+    command::DOSOutputs runner(os, toolkit);
+    EXPECT_EQ(runner.ExecuteCommand("ok"), "kept");
+
+    EXPECT_EQ(runner.ExecuteCommand("nosuchprogram arg"), "");
+    EXPECT_FALSE(runner.Launched());
+    os.failing.insert("CreatePipe");
+    EXPECT_EQ(runner.ExecuteCommand(), "");
+    os.failing.clear();
+    command::DOSOutputs empty(os, toolkit);
+    EXPECT_EQ(empty.ExecuteCommand(), "");
+
+    ASSERT_EQ(toolkit.messageBoxes.size(), 3u);
+    EXPECT_EQ(toolkit.messageBoxes[0].text, "File or command not found");
+    EXPECT_EQ(toolkit.messageBoxes[1].text, "CreatePipe failed. Error: 8");
+    EXPECT_EQ(toolkit.messageBoxes[2].text, "Command Line empty");
+    for (const auto& box : toolkit.messageBoxes) {
+        EXPECT_EQ(box.style, 16);
+    }
+    EXPECT_EQ(runner.Outputs(), "kept");
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
+    // Only the runs that got as far as a process asked for one.
+    EXPECT_EQ(std::count_if(os.Calls().begin(), os.Calls().end(),
+                            [](const std::string& call) { return call.starts_with("CreateProcess"); }),
+              2);
+}
+
+} // namespace
+} // namespace kesto

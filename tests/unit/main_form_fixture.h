@@ -1,0 +1,55 @@
+// A main window on the in-memory Windows: C: and D: fixed, the program in C:\Tools.
+#pragma once
+
+#include "app/main_form.h"
+#include "fakes/fake_os.h"
+#include "fakes/fake_toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kesto {
+
+class MainFormTest : public ::testing::Test {
+  protected:
+    MainFormTest() {
+        os.AddDrive('D');
+        os.AddFolder("C:\\Tools");
+    }
+
+    app::MainForm& Load() {
+        form = std::make_unique<app::MainForm>(os, toolkit);
+        form->Form_Load();
+        return *form;
+    }
+
+    fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
+    fakes::FakeControl& Control(const std::string& name) { return Window().Find(name); }
+    std::string Ini() { return os.FileContent("C:\\Tools\\kesto.ini").value_or("<none>"); }
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& box : toolkit.messageBoxes) {
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+    int CallCount(const std::string& prefix) const {
+        return static_cast<int>(std::count_if(
+            os.Calls().begin(), os.Calls().end(),
+            [&](const std::string& call) { return call.starts_with(prefix); }));
+    }
+    // A mapping made outside the program.
+    void Map(char letter, const std::string& folder) {
+        os.AddFolder(folder);
+        command::DOSOutputs runner(os, toolkit);
+        ASSERT_EQ(runner.ExecuteCommand("subst " + std::string(1, letter) + ": \"" + folder + "\""),
+                  "");
+    }
+
+    fakes::FakeOs os;
+    fakes::FakeToolkit toolkit;
+    std::unique_ptr<app::MainForm> form;
+};
+
+} // namespace kesto

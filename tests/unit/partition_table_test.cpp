@@ -1,0 +1,82 @@
+#include "app/subst_line.h"
+#include "main_form_fixture.h"
+
+namespace kesto {
+namespace {
+
+TEST(SplitListing, TakesEveryLineEndedByCrLfAndKeepsEmptyOnes) {
+    EXPECT_EQ(app::SplitListing("E:\\: => C:\\Data\r\n\r\nF:\\: => D:\\x\r\n"),
+              (std::vector<std::string>{"E:\\: => C:\\Data", "", "F:\\: => D:\\x"}));
+    EXPECT_EQ(app::SplitListing("E:\\: => C:\\Data\r\nF:\\: => D:\\unfinished"),
+              std::vector<std::string>{"E:\\: => C:\\Data"});
+    EXPECT_TRUE(app::SplitListing("no line break").empty());
+    EXPECT_TRUE(app::SplitListing("").empty());
+    EXPECT_EQ(app::SplitListing("a\nb\r\n"), std::vector<std::string>{"a\nb"});
+}
+
+TEST(SubstLine, DriveAndFolderAreCountedInCharacters) {
+    EXPECT_EQ(app::DriveOf("F:\\: => D:\\照片"), "F:");
+    EXPECT_EQ(app::FolderOf("F:\\: => D:\\照片"), "D:\\照片");
+    EXPECT_EQ(app::FolderOf("F:\\: =>"), "");
+}
+
+using PartitionTableTest = MainFormTest;
+
+TEST_F(PartitionTableTest, TableAndListMirrorTheListingInItsOrder) {
+    Map('F', "D:\\照片");
+    Map('E', "C:\\Data");
+    Load();
+    EXPECT_EQ(Control("listKesto").Items(),
+              (std::vector<std::string>{"E:\\: => C:\\Data", "F:\\: => D:\\照片"}));
+    // Stored in the ANSI code page, exactly as listed.
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => C:\\Data\r\n1=F:\\: => D:\\\xD5\xD5\xC6\xAC\r\n");
+}
+
+TEST_F(PartitionTableTest, RefreshDropsStaleKeysAndLeavesTheRestOfTheFile) {
+    os.AddFile("C:\\Tools\\kesto.ini",
+               "[Other]\r\n0=keep\r\n[KESTO]\r\n0=X:\\: => Q:\\gone\r\n25=stale\r\n26=beyond\r\n");
+    Map('E', "C:\\Data");
+    Load().RefreshPartitions();
+    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n0=E:\\: => C:\\Data\r\n");
+
+    os.RegisterProgram("subst", [](const std::string&) { return std::string(); });
+    form->RefreshPartitions();
+    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n");
+    EXPECT_EQ(Control("listKesto").ListCount(), 0);
+}
+
+TEST_F(PartitionTableTest, TableSurvivesWhenTheListingCannotBeRun) {
+    const std::string saved = "[KESTO]\r\n0=E:\\: => C:\\Data\r\n";
+    os.AddFile("C:\\Tools\\kesto.ini", saved);
+    os.AddFolder("C:\\Data");
+    os.failing.insert("CreateProcess");
+    Load();
+    EXPECT_EQ(Ini(), saved);
+    EXPECT_EQ(Control("listKesto").ListCount(), 0);
+    EXPECT_NE(std::find(Messages().begin(), Messages().end(), "File or command not found"),
+              Messages().end());
+}
+
+TEST_F(PartitionTableTest, FillListSortsEveryLetterIntoOneListWithNothingChosen) {
+    os.AddDrive('A', platform::kDriveRemovable);
+    os.AddDrive('G', platform::kDriveCdrom, false);
+    os.AddDrive('N', platform::kDriveRemote);
+    os.AddDrive('U', platform::kDriveUnknown);
+    os.AddDrive('R', platform::kDriveRamdisk);
+    Map('X', "D:\\x");
+    Load();
+    EXPECT_EQ(Control("CmbBusyDisk").Items(),
+              (std::vector<std::string>{"A:", "C:", "D:", "G:", "N:", "R:", "U:", "X:"}));
+    EXPECT_EQ(Control("CmbFreedisk").Items().size(), 18u);
+    EXPECT_EQ(Control("CmbFreedisk").Items().front(), "B:");
+
+    Control("CmbFreedisk").Select("B:");
+    Control("CmbBusyDisk").Select("D:");
+    form->FillList();
+    EXPECT_EQ(Control("CmbFreedisk").ListIndex(), -1);
+    EXPECT_EQ(Control("CmbBusyDisk").ListIndex(), -1);
+    EXPECT_EQ(CallCount("GetDriveType a:"), 2);
+}
+
+} // namespace
+} // namespace kesto

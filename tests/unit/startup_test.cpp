@@ -1,0 +1,130 @@
+#include "app/app_paths.h"
+#include "main_form_fixture.h"
+
+namespace kesto {
+namespace {
+
+TEST(AppPaths, FolderAlwaysEndsInOneBackslash) {
+    EXPECT_EQ(app::AppPathsOf("D:\\kesto.exe").appPath, "D:\\");
+    EXPECT_EQ(app::AppPathsOf("D:\\kesto.exe").tableFilePath, "D:\\kesto.ini");
+    const app::AppPaths nested = app::AppPathsOf("D:\\My Tools\\v1.2\\Kesto.Tool.exe");
+    EXPECT_EQ(nested.appPath, "D:\\My Tools\\v1.2\\");
+    EXPECT_EQ(nested.exeTitle, "Kesto.Tool");
+    EXPECT_EQ(nested.tableFilePath, "D:\\My Tools\\v1.2\\Kesto.Tool.ini");
+}
+
+TEST(ArgumentString, IsWhatFollowsTheProgramName) {
+    EXPECT_EQ(app::ArgumentStringOf("\"C:\\My Tools\\kesto.exe\" /auto"), "/auto");
+    EXPECT_EQ(app::ArgumentStringOf("C:\\Tools\\kesto.exe   /auto"), "/auto");
+    EXPECT_EQ(app::ArgumentStringOf("kesto.exe /auto "), "/auto ");
+    EXPECT_EQ(app::ArgumentStringOf("kesto.exe"), "");
+    EXPECT_EQ(app::ArgumentStringOf("\"kesto.exe\""), "");
+}
+
+using StartupTest = MainFormTest;
+
+TEST_F(StartupTest, LogOnEntryStartsTheProgramThroughItsShortPath) {
+    os.moduleFileName = "C:\\Program Files\\Kesto Tool\\kesto.exe";
+    os.AddFolder("C:\\Program Files\\Kesto Tool");
+    os.SetShortName("C:\\Program Files\\Kesto Tool\\", "C:\\PROGRA~1\\KESTOT~1\\");
+    Load();
+    const auto& value =
+        os.registry.at("HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KESTO");
+    EXPECT_EQ(value.type, platform::kRegSz);
+    const std::string expected = "C:\\PROGRA~1\\KESTOT~1\\kesto.exe /auto";
+    EXPECT_EQ(value.data, expected + '\0');
+    EXPECT_EQ(value.size, expected.size() + 1);
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
+}
+
+TEST_F(StartupTest, LogOnEntryQuotesAPathWithBlanksAndKeepsChineseInTheCodePage) {
+    os.moduleFileName = "D:\\工具 箱\\kesto.exe";
+    os.AddFolder("D:\\工具 箱");
+    Load();
+    const auto& value =
+        os.registry.at("HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KESTO");
+    const std::string ansi = "\"D:\\\xB9\xA4\xBE\xDF \xCF\xE4\\kesto.exe\" /auto";
+    EXPECT_EQ(value.data, ansi + '\0');
+    EXPECT_EQ(value.size, ansi.size() + 1);
+}
+
+TEST_F(StartupTest, RestoreMakesSavedPartitionsAgainAndTellsWhichCannotBe) {
+    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => D:\\gone\\deep\r\n"
+                                       "2=E:\\: => H:\\Data\r\n3=\r\n"
+                                       "4=C:\\: => D:\\taken\r\n25=Y:\\: => D:\\last\r\n");
+    os.AddFolder("D:\\last");
+    os.AddFolder("D:\\taken");
+    Load();
+    EXPECT_EQ(os.Mappings().at('X'), "D:\\gone\\deep");
+    EXPECT_EQ(os.Mappings().at('Y'), "D:\\last");
+    EXPECT_EQ(os.Mappings().size(), 2u);
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"无法载入保存的虚拟分区E:，请确认你对H:\\Data有权限！"});
+    EXPECT_EQ(toolkit.messageBoxes[0].style, 48);
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\gone\\deep\r\n1=Y:\\: => D:\\last\r\n");
+    for (int key = 0; key < 26; ++key) {
+        EXPECT_EQ(std::count(os.Calls().begin(), os.Calls().end(),
+                             "GetPrivateProfileString " + std::to_string(key)),
+                  1)
+            << key;
+    }
+    // The restore showed the progress window, but no result message.
+    EXPECT_EQ(toolkit.Form("FrmWorking")->ShowCount(), 3);
+}
+
+TEST_F(StartupTest, SavedLineLongerThanTheFirstBufferIsRestoredWhole) {
+    const std::string folder = "D:\\" + std::string(200, 'a') + "\\" + std::string(100, 'b');
+    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => " + folder + "\r\n");
+    Load();
+    EXPECT_EQ(os.Mappings().at('X'), folder);
+    EXPECT_FALSE(os.FolderExists(folder.substr(0, 253 - 8)));
+}
+
+TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindowBehindTheTrayIcon) {
+    for (const char* commandLine : {"kesto.exe /AUTO", "kesto.exe /auto x", "kesto.exe"}) {
+        os.commandLine = commandLine;
+        Load();
+        EXPECT_TRUE(Window().Visible()) << commandLine;
+    }
+    os.commandLine = "\"C:\\Tools\\kesto.exe\" /auto";
+    Load();
+    EXPECT_FALSE(Window().Visible());
+    ASSERT_FALSE(toolkit.notifyCalls.empty());
+    EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimAdd);
+
+    // A press on the icon brings the window back in front.
+    Window().SetWindowState(platform::WindowState::Minimized);
+    toolkit.Tray()->OnMouseMove(516);
+    EXPECT_TRUE(Window().Visible());
+    EXPECT_EQ(Window().State(), platform::WindowState::Normal);
+    EXPECT_EQ(toolkit.windowCalls.back().name, "SetForegroundWindow");
+}
+
+TEST_F(StartupTest, WindowIsSkinnedAndOnTopBeforeItIsShown) {
+    Load();
+    EXPECT_EQ(Window().Caption(), "Tarvel");
+    EXPECT_EQ(Window().BackColor(), (platform::Rgb{207, 207, 207}));
+    EXPECT_EQ(Control("Opt1(1)").BackColor(), (platform::Rgb{207, 207, 207}));
+    ASSERT_GE(toolkit.windowCalls.size(), 3u);
+    EXPECT_EQ(toolkit.windowCalls[0].name, "CreateRoundRectRgn");
+    EXPECT_EQ(toolkit.windowCalls[0].arguments, (std::vector<std::intptr_t>{0, 0, 356, 408, 24, 24}));
+    EXPECT_EQ(toolkit.windowCalls[2].name, "SetWindowPos");
+    EXPECT_EQ(toolkit.windowCalls[2].arguments[1], -1);
+}
+
+TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
+    Load();
+    Window().MouseDown("imgTitleClose", 1);
+    EXPECT_TRUE(form->Loaded());
+    Window().Click("imgTitleClose");
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_TRUE(toolkit.quit);
+    EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
+    EXPECT_EQ(toolkit.Form("frmMain"), nullptr);
+    EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
+    form.reset();
+    EXPECT_EQ(toolkit.notifyCalls.size(), 2u);
+}
+
+} // namespace
+} // namespace kesto

@@ -1,0 +1,73 @@
+#include "drive_table.h"
+#include "unix_path.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(UnixPath, NormalizesResolvesAndRebases) {
+    EXPECT_EQ(normalize_unix_path("/a//b/./c/"), "/a/b/c");
+    EXPECT_EQ(normalize_unix_path("/a/../../b"), "/b");
+    EXPECT_EQ(normalize_unix_path("//"), "/");
+    EXPECT_EQ(resolve_link_target("/p/dosdevices/c:", "../drive_c"), "/p/drive_c");
+    EXPECT_EQ(resolve_link_target("", "/srv/data/"), "/srv/data");
+    EXPECT_EQ(rebase_unix_path("/p/dosdevices/c:/users/me", "/p/dosdevices/c:/", "/p/drive_c"),
+              "/p/drive_c/users/me");
+    EXPECT_EQ(rebase_unix_path("/p/dosdevices/c:/", "/p/dosdevices/c:/", "/p/drive_c"),
+              "/p/drive_c");
+    EXPECT_EQ(rebase_unix_path("/p/dosdevices/c:x/y", "/p/dosdevices/c:/", "/p/drive_c"),
+              "/p/dosdevices/c:x/y");
+}
+
+TEST(UnixPath, BelowMeansAtAFolderBoundary) {
+    EXPECT_TRUE(is_strictly_below("/tmp/a/b", "/tmp/a"));
+    EXPECT_TRUE(is_strictly_below("/tmp", "/"));
+    EXPECT_FALSE(is_strictly_below("/tmp/ab", "/tmp/a"));
+    EXPECT_FALSE(is_strictly_below("/tmp/a", "/tmp/a"));
+    EXPECT_TRUE(is_within("/tmp/a", "/tmp/a"));
+    EXPECT_EQ(path_below("/tmp/a/b", "/"), "tmp/a/b");
+    EXPECT_EQ(path_below("/tmp/a", "/tmp/a"), "");
+}
+
+// A prefix as Wine makes it, with a CD-ROM added.
+const std::vector<Drive> kRealDrives = {
+    {'C', true, "/p/drive_c"}, {'D', false, "/media/cd"}, {'Z', true, "/"}};
+
+std::vector<Drive> with_real_drives(std::initializer_list<Drive> mapped) {
+    std::vector<Drive> drives = kRealDrives;
+    drives.insert(drives.end(), mapped);
+    return drives;
+}
+
+TEST(DriveTable, OnlyMappedFoldersAreSubstitutions) {
+    const std::vector<Drive> drives = with_real_drives({{'X', true, "/p/drive_c/users/me"},
+                                                        {'Y', true, "/tmp/work"},
+                                                        {'R', true, "/"},
+                                                        {'E', false, "/media/cd/disc"}});
+    const auto substituted = [&](char letter) {
+        return is_substitution(drives, *find_drive(drives, letter), 'C');
+    };
+    EXPECT_TRUE(substituted('X'));
+    EXPECT_TRUE(substituted('Y'));
+    EXPECT_FALSE(substituted('C')) << "drive_c lies inside Z:, yet C: is the system drive";
+    EXPECT_FALSE(substituted('Z'));
+    EXPECT_FALSE(substituted('R')) << "a second root is inside nothing";
+    EXPECT_FALSE(substituted('D'));
+    EXPECT_FALSE(substituted('E'));
+}
+
+TEST(DriveTable, ListsInLetterOrderThroughTheClosestRealDrive) {
+    const std::vector<Drive> drives = with_real_drives({{'Y', true, "/p/drive_c/users/me/deep"},
+                                                        {'X', true, "/p/drive_c/users/me"},
+                                                        {'W', true, "/p/drive_c"},
+                                                        {'V', true, "/tmp"}});
+    std::vector<std::string> listed;
+    for (const Substitution& s : list_substitutions(drives, 'C')) {
+        listed.push_back(std::string{s.letter, '>', s.via, ' '} + s.below);
+    }
+    const std::vector<std::string> expected = {"V>Z tmp", "W>C ", "X>C users/me",
+                                               "Y>C users/me/deep"};
+    EXPECT_EQ(listed, expected);
+}
+
+} // namespace

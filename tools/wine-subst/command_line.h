@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Splits a Windows command line the way the C runtime builds argv, leaving out the program name.
+std::vector<std::wstring> split_command_line(std::wstring_view line);

@@ -29,8 +29,10 @@ std::string ScratchFolder() {
 std::string ChildCommandLine(int bytes, const std::string& errorText) {
     wchar_t self[MAX_PATH];
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return "\"" + platform::win32::Narrow(self) + "\" --child " + std::to_string(bytes) + " " +
-           errorText;
+    std::string commandLine = "\"";
+    commandLine += platform::win32::Narrow(self);
+    commandLine += "\" --child " + std::to_string(bytes) + " " + errorText;
+    return commandLine;
 }
 
 } // namespace kesto::contract

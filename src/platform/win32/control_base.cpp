@@ -1,0 +1,27 @@
+#include "platform/win32/control_base.h"
+
+#include "platform/win32/form.h"
+
+namespace kesto::platform::win32 {
+
+bool IsWindowlessKind(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Picture ||
+           kind == ControlKind::GroupFrame;
+}
+
+std::string GroupNameOf(const std::string& name) {
+    return name.substr(0, name.find('('));
+}
+
+ControlBase::ControlBase(Win32Form& form, const ControlSpec& entry, int index)
+    : form_(form), place_(entry.place), name_(entry.name), parent_(entry.parent), kind_(entry.kind),
+      index_(index) {}
+
+RECT ControlBase::Area() const {
+    const POINT origin = form_.Origin(parent_);
+    RECT area = ToRect(place_);
+    OffsetRect(&area, origin.x, origin.y);
+    return area;
+}
+
+} // namespace kesto::platform::win32

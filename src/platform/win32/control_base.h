@@ -1,0 +1,60 @@
+// What both kinds of control share: their entry in the layout table, their place and colour,
+// and neutral answers to the calls that only lists and option buttons take.
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include <optional>
+#include <string>
+
+namespace kesto::platform::win32 {
+
+class Win32Form;
+
+// Labels, pictures and group frames have no window: their form paints them.
+bool IsWindowlessKind(ControlKind kind);
+
+// The option group a name like "Opt1(0)" belongs to.
+std::string GroupNameOf(const std::string& name);
+
+class ControlBase : public Control {
+  public:
+    ControlBase(Win32Form& form, const ControlSpec& entry, int index);
+
+    const std::string& Name() const { return name_; }
+    ControlKind Kind() const { return kind_; }
+    const std::string& ParentName() const { return parent_; }
+    std::string GroupName() const { return GroupNameOf(name_); }
+    // Fixed: a UI test driver finds child windows by this number.
+    int Id() const { return kFirstId + index_; }
+    const std::optional<COLORREF>& BackColor() const { return backColor_; }
+    // Where the control lies in the form's client area.
+    RECT Area() const;
+    // Puts the control where Place() says, after its group frame moved.
+    virtual void ApplyPlace() = 0;
+
+    Rect Place() const override { return place_; }
+    bool Checked() const override { return false; }
+    void SetChecked(bool /*checked*/) override {}
+    void Clear() override {}
+    void AddItem(const std::string& /*item*/) override {}
+    int ListCount() const override { return 0; }
+    std::string List(int /*index*/) const override { return {}; }
+    int ListIndex() const override { return -1; }
+    void SetListIndex(int /*index*/) override {}
+
+  protected:
+    static constexpr int kFirstId = 1000;
+
+    Win32Form& form_;
+    Rect place_;
+    std::optional<COLORREF> backColor_;
+
+  private:
+    std::string name_;
+    std::string parent_;
+    ControlKind kind_;
+    int index_;
+};
+
+} // namespace kesto::platform::win32

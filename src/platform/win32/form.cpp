@@ -1,0 +1,393 @@
+#include "platform/win32/form.h"
+
+#include "platform/win32/control.h"
+#include "platform/win32/form_registry.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
+#include "platform/win32/windowless.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+struct FrameStyles {
+    DWORD style;
+    DWORD exStyle;
+};
+
+FrameStyles StylesOf(FrameStyle frame) {
+    if (frame == FrameStyle::ToolWindow) {
+        return {WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW};
+    }
+    return {WS_POPUP | WS_CLIPCHILDREN, WS_EX_APPWINDOW};
+}
+
+// The class holds the icon, so forms with and without it need classes of their own.
+const wchar_t* ClassNameOf(const FormSpec& layout) {
+    if (layout.frame == FrameStyle::ToolWindow) {
+        return layout.appIcon ? L"KestoToolFormWithIcon" : L"KestoToolForm";
+    }
+    return layout.appIcon ? L"KestoFormWithIcon" : L"KestoForm";
+}
+
+// Built hidden, its client area exactly as asked, centred on the primary work area.
+HWND CreateFormWindow(const FormSpec& layout, WNDPROC procedure) {
+    const wchar_t* className = ClassNameOf(layout);
+    RegisterWindowClass(className, procedure, layout.appIcon);
+    const FrameStyles styles = StylesOf(layout.frame);
+    RECT outer{0, 0, layout.clientWidth, layout.clientHeight};
+    AdjustWindowRectEx(&outer, styles.style, FALSE, styles.exStyle);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    return CreateWindowExW(styles.exStyle, className, Widen(layout.caption).c_str(), styles.style,
+                           left, top, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+} // namespace
+
+Win32Form::Win32Form(const FormSpec& layout, FormEvents& events)
+    : events_(events), tabOrder_(layout.tabOrder), color_(GetSysColor(COLOR_BTNFACE)),
+      window_(CreateFormWindow(layout, WindowProcedure)),
+      icon_(reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM))), tips_(window_) {
+    CreateControls(layout);
+    StackPaintedControls();
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    RegisterForm(*this);
+}
+
+Win32Form::~Win32Form() {
+    UnregisterForm(*this);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    DestroyWindow(window_);
+}
+
+void Win32Form::CreateControls(const FormSpec& layout) {
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        const ControlSpec& control = layout.controls[i];
+        const int index = static_cast<int>(i);
+        if (IsWindowlessKind(control.kind)) {
+            controls_.push_back(std::make_unique<WindowlessControl>(*this, control, index));
+            continue;
+        }
+        const std::string group = GroupNameOf(control.name);
+        const bool firstOfGroup =
+            control.kind == ControlKind::OptionButton &&
+            std::none_of(controls_.begin(), controls_.end(), [&group](const auto& earlier) {
+                return earlier->Kind() == ControlKind::OptionButton &&
+                       earlier->GroupName() == group;
+            });
+        controls_.push_back(std::make_unique<ChildControl>(*this, control, index, firstOfGroup));
+    }
+    // Places inside group frames need every frame made first.
+    for (const auto& control : controls_) {
+        if (!IsWindowlessKind(control->Kind())) {
+            control->ApplyPlace();
+        }
+    }
+}
+
+// The control made first lies on top, except that a group frame lies below everything placed
+// inside it.
+void Win32Form::StackPaintedControls() {
+    for (const auto& control : controls_) {
+        if (IsWindowlessKind(control->Kind())) {
+            stacking_.push_back(static_cast<WindowlessControl*>(control.get()));
+        }
+    }
+    for (const auto& control : controls_) {
+        if (control->Kind() != ControlKind::GroupFrame) {
+            continue;
+        }
+        const auto frame = std::find(stacking_.begin(), stacking_.end(), control.get());
+        const auto lastInside =
+            std::find_if(stacking_.rbegin(), stacking_.rend(), [&](const WindowlessControl* other) {
+                return Inside(*other, control->Name());
+            });
+        if (lastInside != stacking_.rend() && lastInside.base() - 1 > frame) {
+            std::rotate(frame, frame + 1, lastInside.base());
+        }
+    }
+}
+
+bool Win32Form::Inside(const ControlBase& control, const std::string& frame) const {
+    std::string parent = control.ParentName();
+    while (!parent.empty() && parent != frame) {
+        const ControlBase* next = FindControl(parent);
+        parent = next == nullptr ? std::string() : next->ParentName();
+    }
+    return !parent.empty();
+}
+
+ControlBase* Win32Form::FindControl(const std::string& name) const {
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(),
+                     [&name](const auto& control) { return control->Name() == name; });
+    return found == controls_.end() ? nullptr : found->get();
+}
+
+ChildControl* Win32Form::ChildWithId(int id) const {
+    for (const auto& control : controls_) {
+        if (control->Id() == id && !IsWindowlessKind(control->Kind())) {
+            return static_cast<ChildControl*>(control.get());
+        }
+    }
+    return nullptr;
+}
+
+WindowlessControl* Win32Form::PaintedControlAt(POINT point) const {
+    const auto found =
+        std::find_if(stacking_.begin(), stacking_.end(),
+                     [point](const WindowlessControl* control) { return control->Hit(point); });
+    return found == stacking_.end() ? nullptr : *found;
+}
+
+Control& Win32Form::Find(const std::string& name) {
+    ControlBase* control = FindControl(name);
+    if (control == nullptr) {
+        throw std::out_of_range("no control named " + name);
+    }
+    return *control;
+}
+
+void Win32Form::Show() {
+    ShowWindow(window_, SW_SHOW);
+    NoteFormShown(*this);
+}
+
+void Win32Form::Hide() {
+    ShowWindow(window_, SW_HIDE);
+}
+
+bool Win32Form::Visible() const {
+    return IsWindowVisible(window_) != FALSE;
+}
+
+bool Win32Form::Enabled() const {
+    return IsWindowEnabled(window_) != FALSE;
+}
+
+void Win32Form::SetEnabled(bool enabled) {
+    EnableWindow(window_, enabled);
+}
+
+void Win32Form::SetWindowState(WindowState state) {
+    if (state == WindowState::Minimized) {
+        ShowWindow(window_, SW_MINIMIZE);
+    } else if (IsIconic(window_)) {
+        ShowWindow(window_, SW_RESTORE);
+    }
+}
+
+void Win32Form::SetCaption(const std::string& caption) {
+    SetWindowTextW(window_, Widen(caption).c_str());
+}
+
+void Win32Form::SetBackColor(Rgb color) {
+    color_ = ToColorRef(color);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+Rect Win32Form::Bounds() const {
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void Win32Form::Move(int left, int top) {
+    ::SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+POINT Win32Form::Origin(const std::string& parent) const {
+    const ControlBase* frame = parent.empty() ? nullptr : FindControl(parent);
+    if (frame == nullptr) {
+        return {0, 0};
+    }
+    const RECT area = frame->Area();
+    return {area.left, area.top};
+}
+
+void Win32Form::PlaceChildren(const std::string& frame) {
+    for (const auto& control : controls_) {
+        if (control->ParentName() == frame) {
+            control->ApplyPlace();
+        }
+    }
+}
+
+void Win32Form::UncheckGroup(const ChildControl& option) {
+    for (const auto& control : controls_) {
+        if (control.get() != &option && control->Kind() == ControlKind::OptionButton &&
+            control->GroupName() == option.GroupName()) {
+            control->SetChecked(false);
+        }
+    }
+}
+
+void Win32Form::FocusItself() {
+    savedFocus_ = nullptr;
+    ::SetFocus(window_);
+}
+
+LRESULT CALLBACK Win32Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form == nullptr ? DefWindowProcW(window, message, wParam, lParam)
+                           : form->OnMessage(message, wParam, lParam);
+}
+
+// Handlers call the owner's events last: the owner may destroy the form from inside them.
+LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_PRINTCLIENT: {
+        RECT client;
+        GetClientRect(window_, &client);
+        PaintControls(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return OnControlColor(message, reinterpret_cast<HDC>(wParam),
+                              reinterpret_cast<HWND>(lParam));
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnButtonDown(lParam, 1);
+        return 0;
+    case WM_RBUTTONDOWN:
+        OnButtonDown(lParam, 2);
+        return 0;
+    case WM_MBUTTONDOWN:
+        OnButtonDown(lParam, 4);
+        return 0;
+    case WM_LBUTTONUP:
+        OnLeftButtonUp(lParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = nullptr;
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus();
+        return 0;
+    case WM_CLOSE:
+        events_.OnCloseRequest();
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+// Double-buffered: the painted controls overlap, and drawing them one by one on the screen
+// would flicker.
+void Win32Form::Paint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window_, &paint);
+    RECT client;
+    GetClientRect(window_, &client);
+    const HDC buffer = CreateCompatibleDC(dc);
+    const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    const HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
+    const RECT& area = paint.rcPaint;
+    PaintControls(buffer, area);
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer,
+           area.left, area.top, SRCCOPY);
+    SelectObject(buffer, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+    EndPaint(window_, &paint);
+}
+
+void Win32Form::PaintControls(HDC dc, const RECT& area) {
+    FillRect(dc, &area, Brush(color_));
+    for (auto control = stacking_.rbegin(); control != stacking_.rend(); ++control) {
+        const RECT place = (*control)->Area();
+        RECT overlap;
+        if ((*control)->Visible() && IntersectRect(&overlap, &place, &area)) {
+            (*control)->Paint(dc);
+        }
+    }
+}
+
+LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND window) {
+    const ChildControl* control = ChildWithId(GetDlgCtrlID(window));
+    if (control == nullptr || control->Window() != window || !control->BackColor()) {
+        return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(window));
+    }
+    SetBkColor(dc, *control->BackColor());
+    return reinterpret_cast<LRESULT>(Brush(*control->BackColor()));
+}
+
+void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) != BN_CLICKED) {
+        return;
+    }
+    const ChildControl* control = ChildWithId(LOWORD(wParam));
+    if (control != nullptr && control->Window() == reinterpret_cast<HWND>(lParam) &&
+        (control->Kind() == ControlKind::PushButton ||
+         control->Kind() == ControlKind::OptionButton)) {
+        const std::string name = control->Name();
+        events_.OnClick(name);
+    }
+}
+
+void Win32Form::OnButtonDown(LPARAM lParam, int button) {
+    WindowlessControl* control = PaintedControlAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    if (control == nullptr) {
+        return;
+    }
+    if (button == 1) {
+        // Captured, so that a release outside the control is seen and makes no click.
+        SetCapture(window_);
+        pressed_ = control;
+    }
+    const std::string name = control->Name();
+    events_.OnMouseDown(name, button);
+}
+
+void Win32Form::OnLeftButtonUp(LPARAM lParam) {
+    const WindowlessControl* pressed = pressed_;
+    pressed_ = nullptr;
+    if (GetCapture() == window_) {
+        ReleaseCapture();
+    }
+    if (pressed == nullptr ||
+        PaintedControlAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}) != pressed) {
+        return;
+    }
+    const std::string name = pressed->Name();
+    events_.OnClick(name);
+}
+
+void Win32Form::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+        return;
+    }
+    if (HIWORD(wParam) == 0 && !RestoreFocus()) {
+        FocusFirst();
+    }
+    events_.OnActivate();
+}
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,102 @@
+// A top-level window built from a layout table: its child windows, the controls it paints
+// itself, and the translation of its window messages into FormEvents calls.
+#pragma once
+
+#include "platform/win32/brush_cache.h"
+#include "platform/win32/control_base.h"
+#include "platform/win32/fonts.h"
+#include "platform/win32/tooltip.h"
+#include "platform/win32/win32_api.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kesto::platform::win32 {
+
+class ChildControl;
+class WindowlessControl;
+
+class Win32Form : public Form {
+  public:
+    Win32Form(const FormSpec& layout, FormEvents& events);
+    ~Win32Form() override;
+    Win32Form(const Win32Form&) = delete;
+    Win32Form& operator=(const Win32Form&) = delete;
+
+    Control& Find(const std::string& name) override;
+    void Show() override;
+    void Hide() override;
+    bool Visible() const override;
+    bool Enabled() const override;
+    void SetEnabled(bool enabled) override;
+    void SetWindowState(WindowState state) override;
+    void SetCaption(const std::string& caption) override;
+    void SetBackColor(Rgb color) override;
+    Rect Bounds() const override;
+    void Move(int left, int top) override;
+    Handle WindowHandle() const override { return ToHandle(window_); }
+    Handle IconHandle() const override { return ToHandle(icon_); }
+
+    // For the controls.
+    HWND Window() const { return window_; }
+    FormEvents& Events() { return events_; }
+    const Fonts& GetFonts() const { return fonts_; }
+    ToolTip& Tips() { return tips_; }
+    COLORREF Color() const { return color_; }
+    HBRUSH Brush(COLORREF color) { return brushes_.Get(color); }
+    // Top left corner of a group frame in the client area; the client's own for "".
+    POINT Origin(const std::string& parent) const;
+    void PlaceChildren(const std::string& frame);
+    void UncheckGroup(const ChildControl& option);
+    // A painted control cannot hold the focus: the form holds it instead.
+    void FocusItself();
+
+    // Tab, Shift+Tab and the arrow keys, seen by the message loop before dispatching.
+    bool HandleKey(const MSG& message);
+
+  private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateControls(const FormSpec& layout);
+    void StackPaintedControls();
+    ControlBase* FindControl(const std::string& name) const;
+    ChildControl* ChildWithId(int id) const;
+    WindowlessControl* PaintedControlAt(POINT point) const;
+    bool Inside(const ControlBase& control, const std::string& frame) const;
+
+    void Paint();
+    void PaintControls(HDC dc, const RECT& area);
+    LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnButtonDown(LPARAM lParam, int button);
+    void OnLeftButtonUp(LPARAM lParam);
+    void OnActivate(WPARAM wParam);
+
+    // Keyboard focus, in form_focus.cpp.
+    bool CanTakeFocus(const ControlBase& control) const;
+    ControlBase* FocusedControl() const;
+    void MoveFocus(bool backward);
+    void MoveWithinGroup(const ControlBase& option, bool backward);
+    void FocusFirst();
+    bool RestoreFocus();
+    void RememberFocus();
+
+    FormEvents& events_;
+    std::vector<std::string> tabOrder_;
+    Fonts fonts_;
+    BrushCache brushes_;
+    COLORREF color_;
+    HWND window_;
+    HICON icon_;
+    ToolTip tips_;
+    std::vector<std::unique_ptr<ControlBase>> controls_;
+    // Painted controls, topmost first.
+    std::vector<WindowlessControl*> stacking_;
+    WindowlessControl* pressed_ = nullptr;
+    // The child that had the focus when the form was last deactivated.
+    HWND savedFocus_ = nullptr;
+};
+
+} // namespace kesto::platform::win32

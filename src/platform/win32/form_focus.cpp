@@ -1,0 +1,136 @@
+// Keyboard focus of a form: moving it along the tab order, between the option buttons of a
+// group, and keeping it while the form is inactive.
+#include "platform/win32/control.h"
+#include "platform/win32/form.h"
+
+#include <algorithm>
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+// The window's own flag: the form may still be on its way to the screen when it is activated.
+bool Usable(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(window);
+}
+
+} // namespace
+
+bool Win32Form::HandleKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN) {
+        return false;
+    }
+    if (message.wParam == VK_TAB) {
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+            return false;
+        }
+        MoveFocus(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    const bool backward = message.wParam == VK_LEFT || message.wParam == VK_UP;
+    const bool forward = message.wParam == VK_RIGHT || message.wParam == VK_DOWN;
+    const ControlBase* focused = FocusedControl();
+    if ((!backward && !forward) || focused == nullptr ||
+        focused->Kind() != ControlKind::OptionButton) {
+        return false;
+    }
+    MoveWithinGroup(*focused, backward);
+    return true;
+}
+
+bool Win32Form::CanTakeFocus(const ControlBase& control) const {
+    if (IsWindowlessKind(control.Kind()) ||
+        !Usable(static_cast<const ChildControl&>(control).Window())) {
+        return false;
+    }
+    if (control.Kind() != ControlKind::OptionButton || control.Checked()) {
+        return true;
+    }
+    // Tab enters an option group at its checked button.
+    return std::none_of(controls_.begin(), controls_.end(), [&control](const auto& other) {
+        return other->Kind() == ControlKind::OptionButton &&
+               other->GroupName() == control.GroupName() && other->Checked();
+    });
+}
+
+ControlBase* Win32Form::FocusedControl() const {
+    const HWND focus = GetFocus();
+    for (const auto& control : controls_) {
+        if (IsWindowlessKind(control->Kind())) {
+            continue;
+        }
+        const HWND window = static_cast<const ChildControl&>(*control).Window();
+        if (window == focus || IsChild(window, focus)) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+void Win32Form::MoveFocus(bool backward) {
+    const int count = static_cast<int>(tabOrder_.size());
+    const ControlBase* focused = FocusedControl();
+    const auto found = focused == nullptr
+                           ? tabOrder_.end()
+                           : std::find(tabOrder_.begin(), tabOrder_.end(), focused->Name());
+    int current = static_cast<int>(found - tabOrder_.begin());
+    if (found == tabOrder_.end()) {
+        current = backward ? count : -1;
+    }
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((current + (backward ? -step : step)) % count + count) % count;
+        const ControlBase* candidate = FindControl(tabOrder_[static_cast<std::size_t>(index)]);
+        if (candidate != nullptr && CanTakeFocus(*candidate)) {
+            ::SetFocus(static_cast<const ChildControl&>(*candidate).Window());
+            return;
+        }
+    }
+}
+
+// Like a dialog: the arrow keys select the next option button of the group, which clicks it.
+void Win32Form::MoveWithinGroup(const ControlBase& option, bool backward) {
+    std::vector<const ChildControl*> group;
+    for (const auto& control : controls_) {
+        if (control->Kind() == ControlKind::OptionButton &&
+            control->GroupName() == option.GroupName()) {
+            group.push_back(static_cast<const ChildControl*>(control.get()));
+        }
+    }
+    const int count = static_cast<int>(group.size());
+    const int current =
+        static_cast<int>(std::find(group.begin(), group.end(), &option) - group.begin());
+    for (int step = 1; step < count; ++step) {
+        const int index = ((current + (backward ? -step : step)) % count + count) % count;
+        const HWND window = group[static_cast<std::size_t>(index)]->Window();
+        if (Usable(window)) {
+            SendMessageW(window, BM_CLICK, 0, 0);
+            return;
+        }
+    }
+}
+
+void Win32Form::FocusFirst() {
+    for (const std::string& name : tabOrder_) {
+        const ControlBase* control = FindControl(name);
+        if (control != nullptr && CanTakeFocus(*control)) {
+            ::SetFocus(static_cast<const ChildControl&>(*control).Window());
+            return;
+        }
+    }
+    ::SetFocus(window_);
+}
+
+bool Win32Form::RestoreFocus() {
+    if (savedFocus_ == nullptr || !IsChild(window_, savedFocus_) || !Usable(savedFocus_)) {
+        return false;
+    }
+    ::SetFocus(savedFocus_);
+    return true;
+}
+
+void Win32Form::RememberFocus() {
+    const HWND focus = GetFocus();
+    savedFocus_ = IsChild(window_, focus) ? focus : nullptr;
+}
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,12 @@
+// The message loop, with the keyboard handling that dialogs would otherwise get from
+// IsDialogMessage.
+#pragma once
+
+namespace kesto::platform::win32 {
+
+// Until WM_QUIT.
+void RunMessageLoop();
+// Every message already waiting; a WM_QUIT among them is put back for RunMessageLoop.
+void DispatchWaitingMessages();
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,89 @@
+#include "platform/win32/win32_toolkit.h"
+
+#include "platform/win32/form.h"
+#include "platform/win32/form_registry.h"
+#include "platform/win32/message_loop.h"
+#include "platform/win32/notify_icon.h"
+#include "platform/win32/tray_window.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_api.h"
+
+#include <mutex>
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+void InitCommonControlsOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&controls);
+    });
+}
+
+class Win32Toolkit : public Toolkit {
+  public:
+    Win32Toolkit() { InitCommonControlsOnce(); }
+
+    std::unique_ptr<Form> CreateForm(const FormSpec& layout, FormEvents& events) override {
+        return std::make_unique<Win32Form>(layout, events);
+    }
+
+    std::unique_ptr<TrayWindow> CreateTrayWindow(TrayWindowEvents& events) override {
+        return std::make_unique<Win32TrayWindow>(events);
+    }
+
+    // Owned by a window of ours, the box stays above the always-on-top main window.
+    int MessageBox(const std::string& text, int style) override {
+        HWND owner = GetActiveWindow();
+        if (owner == nullptr) {
+            owner = LastShownVisibleForm();
+        }
+        return MessageBoxW(owner, Widen(text).c_str(), L"Tarvel", static_cast<UINT>(style));
+    }
+
+    void DoEvents() override { DispatchWaitingMessages(); }
+
+    void Run() override { RunMessageLoop(); }
+
+    void Quit() override { PostQuitMessage(0); }
+
+    bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override {
+        return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+    }
+
+    Handle CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth,
+                              int ellipseHeight) override {
+        return ToHandle(
+            ::CreateRoundRectRgn(left, top, right, bottom, ellipseWidth, ellipseHeight));
+    }
+
+    int SetWindowRgn(Handle window, Handle region, bool redraw) override {
+        return ::SetWindowRgn(ToHwnd(window), reinterpret_cast<HRGN>(region), redraw);
+    }
+
+    bool ReleaseCapture() override { return ::ReleaseCapture() != FALSE; }
+
+    std::intptr_t SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override {
+        return SendMessageA(ToHwnd(window), message, wParam, lParam);
+    }
+
+    bool SetForegroundWindow(Handle window) override {
+        return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
+    }
+
+    bool ShellNotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
+        return ShellNotifyIconAnsi(message, data);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Toolkit> MakeWin32Toolkit() {
+    return std::make_unique<Win32Toolkit>();
+}
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,36 @@
+#include "platform/win32/window_class.h"
+
+#include "ui/res/resource_ids.h"
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+HICON LoadAppIcon(int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KESTO_IDI_APP),
+                                         IMAGE_ICON, GetSystemMetrics(widthMetric),
+                                         GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
+} // namespace
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, bool appIcon) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(instance, name, &windowClass)) {
+        return;
+    }
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = name;
+    if (appIcon) {
+        windowClass.hIcon = LoadAppIcon(SM_CXICON, SM_CYICON);
+        windowClass.hIconSm = LoadAppIcon(SM_CXSMICON, SM_CYSMICON);
+    }
+    RegisterClassExW(&windowClass);
+}
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,168 @@
+#include "platform/win32/windowless.h"
+
+#include "platform/win32/form.h"
+#include "platform/win32/wide_text.h"
+#include "ui/res/resource_ids.h"
+
+#include <algorithm>
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+HBITMAP LoadPicture(Picture picture) {
+    if (picture == Picture::None) {
+        return nullptr;
+    }
+    return static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KESTO_IDB_BASE + static_cast<int>(picture)),
+        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+}
+
+// Caption of a frame: the etched line runs through its middle.
+int CaptionHeight(HDC dc) {
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    return metrics.tmHeight;
+}
+
+} // namespace
+
+WindowlessControl::WindowlessControl(Win32Form& form, const ControlSpec& entry, int index)
+    : ControlBase(form, entry, index), text_(entry.text), visible_(entry.visible),
+      transparent_(entry.transparent), titleFont_(entry.titleFont), stretch_(entry.stretch),
+      bitmap_(LoadPicture(entry.picture)) {}
+
+WindowlessControl::~WindowlessControl() {
+    if (bitmap_ != nullptr) {
+        DeleteObject(bitmap_);
+    }
+}
+
+void WindowlessControl::Paint(HDC dc) const {
+    const RECT area = Area();
+    switch (Kind()) {
+    case ControlKind::GroupFrame:
+        PaintFrame(dc, area);
+        break;
+    case ControlKind::Picture:
+        PaintPicture(dc, area);
+        break;
+    default:
+        PaintLabel(dc, area);
+        break;
+    }
+}
+
+bool WindowlessControl::Hit(POINT point) const {
+    const RECT area = Area();
+    return visible_ && Kind() != ControlKind::GroupFrame && PtInRect(&area, point);
+}
+
+void WindowlessControl::ApplyPlace() {
+    Invalidate();
+    form_.Tips().MoveArea(static_cast<UINT_PTR>(Id()), Area());
+    if (Kind() == ControlKind::GroupFrame) {
+        form_.PlaceChildren(Name());
+    }
+}
+
+void WindowlessControl::SetText(const std::string& text) {
+    text_ = text;
+    Invalidate();
+}
+
+void WindowlessControl::SetVisible(bool visible) {
+    visible_ = visible;
+    Invalidate();
+}
+
+void WindowlessControl::SetFocus() {
+    form_.FocusItself();
+}
+
+void WindowlessControl::SetPlace(const Rect& place) {
+    Invalidate();
+    place_ = place;
+    ApplyPlace();
+}
+
+void WindowlessControl::SetBackColor(Rgb color) {
+    backColor_ = ToColorRef(color);
+    Invalidate();
+}
+
+void WindowlessControl::SetToolTipText(const std::string& text) {
+    form_.Tips().SetForArea(static_cast<UINT_PTR>(Id()), Area(), Widen(text));
+}
+
+Handle WindowlessControl::WindowHandle() const {
+    return ToHandle(form_.Window());
+}
+
+void WindowlessControl::Invalidate() const {
+    const RECT area = Area();
+    InvalidateRect(form_.Window(), &area, FALSE);
+}
+
+COLORREF WindowlessControl::Background() const {
+    return backColor_.value_or(form_.Color());
+}
+
+void WindowlessControl::PaintLabel(HDC dc, RECT area) const {
+    if (!transparent_) {
+        FillRect(dc, &area, form_.Brush(Background()));
+    }
+    const Fonts& fonts = form_.GetFonts();
+    const HGDIOBJ oldFont = SelectObject(dc, titleFont_ ? fonts.Title() : fonts.Message());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, titleFont_ ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNTEXT));
+    std::wstring text = Widen(text_);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area,
+              DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+    SelectObject(dc, oldFont);
+}
+
+void WindowlessControl::PaintFrame(HDC dc, RECT area) const {
+    const COLORREF background = Background();
+    FillRect(dc, &area, form_.Brush(background));
+    const HGDIOBJ oldFont = SelectObject(dc, form_.GetFonts().Message());
+    const int captionHeight = CaptionHeight(dc);
+    RECT edge = area;
+    edge.top += captionHeight / 2;
+    DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+    if (!text_.empty()) {
+        std::wstring text = Widen(text_);
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, background);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        RECT caption{area.left + 8, area.top, area.right - 8, area.top + captionHeight};
+        DrawTextW(dc, text.data(), static_cast<int>(text.size()), &caption,
+                  DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
+    }
+    SelectObject(dc, oldFont);
+}
+
+void WindowlessControl::PaintPicture(HDC dc, RECT area) const {
+    if (bitmap_ == nullptr) {
+        return;
+    }
+    BITMAP info;
+    GetObjectW(bitmap_, sizeof info, &info);
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ oldBitmap = SelectObject(source, bitmap_);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (stretch_) {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, area.left, area.top, width, height, source, 0, 0, info.bmWidth,
+                   info.bmHeight, SRCCOPY);
+    } else {
+        BitBlt(dc, area.left, area.top, std::min(width, static_cast<int>(info.bmWidth)),
+               std::min(height, static_cast<int>(info.bmHeight)), source, 0, 0, SRCCOPY);
+    }
+    SelectObject(source, oldBitmap);
+    DeleteDC(source);
+}
+
+} // namespace kesto::platform::win32

@@ -21,12 +21,16 @@ std::string QuoteIfBlank(const std::string& argument) {
     return quoted + "\"";
 }
 
-std::string ListingCommandLine() { return "subst"; }
+std::string ListingCommandLine() {
+    return "subst";
+}
 
 std::string MapCommandLine(const std::string& drive, const std::string& folder) {
     return "subst " + drive + " " + QuoteIfBlank(folder);
 }
 
-std::string RemoveCommandLine(const std::string& drive) { return "subst " + drive + " /d"; }
+std::string RemoveCommandLine(const std::string& drive) {
+    return "subst " + drive + " /d";
+}
 
 } // namespace kesto::app

@@ -95,8 +95,9 @@ void MainForm::MapDrive(const std::string& Drive, const std::string& Folder, boo
     const std::string output =
         RunWithProgress(MapCommandLine(Drive, ShortName(Folder)), "正在添加磁盘，请稍候……");
     if (ShowResult) {
-        toolkit_.MessageBox(output.empty() ? "新的虚拟分区添加成功！"
-                                           : "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!",
+        toolkit_.MessageBox(output.empty()
+                                ? "新的虚拟分区添加成功！"
+                                : "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!",
                             platform::kMbIconInformation);
     }
     objDOS_.reset();
@@ -127,8 +128,7 @@ std::string MainForm::ShortName(const std::string& LongPath) {
         return {};
     }
     // The short form did not fit: ask again with the room the system says it needs.
-    if (result >= kShortNameBuffer - 1 &&
-        os_.GetShortPathName(LongPath, result, shortPath) == 0) {
+    if (result >= kShortNameBuffer - 1 && os_.GetShortPathName(LongPath, result, shortPath) == 0) {
         return {};
     }
     return shortPath;

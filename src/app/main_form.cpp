@@ -53,6 +53,8 @@ void MainForm::OnMouseMove(const std::string& control, int buttons, int x, int y
     }
 }
 
-void MainForm::OnCloseRequest() { Unload(); }
+void MainForm::OnCloseRequest() {
+    Unload();
+}
 
 } // namespace kesto::app

@@ -33,9 +33,10 @@ void MainForm::cmddele_Click() {
     }
     const std::string output =
         RunWithProgress(RemoveCommandLine(DriveOf(selected)), "正在删除虚拟分区，请稍候……");
-    toolkit_.MessageBox(output.empty() ? "你所指定的虚拟分区已被顺利移除！"
-                                       : "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
-                                         "你可以关闭正在打开的文件或重启计算机后再进行移除!",
+    toolkit_.MessageBox(output.empty()
+                            ? "你所指定的虚拟分区已被顺利移除！"
+                            : "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
+                              "你可以关闭正在打开的文件或重启计算机后再进行移除!",
                         platform::kMbIconInformation);
     RefreshPartitions();
     FillList();

@@ -37,8 +37,7 @@ void MainForm::WriteLogOnEntry() {
     if (folder.empty()) {
         folder = paths_.appPath;
     }
-    const std::string data =
-        os_.ToAnsi(QuoteIfBlank(folder + paths_.exeTitle + ".exe") + " /auto");
+    const std::string data = os_.ToAnsi(QuoteIfBlank(folder + paths_.exeTitle + ".exe") + " /auto");
     platform::Handle key = 0;
     os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
     os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, data,
@@ -50,7 +49,7 @@ void MainForm::WriteLogOnEntry() {
 std::string MainForm::ReadSavedLine(int key) {
     for (std::size_t buffer = kSavedLineBuffer;; buffer *= 2) {
         std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
-                                                         buffer - 1, paths_.tableFilePath);
+                                                        buffer - 1, paths_.tableFilePath);
         if (os_.ToAnsi(value).size() < buffer - 2 || buffer >= kSavedLineLimit) {
             return value;
         }

@@ -14,9 +14,13 @@ std::vector<std::string> SplitListing(const std::string& listing) {
     return lines;
 }
 
-std::string DriveOf(const std::string& line) { return Left(line, 2); }
+std::string DriveOf(const std::string& line) {
+    return Left(line, 2);
+}
 
-std::string FolderOf(const std::string& line) { return Mid(line, 9); }
+std::string FolderOf(const std::string& line) {
+    return Mid(line, 9);
+}
 
 bool CarriesAnotherMapping(const std::vector<std::string>& items, const std::string& selected) {
     const std::string letter = Left(selected, 1);

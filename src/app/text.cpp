@@ -4,7 +4,9 @@ namespace kesto::app {
 
 namespace {
 
-bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+bool IsContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
 
 // Byte offset of character number `index` (0-based), or the text's size when it has fewer.
 std::size_t ByteOffset(const std::string& text, std::size_t index) {

@@ -5,13 +5,17 @@
 
 namespace kesto::app {
 
-void MainForm::imgTitleHelp_Click() { ui::OpenHelp(os_, paths_.appPath); }
+void MainForm::imgTitleHelp_Click() {
+    ui::OpenHelp(os_, paths_.appPath);
+}
 
 void MainForm::imgTitleMinimize_Click() {
     form_->SetWindowState(platform::WindowState::Minimized);
 }
 
-void MainForm::TitleMouseDown() { ui::DragWindow(toolkit_, *form_); }
+void MainForm::TitleMouseDown() {
+    ui::DragWindow(toolkit_, *form_);
+}
 
 void MainForm::listKesto_MouseMove(int button, int x, int y) {
     ui::ShowEntryUnderPointer(toolkit_, Control("listKesto"), button, x, y);

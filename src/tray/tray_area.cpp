@@ -24,7 +24,9 @@ TrayArea::TrayArea(platform::Os& os, platform::Toolkit& toolkit,
     : os_(os), toolkit_(toolkit), mainIcon_(std::move(mainIcon)), events_(std::move(events)),
       random_(seed), window_(toolkit.CreateTrayWindow(*this)) {}
 
-TrayArea::~TrayArea() { toolkit_.ShellNotifyIcon(platform::kNimDelete, notifyData_); }
+TrayArea::~TrayArea() {
+    toolkit_.ShellNotifyIcon(platform::kNimDelete, notifyData_);
+}
 
 // The tip, one NUL, then blanks up to the field's 64 characters; the shell reads ANSI bytes.
 void TrayArea::WriteTip(const std::string& tip) {
@@ -87,13 +89,26 @@ void TrayArea::OnMouseMove(int x) {
         }
     };
     switch (x) {
-    case 512: raise(events_.MouseMove); break;
-    case 513: raise(events_.MouseDown, std::int16_t{1}); break;
-    case 514: raise(events_.MouseUp, std::int16_t{1}); break;
-    case 515: raise(events_.DblClick); break;
-    case 516: raise(events_.MouseDown, std::int16_t{2}); break;
-    case 517: raise(events_.MouseUp, std::int16_t{2}); break;
-    default: break;
+    case 512:
+        raise(events_.MouseMove);
+        break;
+    case 513:
+        raise(events_.MouseDown, std::int16_t{1});
+        break;
+    case 514:
+        raise(events_.MouseUp, std::int16_t{1});
+        break;
+    case 515:
+        raise(events_.DblClick);
+        break;
+    case 516:
+        raise(events_.MouseDown, std::int16_t{2});
+        break;
+    case 517:
+        raise(events_.MouseUp, std::int16_t{2});
+        break;
+    default:
+        break;
     }
 }
 

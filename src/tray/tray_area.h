@@ -28,8 +28,9 @@ struct TrayAreaEvents {
 class TrayArea : private platform::TrayWindowEvents {
   public:
     // `mainIcon` gives the main window's icon when the icon is added.
-    TrayArea(platform::Os& os, platform::Toolkit& toolkit, std::function<platform::Handle()> mainIcon,
-             TrayAreaEvents events, std::uint32_t seed = std::random_device{}());
+    TrayArea(platform::Os& os, platform::Toolkit& toolkit,
+             std::function<platform::Handle()> mainIcon, TrayAreaEvents events,
+             std::uint32_t seed = std::random_device{}());
     ~TrayArea();
     TrayArea(const TrayArea&) = delete;
     TrayArea& operator=(const TrayArea&) = delete;

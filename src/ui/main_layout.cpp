@@ -41,7 +41,8 @@ FormSpec BuildMainForm() {
     c.push_back(Make("CmbFreedisk", ControlKind::DropDownList, "Frame1", "", {152, 88, 67, 20}));
     c.push_back(Make("TxtDirector", ControlKind::TextBox, "Frame1", "", {156, 52, 115, 17}));
     c.back().visible = false;
-    c.push_back(Make("CmdFindDirector", ControlKind::PushButton, "Frame1", "浏览", {274, 52, 35, 17}));
+    c.push_back(
+        Make("CmdFindDirector", ControlKind::PushButton, "Frame1", "浏览", {274, 52, 35, 17}));
     c.back().visible = false;
     c.push_back(Make("Opt1(0)", ControlKind::OptionButton, "Frame1", "将文件夹模拟为新分区",
                      {10, 52, 141, 17}));
@@ -49,7 +50,8 @@ FormSpec BuildMainForm() {
                      {10, 26, 143, 17}));
     c.back().checked = true;
     c.push_back(Make("CmbBusyDisk", ControlKind::DropDownList, "Frame1", "", {156, 26, 65, 20}));
-    c.push_back(Make("cmdcreate", ControlKind::PushButton, "Frame1", "新建分区", {228, 84, 83, 25}));
+    c.push_back(
+        Make("cmdcreate", ControlKind::PushButton, "Frame1", "新建分区", {228, 84, 83, 25}));
     c.push_back(Make("lbls(1)", ControlKind::Label, "Frame1", "新建虚拟分区使用的盘符：",
                      {8, 90, 145, 17}));
     c.back().transparent = true;
@@ -74,8 +76,8 @@ FormSpec BuildMainForm() {
     c.push_back(SkinPicture("imgWindowLeft", Picture::WindowLeft, {0, 24, 19, 358}, true));
     c.push_back(SkinPicture("imgWindowRight", Picture::WindowRight, {336, 24, 19, 358}, true));
 
-    form.tabOrder = {"lblTitle", "Frame2",      "cmddele", "listKesto",       "Frame1",
-                     "cmdcreate", "CmbBusyDisk", "Opt1(1)", "Opt1(0)",         "CmdFindDirector",
+    form.tabOrder = {"lblTitle",    "Frame2",      "cmddele", "listKesto", "Frame1",
+                     "cmdcreate",   "CmbBusyDisk", "Opt1(1)", "Opt1(0)",   "CmdFindDirector",
                      "TxtDirector", "CmbFreedisk", "lbls(1)"};
     return form;
 }

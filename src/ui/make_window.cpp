@@ -52,14 +52,13 @@ void MakeRoundRegion(platform::Toolkit& toolkit, platform::Form& window) {
 
 void SetTopmost(platform::Toolkit& toolkit, platform::Form& window, std::int16_t topmost) {
     toolkit.SetWindowPos(window.WindowHandle(),
-                         topmost == -1 ? platform::kHwndTopmost : platform::kHwndNoTopmost, 0, 0,
-                         0, 0, platform::kSwpNoMove | platform::kSwpNoSize);
+                         topmost == -1 ? platform::kHwndTopmost : platform::kHwndNoTopmost, 0, 0, 0,
+                         0, platform::kSwpNoMove | platform::kSwpNoSize);
 }
 
 void DragWindow(platform::Toolkit& toolkit, platform::Form& window) {
     toolkit.ReleaseCapture();
-    toolkit.SendMessage(window.WindowHandle(), platform::kWmNcLButtonDown, platform::kHtCaption,
-                        0);
+    toolkit.SendMessage(window.WindowHandle(), platform::kWmNcLButtonDown, platform::kHtCaption, 0);
 }
 
 } // namespace kesto::ui

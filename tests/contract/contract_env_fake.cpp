@@ -1,5 +1,5 @@
-#include "contract/contract_env.h"
 #include "contract/child_output.h"
+#include "contract/contract_env.h"
 #include "fakes/command_line_args.h"
 #include "fakes/fake_os.h"
 

@@ -1,7 +1,7 @@
 #include "contract/child_output.h"
 #include "contract/contract_env.h"
-#include "platform/win32/win32_os.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_os.h"
 
 #include <gtest/gtest.h>
 

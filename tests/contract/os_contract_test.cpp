@@ -8,7 +8,9 @@
 namespace kesto::contract {
 namespace {
 
-platform::Os& os() { return SystemUnderTest(); }
+platform::Os& os() {
+    return SystemUnderTest();
+}
 
 TEST(IniContract, ProfileStringsReadWriteAndDelete) {
     const std::string file = ScratchFolder() + "\\table.ini";

@@ -7,7 +7,9 @@
 
 namespace kesto::fakes {
 
-std::string CodePageName(int codePage) { return "CP" + std::to_string(codePage); }
+std::string CodePageName(int codePage) {
+    return "CP" + std::to_string(codePage);
+}
 
 std::string ConvertCodePage(const std::string& text, const std::string& from,
                             const std::string& to) {

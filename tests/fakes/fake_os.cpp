@@ -83,7 +83,9 @@ void FakeOs::RegisterProgram(const std::string& name, FakeProgram program) {
     programs_[Lower(name)] = std::move(program);
 }
 
-bool FakeOs::Fails(const std::string& call) { return failing.count(call) != 0; }
+bool FakeOs::Fails(const std::string& call) {
+    return failing.count(call) != 0;
+}
 
 void FakeOs::Log(const std::string& call, const std::string& argument) {
     calls_.push_back(call + " " + argument);
@@ -207,7 +209,7 @@ bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
 // --- initialisation files ---
 
 std::string FakeOs::GetPrivateProfileString(const std::string& section, const std::string& key,
-                                             std::size_t bufferSize, const std::string& file) {
+                                            std::size_t bufferSize, const std::string& file) {
     Log("GetPrivateProfileString", key);
     const auto content = files_.find(Resolve(file));
     if (bufferSize == 0 || content == files_.end() || Fails("GetPrivateProfileString")) {
@@ -296,8 +298,7 @@ std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) 
 
 // --- registry ---
 
-long FakeOs::RegCreateKey(platform::Handle root, const std::string& subKey,
-                          platform::Handle& key) {
+long FakeOs::RegCreateKey(platform::Handle root, const std::string& subKey, platform::Handle& key) {
     Log("RegCreateKey", subKey);
     if (Fails("RegCreateKey") || root != kHkeyCurrentUser) {
         key = 0;
@@ -338,8 +339,7 @@ platform::Handle FakeOs::BrowseForFolder(platform::Handle /*owner*/, const std::
     return list;
 }
 
-bool FakeOs::GetPathFromIdList(platform::Handle idList, std::size_t bufferSize,
-                               std::string& path) {
+bool FakeOs::GetPathFromIdList(platform::Handle idList, std::size_t bufferSize, std::string& path) {
     Log("GetPathFromIdList", "");
     const auto object = handles_.find(idList);
     if (Fails("GetPathFromIdList") || object == handles_.end() ||

@@ -92,7 +92,9 @@ FakeForm::FakeForm(const platform::FormSpec& spec, platform::FormEvents& events,
     bounds_.top = (kScreenHeight - bounds_.height) / 2;
 }
 
-FakeForm::~FakeForm() { onDestroy_(this); }
+FakeForm::~FakeForm() {
+    onDestroy_(this);
+}
 
 FakeControl& FakeForm::Find(const std::string& name) {
     const auto found = controls_.find(name);
@@ -144,8 +146,8 @@ std::unique_ptr<platform::Form> FakeToolkit::CreateForm(const platform::FormSpec
     return form;
 }
 
-std::unique_ptr<platform::TrayWindow> FakeToolkit::CreateTrayWindow(
-    platform::TrayWindowEvents& events) {
+std::unique_ptr<platform::TrayWindow>
+FakeToolkit::CreateTrayWindow(platform::TrayWindowEvents& events) {
     trayEvents_ = &events;
     const platform::Handle handle = nextHandle_;
     nextHandle_ += 0x1000;
@@ -174,10 +176,10 @@ void FakeToolkit::DoEvents() {
 
 bool FakeToolkit::SetWindowPos(platform::Handle window, platform::Handle insertAfter, int x, int y,
                                int cx, int cy, std::uint32_t flags) {
-    windowCalls.push_back({"SetWindowPos",
-                           {static_cast<std::intptr_t>(window),
-                            static_cast<std::intptr_t>(insertAfter), x, y, cx, cy,
-                            static_cast<std::intptr_t>(flags)}});
+    windowCalls.push_back(
+        {"SetWindowPos",
+         {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(insertAfter), x, y, cx, cy,
+          static_cast<std::intptr_t>(flags)}});
     return true;
 }
 
@@ -189,9 +191,9 @@ platform::Handle FakeToolkit::CreateRoundRectRgn(int left, int top, int right, i
 }
 
 int FakeToolkit::SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) {
-    windowCalls.push_back({"SetWindowRgn",
-                           {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(region),
-                            redraw ? 1 : 0}});
+    windowCalls.push_back(
+        {"SetWindowRgn",
+         {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(region), redraw ? 1 : 0}});
     return 1;
 }
 

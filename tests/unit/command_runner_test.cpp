@@ -91,9 +91,10 @@ TEST_F(CommandRunnerTest, FailuresShowTheirMessageAndReturnEmptyText) {
     EXPECT_EQ(runner.Outputs(), "kept");
     EXPECT_EQ(os.OpenHandleCount(), 0u);
     // Only the runs that got as far as a process asked for one.
-    EXPECT_EQ(std::count_if(os.Calls().begin(), os.Calls().end(),
-                            [](const std::string& call) { return call.starts_with("CreateProcess"); }),
-              2);
+    EXPECT_EQ(
+        std::count_if(os.Calls().begin(), os.Calls().end(),
+                      [](const std::string& call) { return call.starts_with("CreateProcess"); }),
+        2);
 }
 
 } // namespace

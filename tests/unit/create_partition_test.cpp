@@ -125,7 +125,8 @@ TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThrough
     Window().Click("cmdcreate");
     EXPECT_EQ(CallCount("CreateProcess subst Y: \"D:\\Long Name\\\\\""), 1);
     EXPECT_EQ(os.Mappings().at('Y'), "D:\\Long Name");
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"新的虚拟分区添加成功！", "新的虚拟分区添加成功！"}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"新的虚拟分区添加成功！", "新的虚拟分区添加成功！"}));
 }
 
 TEST_F(CreatePartitionTest, ModeSwitchShowsItsControlsAndKeepsTheirContents) {
@@ -188,7 +189,7 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
     os.RegisterProgram("subst", [&](const std::string& arguments) {
         fakes::FakeForm* working = toolkit.Form("FrmWorking");
         sawProgress |= !arguments.empty() && working && working->Visible() && !Window().Enabled() &&
-                      working->Find("lblView").Text() == "正在添加磁盘，请稍候……";
+                       working->Find("lblView").Text() == "正在添加磁盘，请稍候……";
         return std::optional<std::string>("");
     });
     toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) {

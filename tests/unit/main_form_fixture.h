@@ -35,9 +35,9 @@ class MainFormTest : public ::testing::Test {
         return texts;
     }
     int CallCount(const std::string& prefix) const {
-        return static_cast<int>(std::count_if(
-            os.Calls().begin(), os.Calls().end(),
-            [&](const std::string& call) { return call.starts_with(prefix); }));
+        return static_cast<int>(
+            std::count_if(os.Calls().begin(), os.Calls().end(),
+                          [&](const std::string& call) { return call.starts_with(prefix); }));
     }
     // A mapping made outside the program.
     void Map(char letter, const std::string& folder) {

@@ -25,7 +25,9 @@ TEST_F(RemovePartitionTest, ConfirmedRemovalFreesTheLetterAndKeepsTheFolder) {
     Load();
     Select("X:\\: => D:\\Data");
     std::string viewDuringRun;
-    toolkit.onDoEvents = [&] { viewDuringRun = toolkit.Form("FrmWorking")->Find("lblView").Text(); };
+    toolkit.onDoEvents = [&] {
+        viewDuringRun = toolkit.Form("FrmWorking")->Find("lblView").Text();
+    };
     Window().Click("cmddele");
     EXPECT_EQ(Messages(), (std::vector<std::string>{
                               "你确实要删除选中的虚拟分区吗？\r\n注意：删除分区并不删除你的数据，"
@@ -60,8 +62,9 @@ TEST_F(RemovePartitionTest, RefusalsChangeNothing) {
     EXPECT_EQ(toolkit.messageBoxes.back().style, 36);
 
     Window().Click("cmddele");
-    EXPECT_EQ(toolkit.messageBoxes.back().text,
-              "你在当前的虚拟分区上又建立了另一个虚拟分区，必须先移除另一个虚拟分区，方可移除本分区。");
+    EXPECT_EQ(
+        toolkit.messageBoxes.back().text,
+        "你在当前的虚拟分区上又建立了另一个虚拟分区，必须先移除另一个虚拟分区，方可移除本分区。");
     EXPECT_EQ(toolkit.messageBoxes.back().style, 64);
     EXPECT_EQ(toolkit.messageBoxes.size(), 4u);
     EXPECT_EQ(CallCount("CreateProcess"), runs);

@@ -107,7 +107,8 @@ TEST_F(StartupTest, WindowIsSkinnedAndOnTopBeforeItIsShown) {
     EXPECT_EQ(Control("Opt1(1)").BackColor(), (platform::Rgb{207, 207, 207}));
     ASSERT_GE(toolkit.windowCalls.size(), 3u);
     EXPECT_EQ(toolkit.windowCalls[0].name, "CreateRoundRectRgn");
-    EXPECT_EQ(toolkit.windowCalls[0].arguments, (std::vector<std::intptr_t>{0, 0, 356, 408, 24, 24}));
+    EXPECT_EQ(toolkit.windowCalls[0].arguments,
+              (std::vector<std::intptr_t>{0, 0, 356, 408, 24, 24}));
     EXPECT_EQ(toolkit.windowCalls[2].name, "SetWindowPos");
     EXPECT_EQ(toolkit.windowCalls[2].arguments[1], -1);
 }

@@ -12,12 +12,16 @@ class TrayAreaTest : public ::testing::Test {
     std::unique_ptr<tray::TrayArea> Make(std::uint32_t seed = 7) {
         tray::TrayAreaEvents events;
         events.MouseMove = [this] { raised.push_back("MouseMove"); };
-        events.MouseDown = [this](std::int16_t b) { raised.push_back("MouseDown" + std::to_string(b)); };
-        events.MouseUp = [this](std::int16_t b) { raised.push_back("MouseUp" + std::to_string(b)); };
+        events.MouseDown = [this](std::int16_t b) {
+            raised.push_back("MouseDown" + std::to_string(b));
+        };
+        events.MouseUp = [this](std::int16_t b) {
+            raised.push_back("MouseUp" + std::to_string(b));
+        };
         events.DblClick = [this] { raised.push_back("DblClick"); };
         events.PropertyChanged = [this](const std::string& p) { changed.push_back(p); };
-        return std::make_unique<tray::TrayArea>(os, toolkit, [] { return platform::Handle{0x77}; },
-                                                std::move(events), seed);
+        return std::make_unique<tray::TrayArea>(
+            os, toolkit, [] { return platform::Handle{0x77}; }, std::move(events), seed);
     }
     std::vector<std::uint32_t> Messages() const {
         std::vector<std::uint32_t> messages;

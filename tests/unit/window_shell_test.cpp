@@ -71,8 +71,8 @@ TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     ASSERT_EQ(toolkit.windowCalls.size(), 8u);
     EXPECT_EQ(toolkit.windowCalls[0].name, "ReleaseCapture");
     EXPECT_EQ(toolkit.windowCalls[1].arguments,
-              (std::vector<std::intptr_t>{static_cast<std::intptr_t>(Window().WindowHandle()),
-                                          0xA1, 2, 0}));
+              (std::vector<std::intptr_t>{static_cast<std::intptr_t>(Window().WindowHandle()), 0xA1,
+                                          2, 0}));
 }
 
 TEST_F(WindowShellTest, HelpAndMinimise) {
@@ -105,7 +105,8 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
 TEST(CentredOver, SplitsTheDifferenceOnBothAxes) {
     EXPECT_EQ(ui::CentredOver({100, 50, 356, 408}, {0, 0, 207, 68}),
               (platform::Rect{175, 220, 207, 68}));
-    EXPECT_EQ(ui::CentredOver({0, 0, 100, 100}, {0, 0, 300, 40}), (platform::Rect{-100, 30, 300, 40}));
+    EXPECT_EQ(ui::CentredOver({0, 0, 100, 100}, {0, 0, 300, 40}),
+              (platform::Rect{-100, 30, 300, 40}));
 }
 
 TEST_F(WindowShellTest, ProgressWindowFollowsTheMainWindowAndKeepsItsLastText) {

@@ -23,13 +23,16 @@ std::string Win32Os::FromAnsi(const std::string& ansi) const {
     const int size =
         ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
-                          size);
+    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), size);
     return Narrow(wide);
 }
 
-bool Win32Os::IsDbcsLeadByte(unsigned char byte) const { return ::IsDBCSLeadByte(byte) != FALSE; }
+bool Win32Os::IsDbcsLeadByte(unsigned char byte) const {
+    return ::IsDBCSLeadByte(byte) != FALSE;
+}
 
-std::string UpToFirstZero(const std::string& buffer) { return buffer.substr(0, buffer.find('\0')); }
+std::string UpToFirstZero(const std::string& buffer) {
+    return buffer.substr(0, buffer.find('\0'));
+}
 
 } // namespace kesto::platform::win32

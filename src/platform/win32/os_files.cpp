@@ -5,9 +5,8 @@ namespace kesto::platform::win32 {
 std::string Win32Os::GetPrivateProfileString(const std::string& section, const std::string& key,
                                              std::size_t bufferSize, const std::string& file) {
     std::string buffer(bufferSize + 1, ' ');
-    ::GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), nullptr,
-                               buffer.data(), static_cast<DWORD>(bufferSize),
-                               ToAnsi(file).c_str());
+    ::GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), nullptr, buffer.data(),
+                               static_cast<DWORD>(bufferSize), ToAnsi(file).c_str());
     return FromAnsi(UpToFirstZero(buffer));
 }
 
@@ -29,8 +28,8 @@ std::uint32_t Win32Os::GetShortPathName(const std::string& longPath, std::size_t
     std::string buffer(bufferSize + 1, ' ');
     const DWORD result = ::GetShortPathNameA(ToAnsi(longPath).c_str(), buffer.data(),
                                              static_cast<DWORD>(bufferSize));
-    shortPath = result == 0 || result >= bufferSize ? std::string()
-                                                    : FromAnsi(UpToFirstZero(buffer));
+    shortPath =
+        result == 0 || result >= bufferSize ? std::string() : FromAnsi(UpToFirstZero(buffer));
     return result;
 }
 

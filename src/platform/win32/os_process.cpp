@@ -1,11 +1,15 @@
-#include "platform/win32/win32_os.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_os.h"
 
 namespace kesto::platform::win32 {
 
 namespace {
-SECURITY_ATTRIBUTES Inheritable() { return {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE}; }
-HANDLE ToHandleValue(Handle handle) { return reinterpret_cast<HANDLE>(handle); }
+SECURITY_ATTRIBUTES Inheritable() {
+    return {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+}
+HANDLE ToHandleValue(Handle handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
 } // namespace
 
 bool Win32Os::CreatePipe(PipeEnds& ends) {
@@ -32,9 +36,8 @@ bool Win32Os::CreateProcess(const std::string& ansiCommandLine, std::uint32_t cr
     info.hStdError = ToHandleValue(startup.stdError);
     PROCESS_INFORMATION process{};
     std::string commandLine = ansiCommandLine; // CreateProcessA may write into it
-    const BOOL started =
-        ::CreateProcessA(nullptr, commandLine.data(), &attributes, &attributes, TRUE, creationFlags,
-                         nullptr, nullptr, &info, &process);
+    const BOOL started = ::CreateProcessA(nullptr, commandLine.data(), &attributes, &attributes,
+                                          TRUE, creationFlags, nullptr, nullptr, &info, &process);
     if (started != TRUE) {
         return false;
     }
@@ -52,7 +55,9 @@ bool Win32Os::ReadFile(Handle handle, std::size_t capacity, std::string& data) {
     return ok != FALSE;
 }
 
-bool Win32Os::CloseHandle(Handle handle) { return ::CloseHandle(ToHandleValue(handle)) != FALSE; }
+bool Win32Os::CloseHandle(Handle handle) {
+    return ::CloseHandle(ToHandleValue(handle)) != FALSE;
+}
 
 std::string Win32Os::ModuleFileName() {
     std::wstring path(MAX_PATH, L'\0');
@@ -67,6 +72,8 @@ std::string Win32Os::ModuleFileName() {
     }
 }
 
-std::string Win32Os::CommandLine() { return Narrow(::GetCommandLineW()); }
+std::string Win32Os::CommandLine() {
+    return Narrow(::GetCommandLineW());
+}
 
 } // namespace kesto::platform::win32

@@ -3,7 +3,9 @@
 namespace kesto::platform::win32 {
 
 namespace {
-HKEY ToHkey(Handle key) { return reinterpret_cast<HKEY>(key); }
+HKEY ToHkey(Handle key) {
+    return reinterpret_cast<HKEY>(key);
+}
 } // namespace
 
 long Win32Os::RegCreateKey(Handle root, const std::string& subKey, Handle& key) {
@@ -20,6 +22,8 @@ long Win32Os::RegSetValueEx(Handle key, const std::string& valueName, std::uint3
                             reinterpret_cast<const BYTE*>(ansiData.c_str()), size);
 }
 
-long Win32Os::RegCloseKey(Handle key) { return ::RegCloseKey(ToHkey(key)); }
+long Win32Os::RegCloseKey(Handle key) {
+    return ::RegCloseKey(ToHkey(key));
+}
 
 } // namespace kesto::platform::win32

@@ -3,7 +3,9 @@
 namespace kesto::platform::win32 {
 
 namespace {
-PIDLIST_ABSOLUTE ToIdList(Handle idList) { return reinterpret_cast<PIDLIST_ABSOLUTE>(idList); }
+PIDLIST_ABSOLUTE ToIdList(Handle idList) {
+    return reinterpret_cast<PIDLIST_ABSOLUTE>(idList);
+}
 } // namespace
 
 Handle Win32Os::BrowseForFolder(Handle owner, const std::string& title, std::uint32_t flags) {
@@ -24,7 +26,9 @@ bool Win32Os::GetPathFromIdList(Handle idList, std::size_t bufferSize, std::stri
     return true;
 }
 
-void Win32Os::FreeIdList(Handle idList) { ::CoTaskMemFree(ToIdList(idList)); }
+void Win32Os::FreeIdList(Handle idList) {
+    ::CoTaskMemFree(ToIdList(idList));
+}
 
 std::intptr_t Win32Os::ShellExecute(const std::string& file, int showCommand) {
     return reinterpret_cast<std::intptr_t>(

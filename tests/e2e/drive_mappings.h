@@ -1,0 +1,26 @@
+// Drive mappings made and removed from outside the program, with the same subst.exe it uses.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kesto::e2e {
+
+class DriveMappings {
+  public:
+    explicit DriveMappings(std::filesystem::path substExe) : substExe_(std::move(substExe)) {}
+
+    // The lines of a bare `subst`, without their line ends.
+    std::vector<std::string> List() const;
+    void Map(char drive, const std::filesystem::path& folder) const;
+    void Remove(char drive) const;
+    void RemoveAll() const;
+
+  private:
+    std::string Run(const std::string& arguments) const;
+
+    std::filesystem::path substExe_;
+};
+
+} // namespace kesto::e2e

@@ -1,0 +1,29 @@
+// The program's main window, its controls reached by their names in the layout table.
+#pragma once
+
+#include "uidriver/geometry.h"
+#include "uidriver/window.h"
+
+#include <string>
+
+namespace kesto::uidriver {
+
+enum class MouseButton { Left, Right, Middle };
+
+class MainForm {
+  public:
+    explicit MainForm(Window window) : window_(window) {}
+    const Window& Frame() const { return window_; }
+
+    // Controls that are windows of their own; throws for windowless ones.
+    Window Control(const std::string& name) const;
+    // Where the layout puts a control, in the main window's client coordinates.
+    Rect Place(const std::string& name) const;
+    // Presses and releases a mouse button at the centre of a windowless control.
+    void Press(const std::string& name, MouseButton button = MouseButton::Left) const;
+
+  private:
+    Window window_;
+};
+
+} // namespace kesto::uidriver

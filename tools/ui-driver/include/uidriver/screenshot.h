@@ -1,0 +1,28 @@
+// Pictures of the screen as the user sees it, and 24-bit BMP files of them.
+#pragma once
+
+#include "uidriver/geometry.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace kesto::uidriver {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+struct Image {
+    int width = 0, height = 0;
+    std::vector<Rgb> pixels; // rows top to bottom
+    Rgb At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+Image CaptureScreen();
+// area in screen coordinates; parts off the screen come out black.
+Image CaptureArea(const Rect& area);
+void SaveBmp(const Image& image, const std::filesystem::path& file);
+
+} // namespace kesto::uidriver

@@ -1,0 +1,55 @@
+// A window of any process, looked at and steered from outside through its handle.
+#pragma once
+
+#include "uidriver/geometry.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kesto::uidriver {
+
+// The shape SetWindowRgn gave a window, in the window's own coordinates.
+struct Region {
+    Rect box;
+    std::vector<Rect> parts; // the rectangles that make it up
+    bool Contains(int x, int y) const;
+};
+
+class Window {
+  public:
+    explicit Window(HWND handle) : handle_(handle) {}
+    HWND Handle() const { return handle_; }
+    DWORD ProcessId() const;
+    bool Exists() const;
+
+    std::string Text() const; // WM_GETTEXT
+    std::string ClassName() const;
+    int ControlId() const;
+    bool Visible() const;
+    bool Enabled() const;
+    bool Topmost() const;
+    LONG_PTR Style() const;   // WS_...
+    LONG_PTR ExStyle() const; // WS_EX_...
+    // BM_GETCHECK of option buttons and check boxes.
+    bool Checked() const;
+
+    Rect ScreenRect() const;
+    Rect ClientRect() const; // left and top are 0
+    // Where the window lies in the client area of another one, its parent say.
+    Rect RectIn(const Window& other) const;
+    std::optional<Region> WindowRegion() const; // nullopt: the plain rectangle
+
+    // Sends message and waits for the answer, but never longer than a few seconds: a hung
+    // program must fail the test, not stall it.
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // Queues message and returns at once, so a modal box it opens cannot block the caller.
+    void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+  private:
+    HWND handle_;
+};
+
+} // namespace kesto::uidriver

@@ -1,0 +1,116 @@
+#include "uidriver/screenshot.h"
+
+#include "uidriver/error.h"
+#include "uidriver/text.h"
+
+#include <windows.h>
+
+#include <fstream>
+
+namespace kesto::uidriver {
+
+namespace {
+
+// BMP rows are padded to whole 32-bit words.
+int Stride(int width) {
+    return (width * 3 + 3) & ~3;
+}
+
+class ScreenDc {
+  public:
+    ScreenDc() : dc_(GetDC(nullptr)) {
+        if (dc_ == nullptr) {
+            ThrowLastError("GetDC of the screen");
+        }
+    }
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+} // namespace
+
+Image CaptureScreen() {
+    return CaptureArea({GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                        GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                        GetSystemMetrics(SM_CYVIRTUALSCREEN)});
+}
+
+Image CaptureArea(const Rect& area) {
+    ScreenDc screen;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = area.width;
+    info.bmiHeader.biHeight = -area.height; // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) {
+        ThrowLastError("CreateDIBSection");
+    }
+    HDC memory = CreateCompatibleDC(screen.Get());
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    const BOOL copied = BitBlt(memory, 0, 0, area.width, area.height, screen.Get(), area.left,
+                               area.top, SRCCOPY | CAPTUREBLT);
+    GdiFlush();
+
+    Image image{area.width, area.height, {}};
+    if (copied) {
+        image.pixels.reserve(static_cast<size_t>(area.width * area.height));
+        const auto* row = static_cast<const std::uint8_t*>(bits);
+        for (int y = 0; y < area.height; ++y, row += Stride(area.width)) {
+            for (int x = 0; x < area.width; ++x) {
+                image.pixels.push_back({row[x * 3 + 2], row[x * 3 + 1], row[x * 3]});
+            }
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    if (!copied) {
+        ThrowLastError("BitBlt from the screen");
+    }
+    return image;
+}
+
+void SaveBmp(const Image& image, const std::filesystem::path& file) {
+    const int stride = Stride(image.width);
+    const DWORD dataSize = static_cast<DWORD>(stride * image.height);
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42; // "BM"
+    header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    header.bfSize = header.bfOffBits + dataSize;
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = image.width;
+    info.biHeight = image.height; // bottom-up rows, what every reader takes
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = dataSize;
+
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    std::vector<char> row(static_cast<size_t>(stride), 0);
+    for (int y = image.height - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width; ++x) {
+            const Rgb pixel = image.At(x, y);
+            row[static_cast<size_t>(x * 3)] = static_cast<char>(pixel.b);
+            row[static_cast<size_t>(x * 3 + 1)] = static_cast<char>(pixel.g);
+            row[static_cast<size_t>(x * 3 + 2)] = static_cast<char>(pixel.r);
+        }
+        out.write(row.data(), stride);
+    }
+    if (!out) {
+        throw DriverError("cannot write " + Utf8Path(file));
+    }
+}
+
+} // namespace kesto::uidriver

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Runs a command in the project's own Wine prefix, with the Chinese ANSI code page the program
+# expects and a CJK font, on a private Xvfb when there is no display. Leaves nothing running.
+# Usage: tools/wine-env.sh COMMAND [ARGS...]; exits with the command's status.
+set -euo pipefail
+
+[ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="$root/build/wineprefix"
+export WINEDEBUG=-all
+# Wine takes the ANSI code page from the locale: zh_CN gives 936.
+export LC_ALL=zh_CN.UTF-8
+# Keeps wineboot from offering to install Mono and Gecko.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+xvfb_pid=""
+xvfb_out=""
+
+# shellcheck disable=SC2317  # reached through the trap below
+stop_all() {
+    wineserver -k 2>/dev/null || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    [ -z "$xvfb_out" ] || rm -f "$xvfb_out"
+}
+trap stop_all EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Xvfb picks a free display number itself and reports it once it accepts connections.
+start_xvfb() {
+    xvfb_out="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$xvfb_out" 2>/dev/null &
+    xvfb_pid=$!
+    local tries=0
+    until [ -s "$xvfb_out" ]; do
+        if ! kill -0 "$xvfb_pid" 2>/dev/null || [ $tries -ge 100 ]; then
+            echo "wine-env: Xvfb did not start" >&2
+            exit 1
+        fi
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    DISPLAY=":$(head -n 1 "$xvfb_out")"
+    export DISPLAY KESTO_HEADLESS=1
+}
+
+windows_path() {
+    local path="$1"
+    echo "Z:${path//\//\\}"
+}
+
+# Several runs may start at once; only one builds the prefix, the others wait for it.
+make_prefix() {
+    local stamp="$WINEPREFIX/.kesto-ready"
+    mkdir -p "$root/build"
+    exec 9>"$root/build/wineprefix.lock"
+    flock 9
+    if [ ! -e "$stamp" ]; then
+        # A prefix without the stamp is a half-built one from an interrupted run.
+        rm -rf "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wine regedit /S "$(windows_path "$root/tools/wine-fonts.reg")" >/dev/null 2>&1
+        wineserver -w
+        touch "$stamp"
+    fi
+    flock -u 9
+    exec 9>&-
+}
+
+[ -n "${DISPLAY:-}" ] || start_xvfb
+make_prefix
+
+status=0
+"$@" || status=$?
+exit $status

@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <vector>
 
 namespace kesto::contract {
 
@@ -15,15 +17,29 @@ platform::Os& SystemUnderTest() {
     return os;
 }
 
+// Folders of earlier runs may linger under a process id that Wine hands out again: take the
+// first free name, and leave nothing behind.
 std::string ScratchFolder() {
-    static int count = 0;
+    static std::vector<std::filesystem::path> made;
+    static const struct Cleanup {
+        ~Cleanup() {
+            for (const auto& folder : made) {
+                std::error_code ignored;
+                std::filesystem::remove_all(folder, ignored);
+            }
+        }
+    } cleanup;
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
-    const std::string folder = platform::win32::Narrow(temp) + "kesto-contract-" +
-                               std::to_string(::GetCurrentProcessId()) + "-" +
-                               std::to_string(++count);
-    ::CreateDirectoryW(platform::win32::Widen(folder).c_str(), nullptr);
-    return folder;
+    for (int attempt = 0;; ++attempt) {
+        const std::wstring folder = std::wstring(temp) + L"kesto-contract-" +
+                                    std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                                    std::to_wstring(made.size()) + L"-" + std::to_wstring(attempt);
+        if (::CreateDirectoryW(folder.c_str(), nullptr)) {
+            made.push_back(folder);
+            return platform::win32::Narrow(folder);
+        }
+    }
 }
 
 std::string ChildCommandLine(int bytes, const std::string& errorText) {

@@ -6,7 +6,7 @@
 namespace kesto::app {
 
 MainForm::MainForm(platform::Os& os, platform::Toolkit& toolkit)
-    : os_(os), toolkit_(toolkit), form_(toolkit.CreateForm(ui::MainFormSpec(), *this)),
+    : os_(os), toolkit_(toolkit), form_(toolkit.CreateForm(ui::MainFormLayout(), *this)),
       FrmWorking_(std::make_unique<ui::FrmWorking>(toolkit, *form_)) {
     tray::TrayAreaEvents trayEvents;
     trayEvents.MouseDown = [this](std::int16_t button) { TrayArea1_MouseDown(button); };

@@ -49,7 +49,7 @@ enum class Picture {
     TitleClose,
 };
 
-struct ControlSpec {
+struct ControlLayout {
     std::string name; // "Opt1(0)" for element 0 of the group Opt1
     ControlKind kind = ControlKind::Label;
     std::string parent; // empty: the form itself
@@ -68,19 +68,19 @@ enum class FrameStyle {
     ToolWindow, // small caption with close button, sizeable border, no taskbar button
 };
 
-struct FormSpec {
+struct FormLayout {
     std::string name;
     std::string caption;
     int clientWidth = 0, clientHeight = 0;
     FrameStyle frame = FrameStyle::None;
     bool appIcon = false; // carries the program's icon (and so its taskbar entry shows it)
-    std::vector<ControlSpec> controls; // in creation order
-    std::vector<std::string> tabOrder; // names of controls that take part, first first
+    std::vector<ControlLayout> controls; // in creation order
+    std::vector<std::string> tabOrder;   // names of controls that take part, first first
 };
 
 enum class WindowState { Normal = 0, Minimized = 1 };
 
-// Handlers a form's owner receives. Control names are those of ControlSpec.
+// Handlers a form's owner receives. Control names are those of ControlLayout.
 class FormEvents {
   public:
     virtual ~FormEvents() = default;
@@ -189,7 +189,7 @@ class Toolkit {
   public:
     virtual ~Toolkit() = default;
 
-    virtual std::unique_ptr<Form> CreateForm(const FormSpec& spec, FormEvents& events) = 0;
+    virtual std::unique_ptr<Form> CreateForm(const FormLayout& layout, FormEvents& events) = 0;
     virtual std::unique_ptr<TrayWindow> CreateTrayWindow(TrayWindowEvents& events) = 0;
     // Modal message box titled with the application's title "Tarvel". Returns the button.
     virtual int MessageBox(const std::string& text, int style) = 0;

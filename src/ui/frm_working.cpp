@@ -17,7 +17,7 @@ platform::Rect CentredOver(const platform::Rect& owner, const platform::Rect& wi
 }
 
 void FrmWorking::Form_Load() {
-    form_ = toolkit_.CreateForm(WorkingFormSpec(), *this);
+    form_ = toolkit_.CreateForm(WorkingFormLayout(), *this);
     Centre();
     SetTopmost(toolkit_, *form_, -1);
 }

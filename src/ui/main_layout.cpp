@@ -3,32 +3,32 @@
 namespace kesto::ui {
 
 using platform::ControlKind;
-using platform::ControlSpec;
-using platform::FormSpec;
+using platform::ControlLayout;
+using platform::FormLayout;
 using platform::Picture;
 
 namespace {
 
-ControlSpec Make(const char* name, ControlKind kind, const char* parent, const char* text,
-                 platform::Rect place) {
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.parent = parent;
-    spec.text = text;
-    spec.place = place;
-    return spec;
+ControlLayout Make(const char* name, ControlKind kind, const char* parent, const char* text,
+                   platform::Rect place) {
+    ControlLayout layout;
+    layout.name = name;
+    layout.kind = kind;
+    layout.parent = parent;
+    layout.text = text;
+    layout.place = place;
+    return layout;
 }
 
-ControlSpec SkinPicture(const char* name, Picture picture, platform::Rect place, bool stretch) {
-    ControlSpec spec = Make(name, ControlKind::Picture, "", "", place);
-    spec.picture = picture;
-    spec.stretch = stretch;
-    return spec;
+ControlLayout SkinPicture(const char* name, Picture picture, platform::Rect place, bool stretch) {
+    ControlLayout layout = Make(name, ControlKind::Picture, "", "", place);
+    layout.picture = picture;
+    layout.stretch = stretch;
+    return layout;
 }
 
-FormSpec BuildMainForm() {
-    FormSpec form;
+FormLayout BuildMainForm() {
+    FormLayout form;
     form.name = "frmMain";
     form.caption = "Tarvel";
     form.clientWidth = 356;
@@ -82,8 +82,8 @@ FormSpec BuildMainForm() {
     return form;
 }
 
-FormSpec BuildWorkingForm() {
-    FormSpec form;
+FormLayout BuildWorkingForm() {
+    FormLayout form;
     form.name = "FrmWorking";
     form.caption = "工作中……";
     form.clientWidth = 199;
@@ -96,14 +96,14 @@ FormSpec BuildWorkingForm() {
 
 } // namespace
 
-const FormSpec& MainFormSpec() {
-    static const FormSpec spec = BuildMainForm();
-    return spec;
+const FormLayout& MainFormLayout() {
+    static const FormLayout layout = BuildMainForm();
+    return layout;
 }
 
-const FormSpec& WorkingFormSpec() {
-    static const FormSpec spec = BuildWorkingForm();
-    return spec;
+const FormLayout& WorkingFormLayout() {
+    static const FormLayout layout = BuildWorkingForm();
+    return layout;
 }
 
 } // namespace kesto::ui

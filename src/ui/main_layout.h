@@ -7,9 +7,9 @@ namespace kesto::ui {
 
 // The main window frmMain: every control in creation order, children of Frame1 and Frame2
 // placed relative to their group.
-const platform::FormSpec& MainFormSpec();
+const platform::FormLayout& MainFormLayout();
 
 // The progress window FrmWorking.
-const platform::FormSpec& WorkingFormSpec();
+const platform::FormLayout& WorkingFormLayout();
 
 } // namespace kesto::ui

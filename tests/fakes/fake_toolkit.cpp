@@ -30,12 +30,12 @@ class FakeTrayWindow : public platform::TrayWindow {
 
 // --- FakeControl ---
 
-FakeControl::FakeControl(const platform::ControlSpec& spec, platform::Handle handle)
-    : spec_(spec), handle_(handle), text_(spec.text), visible_(spec.visible),
-      checked_(spec.checked), place_(spec.place) {}
+FakeControl::FakeControl(const platform::ControlLayout& layout, platform::Handle handle)
+    : layout_(layout), handle_(handle), text_(layout.text), visible_(layout.visible),
+      checked_(layout.checked), place_(layout.place) {}
 
 std::string FakeControl::Text() const {
-    if (IsList(spec_.kind)) {
+    if (IsList(layout_.kind)) {
         return listIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(listIndex_)];
     }
     return text_;
@@ -43,7 +43,7 @@ std::string FakeControl::Text() const {
 
 void FakeControl::SetFocus() {
     if (onFocus) {
-        onFocus(spec_.name);
+        onFocus(layout_.name);
     }
 }
 
@@ -75,19 +75,19 @@ bool FakeControl::Select(const std::string& item) {
 
 // --- FakeForm ---
 
-FakeForm::FakeForm(const platform::FormSpec& spec, platform::FormEvents& events,
+FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& events,
                    platform::Handle handle, std::function<void(FakeForm*)> onDestroy)
-    : spec_(spec), events_(events), handle_(handle), onDestroy_(std::move(onDestroy)),
-      caption_(spec.caption) {
+    : layout_(layout), events_(events), handle_(handle), onDestroy_(std::move(onDestroy)),
+      caption_(layout.caption) {
     platform::Handle controlHandle = handle + 16;
-    for (const platform::ControlSpec& control : spec.controls) {
+    for (const platform::ControlLayout& control : layout.controls) {
         auto fake = std::make_unique<FakeControl>(control, controlHandle++);
         fake->onFocus = [this](const std::string& name) { focused_ = name; };
         controls_[control.name] = std::move(fake);
     }
-    const bool tool = spec.frame == platform::FrameStyle::ToolWindow;
-    bounds_.width = spec.clientWidth + (tool ? kToolFrameWidth : 0);
-    bounds_.height = spec.clientHeight + (tool ? kToolFrameHeight : 0);
+    const bool tool = layout.frame == platform::FrameStyle::ToolWindow;
+    bounds_.width = layout.clientWidth + (tool ? kToolFrameWidth : 0);
+    bounds_.height = layout.clientHeight + (tool ? kToolFrameHeight : 0);
     bounds_.left = (kScreenWidth - bounds_.width) / 2;
     bounds_.top = (kScreenHeight - bounds_.height) / 2;
 }
@@ -99,7 +99,7 @@ FakeForm::~FakeForm() {
 FakeControl& FakeForm::Find(const std::string& name) {
     const auto found = controls_.find(name);
     if (found == controls_.end()) {
-        throw std::out_of_range("no control " + name + " on " + spec_.name);
+        throw std::out_of_range("no control " + name + " on " + layout_.name);
     }
     return *found->second;
 }
@@ -136,9 +136,9 @@ void FakeForm::MouseMove(const std::string& control, int buttons, int x, int y) 
 
 // --- FakeToolkit ---
 
-std::unique_ptr<platform::Form> FakeToolkit::CreateForm(const platform::FormSpec& spec,
+std::unique_ptr<platform::Form> FakeToolkit::CreateForm(const platform::FormLayout& layout,
                                                         platform::FormEvents& events) {
-    auto form = std::make_unique<FakeForm>(spec, events, nextHandle_, [this](FakeForm* gone) {
+    auto form = std::make_unique<FakeForm>(layout, events, nextHandle_, [this](FakeForm* gone) {
         forms_.erase(std::remove(forms_.begin(), forms_.end(), gone), forms_.end());
     });
     nextHandle_ += 0x1000;
@@ -234,7 +234,7 @@ bool FakeToolkit::ShellNotifyIcon(std::uint32_t message, const platform::NotifyI
 
 FakeForm* FakeToolkit::Form(const std::string& name) const {
     for (FakeForm* form : forms_) {
-        if (form->Spec().name == name) {
+        if (form->Layout().name == name) {
             return form;
         }
     }
@@ -243,8 +243,8 @@ FakeForm* FakeToolkit::Form(const std::string& name) const {
 
 FakeControl* FakeToolkit::ControlByHandle(platform::Handle handle) const {
     for (FakeForm* form : forms_) {
-        for (const platform::ControlSpec& spec : form->Spec().controls) {
-            FakeControl& control = form->Find(spec.name);
+        for (const platform::ControlLayout& layout : form->Layout().controls) {
+            FakeControl& control = form->Find(layout.name);
             if (control.WindowHandle() == handle) {
                 return &control;
             }

@@ -15,7 +15,7 @@ namespace kesto::fakes {
 
 class FakeControl : public platform::Control {
   public:
-    FakeControl(const platform::ControlSpec& spec, platform::Handle handle);
+    FakeControl(const platform::ControlLayout& layout, platform::Handle handle);
 
     std::string Text() const override;
     void SetText(const std::string& text) override { text_ = text; }
@@ -36,7 +36,7 @@ class FakeControl : public platform::Control {
     void SetToolTipText(const std::string& text) override;
     platform::Handle WindowHandle() const override { return handle_; }
 
-    const platform::ControlSpec& Spec() const { return spec_; }
+    const platform::ControlLayout& Layout() const { return layout_; }
     std::optional<platform::Rgb> BackColor() const { return backColor_; }
     const std::vector<std::string>& Items() const { return items_; }
     const std::string& ToolTipText() const { return toolTip_; }
@@ -47,7 +47,7 @@ class FakeControl : public platform::Control {
     std::function<void(const std::string&)> onFocus;
 
   private:
-    platform::ControlSpec spec_;
+    platform::ControlLayout layout_;
     platform::Handle handle_;
     std::string text_;
     bool visible_;
@@ -62,8 +62,8 @@ class FakeControl : public platform::Control {
 
 class FakeForm : public platform::Form {
   public:
-    FakeForm(const platform::FormSpec& spec, platform::FormEvents& events, platform::Handle handle,
-             std::function<void(FakeForm*)> onDestroy);
+    FakeForm(const platform::FormLayout& layout, platform::FormEvents& events,
+             platform::Handle handle, std::function<void(FakeForm*)> onDestroy);
     ~FakeForm() override;
 
     FakeControl& Find(const std::string& name) override;
@@ -78,7 +78,7 @@ class FakeForm : public platform::Form {
     platform::Rect Bounds() const override { return bounds_; }
     void Move(int left, int top) override;
     platform::Handle WindowHandle() const override { return handle_; }
-    platform::Handle IconHandle() const override { return spec_.appIcon ? handle_ + 1 : 0; }
+    platform::Handle IconHandle() const override { return layout_.appIcon ? handle_ + 1 : 0; }
 
     // What a user does.
     void Click(const std::string& control);
@@ -88,7 +88,7 @@ class FakeForm : public platform::Form {
     // A click that was queued before the form was disabled and is dispatched all the same.
     void QueuedClick(const std::string& control) { events_.OnClick(control); }
 
-    const platform::FormSpec& Spec() const { return spec_; }
+    const platform::FormLayout& Layout() const { return layout_; }
     platform::WindowState State() const { return state_; }
     const std::string& Caption() const { return caption_; }
     std::optional<platform::Rgb> BackColor() const { return backColor_; }
@@ -96,7 +96,7 @@ class FakeForm : public platform::Form {
     int ShowCount() const { return showCount_; }
 
   private:
-    platform::FormSpec spec_;
+    platform::FormLayout layout_;
     platform::FormEvents& events_;
     platform::Handle handle_;
     std::function<void(FakeForm*)> onDestroy_;
@@ -128,7 +128,7 @@ struct NotifyCall {
 
 class FakeToolkit : public platform::Toolkit {
   public:
-    std::unique_ptr<platform::Form> CreateForm(const platform::FormSpec& spec,
+    std::unique_ptr<platform::Form> CreateForm(const platform::FormLayout& layout,
                                                platform::FormEvents& events) override;
     std::unique_ptr<platform::TrayWindow>
     CreateTrayWindow(platform::TrayWindowEvents& events) override;

@@ -28,7 +28,7 @@ struct WindowKind {
     DWORD exStyle;
 };
 
-WindowKind WindowKindOf(const ControlSpec& entry, bool firstOfGroup) {
+WindowKind WindowKindOf(const ControlLayout& entry, bool firstOfGroup) {
     switch (entry.kind) {
     case ControlKind::OptionButton:
         return {WC_BUTTONW, static_cast<DWORD>(BS_AUTORADIOBUTTON) | (firstOfGroup ? WS_GROUP : 0),
@@ -56,7 +56,7 @@ const ListMessages* ListMessagesOf(ControlKind kind) {
     }
 }
 
-HWND CreateChildWindow(HWND parent, const ControlSpec& entry, int id, bool firstOfGroup) {
+HWND CreateChildWindow(HWND parent, const ControlLayout& entry, int id, bool firstOfGroup) {
     const WindowKind kind = WindowKindOf(entry, firstOfGroup);
     const DWORD style =
         kind.style | WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | (entry.visible ? WS_VISIBLE : 0);
@@ -67,7 +67,8 @@ HWND CreateChildWindow(HWND parent, const ControlSpec& entry, int id, bool first
 
 } // namespace
 
-ChildControl::ChildControl(Win32Form& form, const ControlSpec& entry, int index, bool firstOfGroup)
+ChildControl::ChildControl(Win32Form& form, const ControlLayout& entry, int index,
+                           bool firstOfGroup)
     : ControlBase(form, entry, index),
       window_(CreateChildWindow(form.Window(), entry, Id(), firstOfGroup)) {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form.GetFonts().Message()), FALSE);

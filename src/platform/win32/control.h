@@ -9,7 +9,7 @@ namespace kesto::platform::win32 {
 class ChildControl : public ControlBase {
   public:
     // The first option button of a group starts a new group for the arrow keys.
-    ChildControl(Win32Form& form, const ControlSpec& entry, int index, bool firstOfGroup);
+    ChildControl(Win32Form& form, const ControlLayout& entry, int index, bool firstOfGroup);
     ChildControl(const ChildControl&) = delete;
     ChildControl& operator=(const ChildControl&) = delete;
 

@@ -13,7 +13,7 @@ std::string GroupNameOf(const std::string& name) {
     return name.substr(0, name.find('('));
 }
 
-ControlBase::ControlBase(Win32Form& form, const ControlSpec& entry, int index)
+ControlBase::ControlBase(Win32Form& form, const ControlLayout& entry, int index)
     : form_(form), place_(entry.place), name_(entry.name), parent_(entry.parent), kind_(entry.kind),
       index_(index) {}
 

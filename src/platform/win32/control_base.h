@@ -19,7 +19,7 @@ std::string GroupNameOf(const std::string& name);
 
 class ControlBase : public Control {
   public:
-    ControlBase(Win32Form& form, const ControlSpec& entry, int index);
+    ControlBase(Win32Form& form, const ControlLayout& entry, int index);
 
     const std::string& Name() const { return name_; }
     ControlKind Kind() const { return kind_; }

@@ -28,7 +28,7 @@ FrameStyles StylesOf(FrameStyle frame) {
 }
 
 // The class holds the icon, so forms with and without it need classes of their own.
-const wchar_t* ClassNameOf(const FormSpec& layout) {
+const wchar_t* ClassNameOf(const FormLayout& layout) {
     if (layout.frame == FrameStyle::ToolWindow) {
         return layout.appIcon ? L"KestoToolFormWithIcon" : L"KestoToolForm";
     }
@@ -36,7 +36,7 @@ const wchar_t* ClassNameOf(const FormSpec& layout) {
 }
 
 // Built hidden, its client area exactly as asked, centred on the primary work area.
-HWND CreateFormWindow(const FormSpec& layout, WNDPROC procedure) {
+HWND CreateFormWindow(const FormLayout& layout, WNDPROC procedure) {
     const wchar_t* className = ClassNameOf(layout);
     RegisterWindowClass(className, procedure, layout.appIcon);
     const FrameStyles styles = StylesOf(layout.frame);
@@ -55,7 +55,7 @@ HWND CreateFormWindow(const FormSpec& layout, WNDPROC procedure) {
 
 } // namespace
 
-Win32Form::Win32Form(const FormSpec& layout, FormEvents& events)
+Win32Form::Win32Form(const FormLayout& layout, FormEvents& events)
     : events_(events), tabOrder_(layout.tabOrder), color_(GetSysColor(COLOR_BTNFACE)),
       window_(CreateFormWindow(layout, WindowProcedure)),
       icon_(reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM))), tips_(window_) {
@@ -71,9 +71,9 @@ Win32Form::~Win32Form() {
     DestroyWindow(window_);
 }
 
-void Win32Form::CreateControls(const FormSpec& layout) {
+void Win32Form::CreateControls(const FormLayout& layout) {
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-        const ControlSpec& control = layout.controls[i];
+        const ControlLayout& control = layout.controls[i];
         const int index = static_cast<int>(i);
         if (IsWindowlessKind(control.kind)) {
             controls_.push_back(std::make_unique<WindowlessControl>(*this, control, index));

@@ -19,7 +19,7 @@ class WindowlessControl;
 
 class Win32Form : public Form {
   public:
-    Win32Form(const FormSpec& layout, FormEvents& events);
+    Win32Form(const FormLayout& layout, FormEvents& events);
     ~Win32Form() override;
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
@@ -59,7 +59,7 @@ class Win32Form : public Form {
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void CreateControls(const FormSpec& layout);
+    void CreateControls(const FormLayout& layout);
     void StackPaintedControls();
     ControlBase* FindControl(const std::string& name) const;
     ChildControl* ChildWithId(int id) const;

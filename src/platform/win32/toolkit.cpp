@@ -26,7 +26,7 @@ class Win32Toolkit : public Toolkit {
   public:
     Win32Toolkit() { InitCommonControlsOnce(); }
 
-    std::unique_ptr<Form> CreateForm(const FormSpec& layout, FormEvents& events) override {
+    std::unique_ptr<Form> CreateForm(const FormLayout& layout, FormEvents& events) override {
         return std::make_unique<Win32Form>(layout, events);
     }
 

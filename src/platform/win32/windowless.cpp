@@ -28,7 +28,7 @@ int CaptionHeight(HDC dc) {
 
 } // namespace
 
-WindowlessControl::WindowlessControl(Win32Form& form, const ControlSpec& entry, int index)
+WindowlessControl::WindowlessControl(Win32Form& form, const ControlLayout& entry, int index)
     : ControlBase(form, entry, index), text_(entry.text), visible_(entry.visible),
       transparent_(entry.transparent), titleFont_(entry.titleFont), stretch_(entry.stretch),
       bitmap_(LoadPicture(entry.picture)) {}

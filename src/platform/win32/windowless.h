@@ -7,7 +7,7 @@ namespace kesto::platform::win32 {
 
 class WindowlessControl : public ControlBase {
   public:
-    WindowlessControl(Win32Form& form, const ControlSpec& entry, int index);
+    WindowlessControl(Win32Form& form, const ControlLayout& entry, int index);
     ~WindowlessControl() override;
     WindowlessControl(const WindowlessControl&) = delete;
     WindowlessControl& operator=(const WindowlessControl&) = delete;

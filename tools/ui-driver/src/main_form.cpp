@@ -10,20 +10,20 @@ namespace kesto::uidriver {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlLayout;
 
 // Child windows get their dialog ID from their place in the table.
 constexpr int kFirstControlId = 1000;
 
 struct Found {
-    const ControlSpec* entry;
+    const ControlLayout* entry;
     int index;
 };
 
 Found Lookup(const std::string& name) {
-    const auto& controls = ui::MainFormSpec().controls;
+    const auto& controls = ui::MainFormLayout().controls;
     const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [&](const ControlSpec& entry) { return entry.name == name; });
+                                 [&](const ControlLayout& entry) { return entry.name == name; });
     if (it == controls.end()) {
         throw DriverError("the main window has no control " + name);
     }
@@ -67,7 +67,7 @@ Window MainForm::Control(const std::string& name) const {
 }
 
 Rect MainForm::Place(const std::string& name) const {
-    const ControlSpec& entry = *Lookup(name).entry;
+    const ControlLayout& entry = *Lookup(name).entry;
     Rect place{entry.place.left, entry.place.top, entry.place.width, entry.place.height};
     if (!entry.parent.empty()) {
         const Rect parent = Place(entry.parent);

@@ -1,9 +1,7 @@
 #include "kesto_test.h"
 
-#include "uidriver/controls.h"
 #include "uidriver/error.h"
 #include "uidriver/find.h"
-#include "uidriver/message_dialog.h"
 #include "uidriver/screenshot.h"
 #include "uidriver/text.h"
 
@@ -21,7 +19,10 @@ constexpr auto kStartTimeout = 30s;
 // Closing takes the program about four seconds under Wine on Xvfb: removing its tray icon
 // waits on the missing notification area.
 constexpr auto kQuitTimeout = 15s;
+// Long enough for a subst slowed down by a test, and for a loaded machine.
+constexpr auto kActionTimeout = 30s;
 constexpr size_t kDriveLetters = 26;
+constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 fs::path TempFolder() {
     wchar_t path[MAX_PATH + 1] = {};
@@ -43,6 +44,12 @@ fs::path FreshFolder() {
     return folder;
 }
 
+// Every start adds the program to the Run key; a test must see only what its own start wrote,
+// and the prefix is left as it was found.
+void ForgetRunValue() {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"KESTO");
+}
+
 } // namespace
 
 void KestoTest::SetUp() {
@@ -53,6 +60,7 @@ void KestoTest::SetUp() {
     }
     mappings_.emplace(folder_ / L"subst.exe");
     mappings_->RemoveAll();
+    ForgetRunValue();
 }
 
 void KestoTest::TearDown() {
@@ -60,27 +68,46 @@ void KestoTest::TearDown() {
     if (mappings_) {
         mappings_->RemoveAll();
     }
+    ForgetRunValue();
     std::error_code ignored;
+    for (const fs::path& folder : leftovers_) {
+        fs::remove_all(folder, ignored);
+    }
     fs::remove_all(folder_, ignored);
 }
 
-void KestoTest::Launch() {
+void KestoTest::Launch(const LaunchOptions& options) {
+    Start(options);
+    WaitUntilLoaded();
+}
+
+void KestoTest::Start(const LaunchOptions& options) {
     if (program_) {
         throw uidriver::DriverError("the program is already running");
     }
-    program_.emplace(
-        uidriver::Process::Start(uidriver::QuotedPath(folder_ / L"kesto.exe"), folder_));
-    // Its message boxes carry the same title.
-    main_.emplace(uidriver::WaitForWindow(
-        uidriver::WindowQuery("Tarvel").OfProcess(program_->Id()).NotOfClass("#32770"),
-        kStartTimeout));
-    // The window shows before the program has read the mappings; it fills the drive lists
-    // last, every letter in one of the two.
+    std::string commandLine = uidriver::QuotedPath(folder_ / L"kesto.exe");
+    if (!options.arguments.empty()) {
+        commandLine += " " + options.arguments;
+    }
+    program_.emplace(uidriver::Process::Start(commandLine, folder_, options.environment));
+    // Its message boxes carry the same title; started with /auto it hides at once.
+    main_.emplace(uidriver::WaitForWindow(uidriver::WindowQuery("Tarvel")
+                                              .OfProcess(program_->Id())
+                                              .OfClass("KestoFormWithIcon")
+                                              .IncludingHidden(),
+                                          kStartTimeout));
+}
+
+void KestoTest::WaitUntilLoaded() {
+    // The window is there before the program has read the mappings; it fills the drive lists
+    // last, every letter in one of the two. Until then it may be too busy to answer.
     const bool loaded = uidriver::WaitUntil(
         [&] {
-            return uidriver::ListItems(main_->Control("CmbFreedisk")).size() +
-                       uidriver::ListItems(main_->Control("CmbBusyDisk")).size() ==
-                   kDriveLetters;
+            try {
+                return FreeLetters().size() + BusyLetters().size() == kDriveLetters;
+            } catch (const uidriver::DriverError&) {
+                return false;
+            }
         },
         kStartTimeout);
     if (!loaded) {
@@ -101,6 +128,19 @@ void KestoTest::Quit() {
     }
 }
 
+fs::path KestoTest::NewFolder(const std::wstring& name) const {
+    const fs::path folder = folder_ / name;
+    fs::create_directories(folder);
+    return folder;
+}
+
+const uidriver::Process& KestoTest::Program() const {
+    if (!program_) {
+        throw uidriver::DriverError("the program is not running");
+    }
+    return *program_;
+}
+
 const uidriver::MainForm& KestoTest::Main() const {
     if (!main_) {
         throw uidriver::DriverError("the program is not running");
@@ -108,11 +148,52 @@ const uidriver::MainForm& KestoTest::Main() const {
     return *main_;
 }
 
-void KestoTest::SaveScreenshot(const std::string& name, const uidriver::Window& window) const {
+::testing::AssertionResult KestoTest::ShowsAndSavesTheListing() const {
+    const std::vector<std::string> lines = Mappings().List();
+    uidriver::IniEntries expected;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        expected.emplace_back(std::to_string(i), lines[i]);
+    }
+    const std::vector<std::string> listed = Listed();
+    const uidriver::IniEntries saved = Saved();
+    if (listed == lines && saved == expected) {
+        return ::testing::AssertionSuccess();
+    }
+    auto failure = ::testing::AssertionFailure();
+    failure << "subst lists " << ::testing::PrintToString(lines) << "\nlistKesto shows "
+            << ::testing::PrintToString(listed) << "\nkesto.ini holds "
+            << ::testing::PrintToString(saved);
+    return failure;
+}
+
+uidriver::MessageDialog KestoTest::NextMessage() const {
+    return uidriver::MessageDialog::WaitFor(Program().Id(), "Tarvel", kActionTimeout);
+}
+
+void KestoTest::Answer(const uidriver::MessageDialog& box, int button) const {
+    box.Answer(button);
+    if (!uidriver::WaitUntil([&] { return !box.Dialog().Exists(); }, kActionTimeout)) {
+        throw uidriver::DriverError("the message box stays after its answer");
+    }
+}
+
+std::string KestoTest::AcknowledgeNextMessage() const {
+    const uidriver::MessageDialog box = NextMessage();
+    const std::string text = box.Text();
+    Answer(box, IDOK);
+    return text;
+}
+
+void KestoTest::WaitUntilIdle() const {
+    if (!Main().Frame().Responds(kActionTimeout)) {
+        throw uidriver::DriverError("the program stays busy");
+    }
+}
+
+void KestoTest::SaveScreenshot(const std::string& name, const uidriver::Rect& area) const {
     const fs::path folder = KESTO_SCREENSHOT_DIR;
     fs::create_directories(folder);
-    uidriver::SaveBmp(uidriver::CaptureArea(window.ScreenRect()),
-                      folder / uidriver::Widen(name + ".bmp"));
+    uidriver::SaveBmp(uidriver::CaptureArea(area), folder / uidriver::Widen(name + ".bmp"));
 }
 
 } // namespace kesto::e2e

@@ -4,7 +4,10 @@
 
 #include "drive_mappings.h"
 
+#include "uidriver/controls.h"
+#include "uidriver/ini.h"
 #include "uidriver/main_form.h"
+#include "uidriver/message_dialog.h"
 #include "uidriver/process.h"
 #include "uidriver/window.h"
 
@@ -13,29 +16,67 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kesto::e2e {
+
+struct LaunchOptions {
+    std::string arguments; // after the program's path
+    uidriver::Environment environment;
+};
 
 class KestoTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts kesto.exe in the test's folder and waits until its main window is filled in.
-    // Throws when it does not come, which ends the test.
-    void Launch();
+    // Starts kesto.exe in the test's folder and waits until its main window, shown or not, is
+    // filled in. Throws when it does not come, which ends the test.
+    void Launch(const LaunchOptions& options = {});
+    // The first half of Launch, for a start that stops at a message box.
+    void Start(const LaunchOptions& options = {});
+    void WaitUntilLoaded();
     // Closes the program as its user would; ends it when it does not go.
     void Quit();
 
     const std::filesystem::path& Folder() const { return folder_; }
     std::filesystem::path IniFile() const { return folder_ / L"kesto.ini"; }
+    std::filesystem::path NewFolder(const std::wstring& name) const;
+    // For folders the program makes outside the test's folder.
+    void RemoveAfterwards(std::filesystem::path folder) { leftovers_.push_back(std::move(folder)); }
     const DriveMappings& Mappings() const { return *mappings_; }
+    const uidriver::Process& Program() const;
     const uidriver::MainForm& Main() const;
-    // Saves what the user sees of window as screenshots/NAME.bmp in the build folder.
-    void SaveScreenshot(const std::string& name, const uidriver::Window& window) const;
+
+    std::vector<std::string> Listed() const { return Items("listKesto"); }
+    std::vector<std::string> FreeLetters() const { return Items("CmbFreedisk"); }
+    std::vector<std::string> BusyLetters() const { return Items("CmbBusyDisk"); }
+    uidriver::IniEntries Saved() const { return uidriver::ReadIniSection(IniFile(), "KESTO"); }
+    // Whether listKesto and kesto.ini both hold what subst lists now, the file under keys "0" up.
+    ::testing::AssertionResult ShowsAndSavesTheListing() const;
+
+    // The message box the program shows next; throws when none comes.
+    uidriver::MessageDialog NextMessage() const;
+    // Answers the box and waits until it has gone.
+    void Answer(const uidriver::MessageDialog& box, int button) const;
+    // Answers the next box with OK and returns what it said.
+    std::string AcknowledgeNextMessage() const;
+    // Waits until the program has done what the last click set off.
+    void WaitUntilIdle() const;
+
+    // Saves what the user sees of area as screenshots/NAME.bmp in the build folder.
+    void SaveScreenshot(const std::string& name, const uidriver::Rect& area) const;
+    void SaveScreenshot(const std::string& name, const uidriver::Window& window) const {
+        SaveScreenshot(name, window.ScreenRect());
+    }
 
   private:
+    std::vector<std::string> Items(const char* list) const {
+        return uidriver::ListItems(Main().Control(list));
+    }
+
     std::filesystem::path folder_;
+    std::vector<std::filesystem::path> leftovers_;
     std::optional<DriveMappings> mappings_;
     std::optional<uidriver::Process> program_;
     std::optional<uidriver::MainForm> main_;

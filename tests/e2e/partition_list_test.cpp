@@ -5,7 +5,6 @@
 #include "uidriver/controls.h"
 #include "uidriver/ini.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,7 +12,6 @@ namespace kesto::e2e {
 
 namespace {
 
-namespace fs = std::filesystem;
 using uidriver::IniEntries;
 
 class PartitionList : public KestoTest {
@@ -24,18 +22,6 @@ class PartitionList : public KestoTest {
         Mappings().Map('X', NewFolder(L"plain"));
         Mappings().Map('Y', NewFolder(L"中文文件夹"));
     }
-
-    fs::path NewFolder(const std::wstring& name) const {
-        const fs::path folder = Folder() / name;
-        fs::create_directory(folder);
-        return folder;
-    }
-
-    std::vector<std::string> Listed() const {
-        return uidriver::ListItems(Main().Control("listKesto"));
-    }
-
-    IniEntries Saved() const { return uidriver::ReadIniSection(IniFile(), "KESTO"); }
 };
 
 TEST_F(PartitionList, ShowsAndSavesTheMappingsMadeBeforeTheStart) {

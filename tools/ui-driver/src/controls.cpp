@@ -3,6 +3,8 @@
 #include "uidriver/error.h"
 #include "uidriver/text.h"
 
+#include <algorithm>
+
 namespace kesto::uidriver {
 
 namespace {
@@ -65,6 +67,15 @@ void SelectItem(const Window& list, int index) {
     const ListMessages& messages = MessagesOf(list);
     list.Send(messages.setSelection, static_cast<WPARAM>(index));
     Notify(list, messages.selectionChanged);
+}
+
+void SelectItem(const Window& list, const std::string& text) {
+    const std::vector<std::string> items = ListItems(list);
+    const auto found = std::find(items.begin(), items.end(), text);
+    if (found == items.end()) {
+        throw DriverError("the list holds no item \"" + text + "\"");
+    }
+    SelectItem(list, static_cast<int>(found - items.begin()));
 }
 
 void TypeText(const Window& edit, const std::string& text) {

@@ -9,7 +9,7 @@ namespace {
 
 bool Matches(HWND handle, const WindowQuery& query) {
     Window window(handle);
-    if (!window.Visible()) {
+    if (!query.hiddenToo && !window.Visible()) {
         return false;
     }
     if (query.processId != 0 && window.ProcessId() != query.processId) {

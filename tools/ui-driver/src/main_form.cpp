@@ -1,39 +1,16 @@
 #include "uidriver/main_form.h"
 
+#include "layout_table.h"
 #include "ui/main_layout.h"
+#include "ui/make_window.h"
 #include "uidriver/error.h"
-
-#include <algorithm>
 
 namespace kesto::uidriver {
 
 namespace {
 
-using platform::ControlKind;
-using platform::ControlLayout;
-
 // Child windows get their dialog ID from their place in the table.
 constexpr int kFirstControlId = 1000;
-
-struct Found {
-    const ControlLayout* entry;
-    int index;
-};
-
-Found Lookup(const std::string& name) {
-    const auto& controls = ui::MainFormLayout().controls;
-    const auto it = std::find_if(controls.begin(), controls.end(),
-                                 [&](const ControlLayout& entry) { return entry.name == name; });
-    if (it == controls.end()) {
-        throw DriverError("the main window has no control " + name);
-    }
-    return {&*it, static_cast<int>(it - controls.begin())};
-}
-
-bool Windowless(ControlKind kind) {
-    return kind == ControlKind::Picture || kind == ControlKind::Label ||
-           kind == ControlKind::GroupFrame;
-}
 
 struct ButtonMessages {
     UINT down, up;
@@ -55,8 +32,8 @@ ButtonMessages MessagesFor(MouseButton button) {
 } // namespace
 
 Window MainForm::Control(const std::string& name) const {
-    const Found found = Lookup(name);
-    if (Windowless(found.entry->kind)) {
+    const layout::Entry found = layout::Find(ui::MainFormLayout(), name);
+    if (layout::Windowless(found.control->kind)) {
         throw DriverError(name + " is painted by the main window, it has no window");
     }
     HWND child = GetDlgItem(window_.Handle(), kFirstControlId + found.index);
@@ -67,18 +44,23 @@ Window MainForm::Control(const std::string& name) const {
 }
 
 Rect MainForm::Place(const std::string& name) const {
-    const ControlLayout& entry = *Lookup(name).entry;
-    Rect place{entry.place.left, entry.place.top, entry.place.width, entry.place.height};
-    if (!entry.parent.empty()) {
-        const Rect parent = Place(entry.parent);
-        place.left += parent.left;
-        place.top += parent.top;
+    const platform::FormLayout& form = ui::MainFormLayout();
+    Rect place = layout::TablePlace(form, name);
+    // The skin is fitted once, at the start, to the window's size then: without a frame, that of
+    // its client area in the table. The window's size now would be wrong while it is minimised.
+    for (const ui::SkinPlacement& row : ui::SkinLayout(form.clientWidth, form.clientHeight)) {
+        if (row.control == name) {
+            place.left = row.left;
+            place.top = row.top;
+            place.width = row.width.value_or(place.width);
+            place.height = row.height.value_or(place.height);
+        }
     }
     return place;
 }
 
 void MainForm::Press(const std::string& name, MouseButton button) const {
-    if (!Windowless(Lookup(name).entry->kind)) {
+    if (!layout::Windowless(layout::Find(ui::MainFormLayout(), name).control->kind)) {
         throw DriverError(name + " is a window: click it through its own messages");
     }
     const Rect place = Place(name);

@@ -67,6 +67,10 @@ bool Window::Topmost() const {
     return (ExStyle() & WS_EX_TOPMOST) != 0;
 }
 
+bool Window::Minimized() const {
+    return IsIconic(handle_) != FALSE;
+}
+
 LONG_PTR Window::Style() const {
     return GetWindowLongPtrW(handle_, GWL_STYLE);
 }
@@ -93,6 +97,17 @@ Rect Window::ClientRect() const {
         ThrowLastError("GetClientRect");
     }
     return FromWin32(rect);
+}
+
+Rect Window::ClientRectOnScreen() const {
+    Rect rect = ClientRect();
+    POINT origin{0, 0};
+    if (!ClientToScreen(handle_, &origin)) {
+        ThrowLastError("ClientToScreen");
+    }
+    rect.left = origin.x;
+    rect.top = origin.y;
+    return rect;
 }
 
 Rect Window::RectIn(const Window& other) const {
@@ -124,6 +139,13 @@ std::optional<Region> Window::WindowRegion() const {
     return shape;
 }
 
+void Window::MoveTo(int left, int top) const {
+    if (!SetWindowPos(handle_, nullptr, left, top, 0, 0,
+                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+        ThrowLastError("SetWindowPos");
+    }
+}
+
 LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(handle_, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
@@ -131,6 +153,12 @@ LRESULT Window::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
         ThrowLastError("SendMessageTimeoutW of message " + std::to_string(message));
     }
     return static_cast<LRESULT>(result);
+}
+
+bool Window::Responds(milliseconds timeout) const {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(handle_, WM_NULL, 0, 0, SMTO_NORMAL,
+                               static_cast<UINT>(timeout.count()), &ignored) != 0;
 }
 
 void Window::Post(UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -14,6 +14,8 @@ std::vector<std::string> ListItems(const Window& list);
 int SelectedIndex(const Window& list); // -1: nothing selected
 // Selects the item and tells the owner, as a click on it would.
 void SelectItem(const Window& list, int index);
+// The same for the first item reading text; throws DriverError when there is none.
+void SelectItem(const Window& list, const std::string& text);
 
 // Replaces an edit's text; its owner hears of the change as it would of typing.
 void TypeText(const Window& edit, const std::string& text);

@@ -12,7 +12,8 @@
 namespace kesto::uidriver {
 
 // Visible windows with this exact title, narrowed down further by the other calls. Hidden
-// ones never match: programs keep helper windows with the title of the one a user sees.
+// ones match only when asked for: programs keep helper windows with the title of the one a
+// user sees.
 struct WindowQuery {
     explicit WindowQuery(std::string windowTitle) : title(std::move(windowTitle)) {}
     WindowQuery& OfProcess(DWORD id) {
@@ -27,11 +28,16 @@ struct WindowQuery {
         excludedClassName = std::move(name);
         return *this;
     }
+    WindowQuery& IncludingHidden() {
+        hiddenToo = true;
+        return *this;
+    }
 
     std::string title;
     DWORD processId = 0;   // 0: any process
     std::string className; // empty: any class
     std::string excludedClassName;
+    bool hiddenToo = false;
 };
 
 std::vector<Window> FindWindows(const WindowQuery& query);

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "uidriver/geometry.h"
+#include "uidriver/mouse.h"
 #include "uidriver/window.h"
 
 #include <string>
 
 namespace kesto::uidriver {
-
-enum class MouseButton { Left, Right, Middle };
 
 class MainForm {
   public:
@@ -17,7 +16,8 @@ class MainForm {
 
     // Controls that are windows of their own; throws for windowless ones.
     Window Control(const std::string& name) const;
-    // Where the layout puts a control, in the main window's client coordinates.
+    // Where the program puts a control, in the main window's client coordinates: the layout
+    // table's place, or the one the skin gives its pictures to fit the window's size.
     Rect Place(const std::string& name) const;
     // Presses and releases a mouse button at the centre of a windowless control.
     void Press(const std::string& name, MouseButton button = MouseButton::Left) const;

@@ -4,10 +4,16 @@
 #include "uidriver/poll.h"
 #include "uidriver/window.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace kesto::uidriver {
+
+// The standard icons of the MB_ICON... styles.
+enum class MessageIcon { None, Error, Question, Warning, Information, Other };
+
+std::ostream& operator<<(std::ostream& out, MessageIcon icon);
 
 class MessageDialog {
   public:
@@ -20,6 +26,8 @@ class MessageDialog {
     // IDOK, IDYES, IDNO... in the order the dialog holds them.
     std::vector<int> Buttons() const;
     bool HasIcon() const;
+    // Which standard icon the box shows, told from the pixels on the screen.
+    MessageIcon Icon() const;
     // Clicks the button without waiting for what the program does next.
     void Answer(int button) const;
 

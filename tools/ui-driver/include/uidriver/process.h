@@ -7,14 +7,19 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kesto::uidriver {
+
+// Variables set for a started program on top of those it inherits: name, value.
+using Environment = std::vector<std::pair<std::string, std::string>>;
 
 class Process {
   public:
     // commandLine as typed at a prompt, the program's path quoted where it has spaces.
-    static Process Start(const std::string& commandLine,
-                         const std::filesystem::path& workingFolder);
+    static Process Start(const std::string& commandLine, const std::filesystem::path& workingFolder,
+                         const Environment& extra = {});
     Process(Process&& other) noexcept;
     Process& operator=(Process&&) = delete;
     Process(const Process&) = delete;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "uidriver/geometry.h"
+#include "uidriver/poll.h"
 
 #include <windows.h>
 
@@ -31,6 +32,7 @@ class Window {
     bool Visible() const;
     bool Enabled() const;
     bool Topmost() const;
+    bool Minimized() const;
     LONG_PTR Style() const;   // WS_...
     LONG_PTR ExStyle() const; // WS_EX_...
     // BM_GETCHECK of option buttons and check boxes.
@@ -38,13 +40,19 @@ class Window {
 
     Rect ScreenRect() const;
     Rect ClientRect() const; // left and top are 0
+    Rect ClientRectOnScreen() const;
     // Where the window lies in the client area of another one, its parent say.
     Rect RectIn(const Window& other) const;
     std::optional<Region> WindowRegion() const; // nullopt: the plain rectangle
+    // As the user dragging it there: neither its size nor its place in the stack change.
+    void MoveTo(int left, int top) const;
 
     // Sends message and waits for the answer, but never longer than a few seconds: a hung
     // program must fail the test, not stall it.
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // Whether the window's thread takes a message within timeout. A program that does not
+    // pump messages while it works takes it only once the handler at work has returned.
+    bool Responds(milliseconds timeout) const;
     // Queues message and returns at once, so a modal box it opens cannot block the caller.
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 

@@ -1,0 +1,81 @@
+// The progress window that stands over the main window while subst runs, slowed down here so
+// that it can be watched.
+#include "kesto_test.h"
+
+#include "uidriver/find.h"
+#include "uidriver/poll.h"
+#include "uidriver/working_form.h"
+
+#include <windows.h>
+
+namespace kesto::e2e {
+
+namespace {
+
+using namespace std::chrono_literals;
+using uidriver::Rect;
+
+constexpr char kAdding[] = "正在添加磁盘，请稍候……";
+constexpr char kRemoving[] = "正在删除虚拟分区，请稍候……";
+
+class ProgressWindow : public KestoTest {
+  protected:
+    void SetUp() override {
+        KestoTest::SetUp();
+        Launch({"", {{"KESTO_SUBST_DELAY_MS", "2000"}}});
+    }
+
+    // Checks the progress window while it is up, and saves the whole screen then.
+    void ExpectProgressOverMain(const std::string& text, const std::string& otherText,
+                                const std::string& screenshot) {
+        const uidriver::Window& main = Main().Frame();
+        // Found only once shown.
+        const uidriver::WorkingForm progress(uidriver::WaitForWindow(
+            uidriver::WindowQuery("工作中……").OfProcess(Program().Id()), 10s));
+        // Disabled only once the progress window stands in its place.
+        ASSERT_TRUE(uidriver::WaitUntil([&] { return !main.Enabled(); }, 10s));
+        const uidriver::Window& frame = progress.Frame();
+        EXPECT_TRUE(frame.Topmost());
+        EXPECT_NE(frame.ExStyle() & WS_EX_TOOLWINDOW, 0);
+        const Rect over = main.ScreenRect();
+        const Rect place = frame.ScreenRect();
+        EXPECT_NEAR(place.left + place.width / 2.0, over.left + over.width / 2.0, 2.0);
+        EXPECT_NEAR(place.top + place.height / 2.0, over.top + over.height / 2.0, 2.0);
+        EXPECT_TRUE(uidriver::WaitUntil([&] { return progress.Shows("lblView", text); }, 1s));
+        EXPECT_FALSE(progress.Shows("lblView", otherText));
+        SaveScreenshot(screenshot,
+                       Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    }
+
+    void ExpectMainBackInUse() {
+        EXPECT_TRUE(Main().Frame().Enabled());
+        EXPECT_FALSE(
+            uidriver::FindFirstWindow(uidriver::WindowQuery("工作中……").OfProcess(Program().Id())));
+    }
+};
+
+TEST_F(ProgressWindow, StandsCentredOverTheMainWindowWhereverThatWasMoved) {
+    Main().Frame().MoveTo(40, 30);
+    const std::string letter = FreeLetters().back();
+    RemoveAfterwards(std::filesystem::path(L"C:\\KESTO_") += letter.front());
+    uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
+    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
+    uidriver::ClickButton(Main().Control("cmdcreate"));
+    ExpectProgressOverMain(kAdding, kRemoving, "progress-window");
+    EXPECT_EQ(AcknowledgeNextMessage(), "新的虚拟分区添加成功！");
+    WaitUntilIdle();
+    ExpectMainBackInUse();
+
+    Main().Frame().MoveTo(600, 320);
+    uidriver::SelectItem(Main().Control("listKesto"), Mappings().List().front());
+    uidriver::ClickButton(Main().Control("cmddele"));
+    Answer(NextMessage(), IDYES);
+    ExpectProgressOverMain(kRemoving, kAdding, "progress-window-moved");
+    EXPECT_EQ(AcknowledgeNextMessage(), "你所指定的虚拟分区已被顺利移除！");
+    WaitUntilIdle();
+    ExpectMainBackInUse();
+}
+
+} // namespace
+
+} // namespace kesto::e2e

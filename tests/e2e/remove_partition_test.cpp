@@ -1,0 +1,93 @@
+// Removing a partition: asked first, and the folder with its files stays.
+#include "kesto_test.h"
+
+#include "uidriver/text.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace kesto::e2e {
+
+namespace {
+
+namespace fs = std::filesystem;
+using uidriver::MessageIcon;
+
+constexpr char kConfirmation[] =
+    "你确实要删除选中的虚拟分区吗？\r\n注意：删除分区并不删除你的数据，这些数据仍然保存在盘符所指向"
+    "的文件夹中！";
+
+class RemovePartition : public KestoTest {
+  protected:
+    // Selects the line, presses the button and answers the confirmation.
+    void Remove(const std::string& line, int answer) {
+        uidriver::SelectItem(Main().Control("listKesto"), line);
+        uidriver::ClickButton(Main().Control("cmddele"));
+        const uidriver::MessageDialog confirmation = NextMessage();
+        EXPECT_EQ(confirmation.Text(), kConfirmation);
+        EXPECT_EQ(confirmation.Icon(), MessageIcon::Question);
+        EXPECT_EQ(confirmation.Buttons(), (std::vector<int>{IDYES, IDNO}));
+        Answer(confirmation, answer);
+    }
+};
+
+TEST_F(RemovePartition, OnlyWhenConfirmedAndKeepsTheFiles) {
+    const fs::path folder = NewFolder(L"kept");
+    std::ofstream(folder / L"kept.txt") << "kept";
+    Mappings().Map('X', folder);
+    Launch();
+    const std::vector<std::string> lines = Mappings().List();
+    ASSERT_EQ(lines.size(), 1u);
+
+    Remove(lines.front(), IDNO);
+    WaitUntilIdle();
+    EXPECT_EQ(Mappings().List(), lines);
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    EXPECT_EQ(GetDriveTypeA("X:\\"), static_cast<UINT>(DRIVE_FIXED));
+
+    Remove(lines.front(), IDYES);
+    const uidriver::MessageDialog done = NextMessage();
+    EXPECT_EQ(done.Text(), "你所指定的虚拟分区已被顺利移除！");
+    EXPECT_EQ(done.Icon(), MessageIcon::Information);
+    Answer(done, IDOK);
+    WaitUntilIdle();
+    EXPECT_EQ(GetDriveTypeA("X:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+    EXPECT_TRUE(fs::exists(folder / L"kept.txt"));
+    EXPECT_TRUE(Mappings().List().empty());
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    const std::vector<std::string> free = FreeLetters();
+    EXPECT_NE(std::find(free.begin(), free.end(), "X:"), free.end());
+}
+
+TEST_F(RemovePartition, RefusedWhileAnotherPartitionLiesOnIt) {
+    Mappings().Map('X', NewFolder(L"outer"));
+    fs::create_directory(L"X:\\inner");
+    Mappings().Map('Y', L"X:\\inner");
+    const std::vector<std::string> lines = Mappings().List();
+    ASSERT_EQ(lines.size(), 2u);
+    // The program knows the nesting only from the listing, as Windows' subst prints it.
+    if (lines.back().rfind("Y:\\: => X:\\", 0) != 0) {
+        GTEST_SKIP() << "this subst lists Y: through the real drive below it (" << lines.back()
+                     << "), so the nesting cannot be seen";
+    }
+    Launch();
+
+    Remove(lines.front(), IDYES);
+    const uidriver::MessageDialog refusal = NextMessage();
+    EXPECT_EQ(refusal.Text(),
+              "你在当前的虚拟分区上又建立了另一个虚拟分区，必须先移除另一个虚拟分区，"
+              "方可移除本分区。");
+    Answer(refusal, IDOK);
+    WaitUntilIdle();
+    EXPECT_EQ(Mappings().List(), lines);
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+}
+
+} // namespace
+
+} // namespace kesto::e2e

@@ -1,0 +1,106 @@
+// What every start does before the user touches anything: make the saved partitions again,
+// register the program to run at log-on, and with /auto wait in the notification area.
+#include "kesto_test.h"
+
+#include "uidriver/poll.h"
+#include "uidriver/registry.h"
+#include "uidriver/text.h"
+#include "uidriver/tray_icon.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace kesto::e2e {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using uidriver::MessageIcon;
+
+std::string Line(char letter, const std::string& folder) {
+    return std::string(1, letter) + ":\\: => " + folder;
+}
+
+std::string ShortForm(const fs::path& folder) {
+    wchar_t shortPath[MAX_PATH] = {};
+    GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
+    return uidriver::Narrow(shortPath);
+}
+
+class Startup : public KestoTest {
+  protected:
+    void SaveTable(const std::vector<std::string>& lines) const {
+        for (size_t key = 0; key < lines.size(); ++key) {
+            WritePrivateProfileStringW(L"KESTO", std::to_wstring(key).c_str(),
+                                       uidriver::Widen(lines[key]).c_str(), IniFile().c_str());
+        }
+    }
+};
+
+TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
+    ASSERT_EQ(GetDriveTypeA("Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+    const fs::path kept = NewFolder(L"kept");
+    std::ofstream(kept / L"kept.txt") << "kept";
+    const fs::path chinese = NewFolder(L"保存的 文件");
+    const fs::path missing = Folder() / L"made again" / L"inner";
+    const std::string lostLine = Line('R', "Q:\\saved");
+    // The line that cannot be restored lies between others, which must be restored all the same.
+    SaveTable({Line('W', uidriver::Utf8Path(kept)), lostLine,
+               Line('X', uidriver::Utf8Path(missing)), Line('Y', uidriver::Utf8Path(chinese))});
+
+    Start();
+    const uidriver::MessageDialog box = NextMessage();
+    EXPECT_EQ(box.Text(), "无法载入保存的虚拟分区R:，请确认你对Q:\\saved有权限！");
+    EXPECT_EQ(box.Icon(), MessageIcon::Warning);
+    Answer(box, IDOK);
+    WaitUntilLoaded();
+
+    const std::vector<std::string> restored = {Line('W', uidriver::Utf8Path(kept)),
+                                               Line('X', uidriver::Utf8Path(missing)),
+                                               Line('Y', uidriver::Utf8Path(chinese))};
+    EXPECT_EQ(Mappings().List(), restored);
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    EXPECT_TRUE(fs::is_directory(missing));
+    for (const char* root : {"W:\\", "X:\\", "Y:\\"}) {
+        EXPECT_EQ(GetDriveTypeA(root), static_cast<UINT>(DRIVE_FIXED)) << root;
+    }
+    EXPECT_TRUE(fs::exists(L"W:\\kept.txt"));
+
+    const auto run = uidriver::ReadRegistryValue(
+        HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "KESTO");
+    ASSERT_TRUE(run.has_value()) << "the program did not register itself to run at log-on";
+    EXPECT_EQ(run->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(run->text, ShortForm(Folder() / L"") + "kesto.exe /auto");
+
+    // The partitions outlive the program, so the next start finds every letter taken.
+    Quit();
+    Launch();
+    EXPECT_EQ(Mappings().List(), restored);
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+}
+
+TEST_F(Startup, WithAutoWaitsHiddenUntilTheTrayIconIsPressed) {
+    Launch({"/auto", {}});
+    const uidriver::Window& frame = Main().Frame();
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Visible(); }, 10s));
+    const auto tray = uidriver::TrayIcon::Of(Program().Id());
+    ASSERT_TRUE(tray.has_value()) << "no tray window";
+
+    tray->Press(uidriver::MouseButton::Left);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible(); }, 10s));
+
+    // Minimised instead of hidden, the right button brings it back as well.
+    Main().Press("imgTitleMinimize");
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
+    tray->Press(uidriver::MouseButton::Right);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible() && !frame.Minimized(); }, 10s));
+}
+
+} // namespace
+
+} // namespace kesto::e2e

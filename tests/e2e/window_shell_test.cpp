@@ -1,0 +1,115 @@
+// The skinned frame around the controls: its shape, its pictures and its title-bar buttons.
+#include "kesto_test.h"
+
+#include "uidriver/poll.h"
+#include "uidriver/screenshot.h"
+#include "uidriver/tray_icon.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace kesto::e2e {
+
+namespace {
+
+using namespace std::chrono_literals;
+using uidriver::Image;
+using uidriver::Rgb;
+
+using WindowShell = LaunchedKestoTest;
+
+// The skin's own colours vary with its shading, so only their kind is told apart.
+bool TitleBlue(Rgb pixel) {
+    return pixel.b >= 100 && pixel.b > pixel.r + 60 && pixel.b > pixel.g + 30;
+}
+
+bool FrameGrey(Rgb pixel) {
+    return std::abs(pixel.r - pixel.g) <= 8 && std::abs(pixel.g - pixel.b) <= 8 && pixel.g >= 100 &&
+           pixel.g <= 240;
+}
+
+// The round buttons' faces are light blue, well apart from the title bar's deep blue.
+bool ButtonFace(Rgb pixel) {
+    return pixel.b >= 200 && pixel.g >= 150 && pixel.b >= pixel.r;
+}
+
+bool OneColour(const Image& image) {
+    return std::all_of(image.pixels.begin(), image.pixels.end(),
+                       [&](const Rgb& pixel) { return pixel == image.pixels.front(); });
+}
+
+TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
+    const uidriver::Window& frame = Main().Frame();
+    EXPECT_TRUE(frame.Topmost());
+
+    const auto region = frame.WindowRegion();
+    ASSERT_TRUE(region.has_value()) << "the window keeps its plain rectangle";
+    // The system splits a region into rectangles its own way: compare pixels, not rectangles.
+    HRGN rounded = CreateRoundRectRgn(0, 0, 356, 408, 24, 24);
+    int unlike = 0;
+    for (int y = 0; y < 408; ++y) {
+        for (int x = 0; x < 356; ++x) {
+            unlike += region->Contains(x, y) != (PtInRegion(rounded, x, y) != FALSE);
+        }
+    }
+    DeleteObject(rounded);
+    EXPECT_EQ(unlike, 0) << "pixels in one of the window's region and the rounded rectangle";
+    for (const auto& [x, y] : {std::pair{0, 0}, {355, 0}, {0, 407}, {355, 407}, {2, 2}}) {
+        EXPECT_FALSE(region->Contains(x, y)) << "corner pixel " << x << ", " << y;
+    }
+    for (const auto& [x, y] : {std::pair{178, 0}, {0, 204}, {354, 204}, {178, 406}, {6, 6}}) {
+        EXPECT_TRUE(region->Contains(x, y)) << "pixel " << x << ", " << y;
+    }
+
+    Image shown;
+    ASSERT_TRUE(uidriver::WaitUntil(
+        [&] {
+            shown = uidriver::CaptureArea(frame.ScreenRect());
+            return !OneColour(shown);
+        },
+        5s));
+
+    // Clear of the title text and the buttons, at the top, middle and foot of the bar.
+    for (int x : {100, 178, 250, 290}) {
+        for (int y : {4, 15, 26}) {
+            EXPECT_PRED1(TitleBlue, shown.At(x, y)) << "title bar at " << x << ", " << y;
+        }
+    }
+    EXPECT_PRED1(FrameGrey, shown.At(2, 200)) << "left border";
+    EXPECT_PRED1(FrameGrey, shown.At(353, 200)) << "right border";
+    EXPECT_PRED1(FrameGrey, shown.At(178, 405)) << "bottom border";
+    // Help, minimise and close, 13 pixels wide from x 300, 317 and 334 and from y 8 to 20; the
+    // layout table has them elsewhere, and the title bar shows between them.
+    for (int left : {300, 317, 334}) {
+        EXPECT_PRED1(ButtonFace, shown.At(left + 2, 14)) << "button at " << left;
+        EXPECT_PRED1(ButtonFace, shown.At(left + 6, 10)) << "button at " << left;
+        EXPECT_PRED1(TitleBlue, shown.At(left - 2, 14)) << "left of the button at " << left;
+        EXPECT_PRED1(TitleBlue, shown.At(left + 6, 5)) << "above the button at " << left;
+        EXPECT_PRED1(TitleBlue, shown.At(left + 6, 23)) << "below the button at " << left;
+    }
+}
+
+TEST_F(WindowShell, MinimisesAndClosesFromItsTitleBar) {
+    const uidriver::Window& frame = Main().Frame();
+    const auto tray = uidriver::TrayIcon::Of(Program().Id());
+    ASSERT_TRUE(tray.has_value()) << "no tray window";
+
+    Main().Press("imgTitleMinimize");
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
+    EXPECT_TRUE(Program().Running());
+
+    // Back as the user would bring it, so that the close button can be reached.
+    tray->Press(uidriver::MouseButton::Left);
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return !frame.Minimized(); }, 5s));
+
+    Main().Press("imgTitleClose");
+    EXPECT_TRUE(Program().WaitForExit(15s));
+    EXPECT_FALSE(tray->Receiver().Exists()) << "the tray icon's window outlived the program";
+}
+
+} // namespace
+
+} // namespace kesto::e2e

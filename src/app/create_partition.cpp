@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/busy_scope.h"
 #include "app/command_line.h"
 #include "app/text.h"
 
@@ -12,9 +13,10 @@ constexpr std::uint32_t kBifReturnOnlyFsDirs = 1;
 } // namespace
 
 void MainForm::cmdcreate_Click() {
-    if (commandRunning_) {
+    if (busy_) {
         return;
     }
+    const BusyScope busy(busy_);
     const std::string freeDisk = Control("CmbFreedisk").Text();
     if (freeDisk.empty()) {
         toolkit_.MessageBox("请选择你新建虚拟分区所使用的盘符!", platform::kMbIconExclamation);
@@ -59,9 +61,10 @@ void MainForm::Opt1_Click(int index) {
 }
 
 void MainForm::CmdFindDirector_Click() {
-    if (commandRunning_) {
+    if (busy_) {
         return;
     }
+    const BusyScope busy(busy_);
     const platform::Handle idList = os_.BrowseForFolder(
         form_->WindowHandle(), "请选择你所要虚拟为分区的目录", kBifReturnOnlyFsDirs);
     if (idList == 0) {
@@ -79,23 +82,27 @@ std::string MainForm::RunWithProgress(const std::string& commandLine, const std:
     objDOS_->SetCommandLine(commandLine);
     FrmWorking_->SetView(view);
     FrmWorking_->Show();
-    commandRunning_ = true;
+    const BusyScope busy(busy_);
     // Disabled before the pass of pending events, so that queued input cannot start a second
     // command that would replace the runner this one still needs.
     form_->SetEnabled(false);
     toolkit_.DoEvents();
     const std::string output = objDOS_->ExecuteCommand();
     form_->SetEnabled(true);
-    commandRunning_ = false;
     FrmWorking_->Hide();
     return output;
 }
 
 void MainForm::MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult) {
+    // Without a short form the long folder still maps; an empty one would map nothing.
+    std::string target = ShortName(Folder);
+    if (target.empty()) {
+        target = Folder;
+    }
     const std::string output =
-        RunWithProgress(MapCommandLine(Drive, ShortName(Folder)), "正在添加磁盘，请稍候……");
+        RunWithProgress(MapCommandLine(Drive, target), "正在添加磁盘，请稍候……");
     if (ShowResult) {
-        toolkit_.MessageBox(output.empty()
+        toolkit_.MessageBox(output.empty() && objDOS_->Completed()
                                 ? "新的虚拟分区添加成功！"
                                 : "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!",
                             platform::kMbIconInformation);

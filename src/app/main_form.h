@@ -74,8 +74,10 @@ class MainForm : private platform::FormEvents {
     std::unique_ptr<command::DOSOutputs> objDOS_;
     std::unique_ptr<ui::FrmWorking> FrmWorking_;
     std::unique_ptr<tray::TrayArea> TrayArea1_;
-    // Set while a subst command runs: input that reaches us then must not start another one.
-    bool commandRunning_ = false;
+    // Set while a handler runs that still needs the window after a message box, the folder
+    // browser or a subst command: input that reaches us meanwhile (a queued click, a close) must
+    // neither start another command nor pull the window from under it.
+    bool busy_ = false;
 };
 
 } // namespace kesto::app

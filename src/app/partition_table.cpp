@@ -7,18 +7,18 @@ namespace kesto::app {
 
 namespace {
 constexpr const char* kTableSection = "KESTO";
-constexpr int kTableKeys = 26;
+constexpr std::size_t kTableKeys = 26;
 } // namespace
 
 void MainForm::RefreshPartitions() {
     objDOS_ = std::make_unique<command::DOSOutputs>(os_, toolkit_);
     objDOS_->SetCommandLine(ListingCommandLine());
     const std::string listing = objDOS_->ExecuteCommand();
-    const bool listed = objDOS_->Launched();
+    const bool listed = objDOS_->Completed();
 
     // Without a listing the saved table is all we know of the partitions: keep it.
     if (listed) {
-        for (int key = 0; key < kTableKeys; ++key) {
+        for (std::size_t key = 0; key < kTableKeys; ++key) {
             os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt,
                                           paths_.tableFilePath);
         }
@@ -28,8 +28,12 @@ void MainForm::RefreshPartitions() {
     const std::vector<std::string> lines = SplitListing(listing);
     for (std::size_t j = 0; j < lines.size(); ++j) {
         listKesto.AddItem(lines[j]);
-        os_.WritePrivateProfileString(kTableSection, std::to_string(j), lines[j],
-                                      paths_.tableFilePath);
+        // Keys past the table's are not ours to overwrite, and a line break inside a value
+        // would add lines of its own to the file.
+        if (j < kTableKeys && lines[j].find_first_of("\r\n") == std::string::npos) {
+            os_.WritePrivateProfileString(kTableSection, std::to_string(j), lines[j],
+                                          paths_.tableFilePath);
+        }
     }
     objDOS_.reset();
 }

@@ -1,14 +1,16 @@
 #include "app/main_form.h"
 
+#include "app/busy_scope.h"
 #include "app/command_line.h"
 #include "app/subst_line.h"
 
 namespace kesto::app {
 
 void MainForm::cmddele_Click() {
-    if (commandRunning_) {
+    if (busy_) {
         return;
     }
+    const BusyScope busy(busy_);
     platform::Control& listKesto = Control("listKesto");
     const std::string selected = listKesto.Text();
     if (selected.empty()) {
@@ -33,7 +35,7 @@ void MainForm::cmddele_Click() {
     }
     const std::string output =
         RunWithProgress(RemoveCommandLine(DriveOf(selected)), "正在删除虚拟分区，请稍候……");
-    toolkit_.MessageBox(output.empty()
+    toolkit_.MessageBox(output.empty() && objDOS_->Completed()
                             ? "你所指定的虚拟分区已被顺利移除！"
                             : "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
                               "你可以关闭正在打开的文件或重启计算机后再进行移除!",

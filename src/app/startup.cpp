@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/busy_scope.h"
 #include "app/command_line.h"
 #include "app/subst_line.h"
 #include "ui/make_window.h"
@@ -17,6 +18,7 @@ constexpr std::size_t kSavedLineLimit = 1 << 16;
 } // namespace
 
 void MainForm::Form_Load() {
+    const BusyScope busy(busy_);
     ui::SkinWindow(toolkit_, *form_);
     ui::SetTopmost(toolkit_, *form_, -1);
     paths_ = AppPathsOf(os_.ModuleFileName());
@@ -45,15 +47,17 @@ void MainForm::WriteLogOnEntry() {
     os_.RegCloseKey(key);
 }
 
-// The whole saved line, however long: a line cut short would make and map the wrong folder.
+// The whole saved line, however long: a line cut short would make and map the wrong folder, so
+// one that does not fit even the largest buffer is read as nothing.
 std::string MainForm::ReadSavedLine(int key) {
-    for (std::size_t buffer = kSavedLineBuffer;; buffer *= 2) {
+    for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
         std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
                                                         buffer - 1, paths_.tableFilePath);
-        if (os_.ToAnsi(value).size() < buffer - 2 || buffer >= kSavedLineLimit) {
+        if (os_.ToAnsi(value).size() < buffer - 2) {
             return value;
         }
     }
+    return {};
 }
 
 void MainForm::RestoreSavedPartitions() {
@@ -64,14 +68,15 @@ void MainForm::RestoreSavedPartitions() {
         }
         const std::string drive = DriveOf(line);
         const std::string folder = FolderOf(line);
-        CreateNewDirectory(folder);
-        if (IsFolder(folder)) {
-            MapDrive(drive, folder, false);
-        } else {
-            toolkit_.MessageBox("无法载入保存的虚拟分区" + drive + "，请确认你对" + folder +
-                                    "有权限！",
-                                platform::kMbIconExclamation);
+        if (IsMappingLine(line)) {
+            CreateNewDirectory(folder);
+            if (IsFolder(folder)) {
+                MapDrive(drive, folder, false);
+                continue;
+            }
         }
+        toolkit_.MessageBox("无法载入保存的虚拟分区" + drive + "，请确认你对" + folder + "有权限！",
+                            platform::kMbIconExclamation);
     }
 }
 
@@ -81,8 +86,8 @@ void MainForm::Form_Unload() {
 }
 
 void MainForm::Unload() {
-    // A close that arrives while a command runs would pull the window from under it.
-    if (commandRunning_ || !Loaded()) {
+    // A close that arrives while a handler runs would pull the window from under it.
+    if (busy_ || !Loaded()) {
         return;
     }
     Form_Unload();

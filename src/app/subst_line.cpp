@@ -4,6 +4,12 @@
 
 namespace kesto::app {
 
+namespace {
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+} // namespace
+
 std::vector<std::string> SplitListing(const std::string& listing) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -20,6 +26,11 @@ std::string DriveOf(const std::string& line) {
 
 std::string FolderOf(const std::string& line) {
     return Mid(line, 9);
+}
+
+bool IsMappingLine(const std::string& line) {
+    return line.size() >= 11 && IsDriveLetter(line[0]) && line.compare(1, 7, ":\\: => ") == 0 &&
+           IsDriveLetter(line[8]) && line.compare(9, 2, ":\\") == 0;
 }
 
 bool CarriesAnotherMapping(const std::vector<std::string>& items, const std::string& selected) {

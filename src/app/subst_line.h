@@ -15,6 +15,10 @@ std::string DriveOf(const std::string& line);
 // "C:\folder" of "X:\: => C:\folder": the line from its ninth character
 std::string FolderOf(const std::string& line);
 
+// Whether `line` maps a drive letter onto a full path on a lettered drive: "X:\: => C:\folder".
+// Folders given any other way would be taken relative to wherever the program was started.
+bool IsMappingLine(const std::string& line);
+
 // Whether some line of the listing (`selected` included) maps a folder that lies on the drive
 // of `selected`: such a drive cannot be removed first. Letters compare exactly.
 bool CarriesAnotherMapping(const std::vector<std::string>& items, const std::string& selected);

@@ -14,7 +14,7 @@ std::string DOSOutputs::Fail(const std::string& message) {
 }
 
 std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
-    launched_ = false;
+    completed_ = false;
     if (!commandLine.empty()) {
         commandLine_ = commandLine;
     }
@@ -39,9 +39,14 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
         os_.CloseHandle(pipe.write);
         return Fail("File or command not found");
     }
-    // Without closing our copy of the write end the pipe would never report its end.
-    os_.CloseHandle(pipe.write);
-    launched_ = true;
+    // Without closing our copy of the write end the pipe would never report its end: reading
+    // would wait for ever, so what the child wrote stays unknown.
+    if (!os_.CloseHandle(pipe.write)) {
+        os_.CloseHandle(pipe.read);
+        os_.CloseHandle(child.process);
+        os_.CloseHandle(child.thread);
+        return {};
+    }
 
     outputs_.clear();
     AnsiStreamDecoder decoder(os_);
@@ -59,6 +64,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     os_.CloseHandle(child.process);
     os_.CloseHandle(child.thread);
     os_.CloseHandle(pipe.read);
+    completed_ = true;
     return outputs_;
 }
 

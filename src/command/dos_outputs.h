@@ -19,11 +19,11 @@ class DOSOutputs {
 
     void SetCommandLine(const std::string& dosCommand) { commandLine_ = dosCommand; }
     std::string CommandLine() const { return commandLine_; }
-    // The text collected by the most recent successful launch.
+    // The text collected by the most recent completed run.
     std::string Outputs() const { return outputs_; }
-    // Whether the last ExecuteCommand started a child: an empty result then means the command
-    // printed nothing, not that it could not be run.
-    bool Launched() const { return launched_; }
+    // Whether the last ExecuteCommand ran a child and read all it wrote: only then does an empty
+    // result mean that the command printed nothing.
+    bool Completed() const { return completed_; }
 
     // Called on the running thread after every read of the pipe, the final empty one included.
     void OnReceiveOutputs(ReceiveOutputsHandler handler) { receiveOutputs_ = std::move(handler); }
@@ -39,7 +39,7 @@ class DOSOutputs {
     platform::Toolkit& toolkit_;
     std::string commandLine_;
     std::string outputs_;
-    bool launched_ = false;
+    bool completed_ = false;
     ReceiveOutputsHandler receiveOutputs_;
 };
 

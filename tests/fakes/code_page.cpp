@@ -29,9 +29,14 @@ std::string ConvertCodePage(const std::string& text, const std::string& from,
         result.append(buffer, static_cast<std::size_t>(out - buffer));
         if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
             // An unconvertible or cut-off character: one replacement, then go on after it.
+            // Code page 936 takes a lead byte and the byte after it as one character, even when
+            // the pair names none.
             result += '?';
             std::size_t skip = 1;
-            if (from == "UTF-8") {
+            const auto first = static_cast<unsigned char>(in[0]);
+            if (from == "CP936" && first >= 0x81 && first <= 0xFE && inLeft >= 2) {
+                skip = 2;
+            } else if (from == "UTF-8") {
                 while (skip < inLeft && (static_cast<unsigned char>(in[skip]) & 0xC0) == 0x80) {
                     ++skip;
                 }

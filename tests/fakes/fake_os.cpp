@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 namespace kesto::fakes {
 
@@ -27,6 +28,14 @@ std::string Lower(std::string text) {
 
 char DriveLetter(const std::string& path) {
     return path.size() >= 2 && path[1] == ':' ? static_cast<char>(std::toupper(path[0])) : '\0';
+}
+
+// No name may hold these or a control character; a drive's colon is the only one allowed.
+bool InvalidName(const std::string& resolved) {
+    return std::any_of(resolved.begin() + 2, resolved.end(), [](unsigned char c) {
+        return c < 0x20 ||
+               std::string_view("<>\"|?*:").find(static_cast<char>(c)) != std::string_view::npos;
+    });
 }
 
 std::string ParentOf(const std::string& resolved) {
@@ -83,12 +92,9 @@ void FakeOs::RegisterProgram(const std::string& name, FakeProgram program) {
     programs_[Lower(name)] = std::move(program);
 }
 
-bool FakeOs::Fails(const std::string& call) {
-    return failing.count(call) != 0;
-}
-
 void FakeOs::Log(const std::string& call, const std::string& argument) {
     calls_.push_back(call + " " + argument);
+    Count(call);
 }
 
 platform::Handle FakeOs::NewHandle(HandleObject object) {
@@ -98,9 +104,36 @@ platform::Handle FakeOs::NewHandle(HandleObject object) {
     return handle;
 }
 
+std::string SystemPath(const std::string& path) {
+    std::string spelled;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = path.find_first_of("\\/", start);
+        std::string segment = path.substr(start, end - start);
+        if (segment.find_first_not_of('.') != std::string::npos) {
+            while (!segment.empty() && (segment.back() == ' ' || segment.back() == '.')) {
+                segment.pop_back();
+            }
+        }
+        spelled += segment;
+        if (end == std::string::npos) {
+            break;
+        }
+        spelled += '\\';
+        start = end + 1;
+    }
+    while (spelled.size() > 2 && spelled.back() == '\\') {
+        spelled.pop_back();
+    }
+    return spelled;
+}
+
 std::string FakeOs::Resolve(const std::string& path) const {
-    std::string resolved = Upper(path);
-    std::replace(resolved.begin(), resolved.end(), '/', '\\');
+    std::string resolved = Upper(SystemPath(path));
+    if (!resolved.empty() && DriveLetter(resolved) == '\0') {
+        const std::string current = Upper(currentFolder);
+        resolved =
+            resolved[0] == '\\' ? current.substr(0, 2) + resolved : current + "\\" + resolved;
+    }
     while (resolved.size() > 2 && resolved.back() == '\\') {
         resolved.pop_back();
     }
@@ -189,7 +222,7 @@ bool FakeOs::ReadFile(platform::Handle handle, std::size_t capacity, std::string
 
 bool FakeOs::CloseHandle(platform::Handle handle) {
     Log("CloseHandle", std::to_string(handle));
-    return handles_.erase(handle) != 0;
+    return !Fails("CloseHandle") && handles_.erase(handle) != 0;
 }
 
 // --- code page ---
@@ -211,25 +244,31 @@ bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
 std::string FakeOs::GetPrivateProfileString(const std::string& section, const std::string& key,
                                             std::size_t bufferSize, const std::string& file) {
     Log("GetPrivateProfileString", key);
-    const auto content = files_.find(Resolve(file));
+    const auto content = files_.find(Resolve(SeenByAnsi(file)));
     if (bufferSize == 0 || content == files_.end() || Fails("GetPrivateProfileString")) {
         return {};
     }
     const std::optional<std::string> value = IniValue(content->second, section, key);
-    return value ? FromAnsi(value->substr(0, bufferSize - 1)) : std::string();
+    if (!value) {
+        return {};
+    }
+    const std::string held = value->substr(0, bufferSize - 1);
+    return FromAnsi(held.substr(0, held.find('\0')));
 }
 
 bool FakeOs::WritePrivateProfileString(const std::string& section, const std::string& key,
                                        const std::optional<std::string>& value,
                                        const std::string& file) {
     Log("WritePrivateProfileString", key + (value ? "=" + *value : " (delete)"));
-    const std::string path = Resolve(file);
+    if (Fails("WritePrivateProfileString")) {
+        return false;
+    }
+    const std::string path = Resolve(SeenByAnsi(file));
     const auto content = files_.find(path);
     if (content == files_.end() && !value) {
         return true;
     }
-    if (Fails("WritePrivateProfileString") || !DriveWritable(path) ||
-        !FolderExists(ParentOf(path))) {
+    if (!DriveWritable(path) || !FolderExists(ParentOf(path))) {
         return false;
     }
     std::string& text = files_[path];
@@ -256,12 +295,13 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
                                        std::string& shortPath) {
     Log("GetShortPathName", longPath);
     shortPath.clear();
-    const std::string resolved = Resolve(longPath);
-    if (Fails("GetShortPathName") || (!FolderExists(longPath) && files_.count(resolved) == 0)) {
+    const std::string seen = SeenByAnsi(longPath);
+    const std::string resolved = Resolve(seen);
+    if (Fails("GetShortPathName") || (!FolderExists(seen) && files_.count(resolved) == 0)) {
         return 0;
     }
     const auto known = shortNames_.find(resolved);
-    const std::string result = known == shortNames_.end() ? longPath : known->second;
+    const std::string result = known == shortNames_.end() ? seen : known->second;
     const std::size_t length = ToAnsi(result).size();
     if (length >= bufferSize) {
         return static_cast<std::uint32_t>(length + 1);
@@ -272,9 +312,10 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
 
 bool FakeOs::CreateDirectory(const std::string& path) {
     Log("CreateDirectory", path);
-    const std::string resolved = Resolve(path);
-    if (Fails("CreateDirectory") || resolved.size() <= 2 || FolderExists(path) ||
-        files_.count(resolved) != 0 || !DriveWritable(resolved) ||
+    const std::string seen = SeenByAnsi(path);
+    const std::string resolved = Resolve(seen);
+    if (Fails("CreateDirectory") || resolved.size() <= 2 || InvalidName(resolved) ||
+        FolderExists(seen) || files_.count(resolved) != 0 || !DriveWritable(resolved) ||
         !FolderExists(ParentOf(resolved))) {
         return false;
     }
@@ -284,13 +325,14 @@ bool FakeOs::CreateDirectory(const std::string& path) {
 
 std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) {
     Log("GetFileAttributes", path);
-    if (path.empty() || Fails("GetFileAttributes")) {
+    const std::string seen = SeenByAnsi(path);
+    if (seen.empty() || Fails("GetFileAttributes")) {
         return std::nullopt;
     }
-    if (FolderExists(path)) {
+    if (FolderExists(seen)) {
         return platform::kFileAttributeDirectory;
     }
-    if (files_.count(Resolve(path)) != 0) {
+    if (files_.count(Resolve(seen)) != 0) {
         return 0x20u; // FILE_ATTRIBUTE_ARCHIVE
     }
     return std::nullopt;
@@ -324,7 +366,7 @@ long FakeOs::RegSetValueEx(platform::Handle key, const std::string& valueName, s
 
 long FakeOs::RegCloseKey(platform::Handle key) {
     Log("RegCloseKey", "");
-    return handles_.erase(key) != 0 ? 0 : 6;
+    return !Fails("RegCloseKey") && handles_.erase(key) != 0 ? 0 : 6;
 }
 
 // --- shell ---
@@ -347,7 +389,7 @@ bool FakeOs::GetPathFromIdList(platform::Handle idList, std::size_t bufferSize, 
         ToAnsi(object->second.path).size() >= bufferSize) {
         return false;
     }
-    path = object->second.path;
+    path = SeenByAnsi(object->second.path);
     return true;
 }
 
@@ -389,9 +431,9 @@ std::optional<std::string> FakeOs::RunSubst(const std::string& arguments) {
     if (!FolderExists(args[1])) {
         return ToAnsi("Path not found - " + args[1] + "\r\n");
     }
-    std::string folder = args[1];
-    while (folder.size() > 3 && folder.back() == '\\') {
-        folder.pop_back();
+    std::string folder = SystemPath(args[1]);
+    if (folder.size() == 2) {
+        folder += '\\';
     }
     mappings_[letter] = folder;
     return std::string();

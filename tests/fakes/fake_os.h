@@ -3,6 +3,7 @@
 // whose output comes from programs registered by name.
 #pragma once
 
+#include "fakes/fault_plan.h"
 #include "platform/os.h"
 
 #include <functional>
@@ -18,7 +19,12 @@ namespace kesto::fakes {
 // system (ANSI), or nothing when it cannot be started.
 using FakeProgram = std::function<std::optional<std::string>(const std::string& arguments)>;
 
-class FakeOs : public platform::Os {
+// A path as the system spells it: backslashes, no part ending in a blank or a dot (the system
+// drops them), no final backslash.
+std::string SystemPath(const std::string& path);
+
+// Calls fail as planned by FaultPlan; the walk counts them by their names in Calls().
+class FakeOs : public platform::Os, public FaultPlan {
   public:
     explicit FakeOs(int codePage = 936);
 
@@ -29,6 +35,8 @@ class FakeOs : public platform::Os {
     void AddFolder(const std::string& path);
     void AddFile(const std::string& path, const std::string& content = {});
     bool FolderExists(const std::string& path) const;
+    // Every folder, resolved (upper case, no final backslash).
+    const std::set<std::string>& Folders() const { return folders_; }
     std::optional<std::string> FileContent(const std::string& path) const;
     void SetShortName(const std::string& longPath, const std::string& shortPath);
     // Mappings made by the fake "subst", letter to folder.
@@ -36,11 +44,11 @@ class FakeOs : public platform::Os {
     void RegisterProgram(const std::string& name, FakeProgram program);
     // Every platform call by name, in order, with its main argument.
     const std::vector<std::string>& Calls() const { return calls_; }
-    // Calls named here fail (as the system would report a failure).
-    std::set<std::string> failing;
     std::size_t OpenHandleCount() const { return handles_.size(); }
     std::string moduleFileName = "C:\\Tools\\kesto.exe";
     std::string commandLine = "\"C:\\Tools\\kesto.exe\"";
+    // What paths without a drive are relative to.
+    std::string currentFolder = "C:\\Tools";
     // The folder the browser gives, or nothing when the user cancels.
     std::optional<std::string> browseResult;
     std::vector<std::string> shellExecuted;
@@ -97,13 +105,14 @@ class FakeOs : public platform::Os {
         int pipe = 0;
         std::string path;
     };
-    bool Fails(const std::string& call);
     void Log(const std::string& call, const std::string& argument);
     platform::Handle NewHandle(HandleObject object);
-    // The path with mapped drives followed to the folder behind them, without a final
-    // backslash, in upper case for comparisons.
+    // The path as the system spells it, with mapped drives followed to the folder behind them,
+    // in upper case for comparisons.
     std::string Resolve(const std::string& path) const;
     bool DriveWritable(const std::string& resolved) const;
+    // A text as an ANSI call receives it: what the code page cannot hold is lost.
+    std::string SeenByAnsi(const std::string& text) const { return FromAnsi(ToAnsi(text)); }
     std::optional<std::string> RunSubst(const std::string& arguments);
 
     int codePage_;

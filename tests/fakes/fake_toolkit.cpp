@@ -174,41 +174,48 @@ void FakeToolkit::DoEvents() {
     }
 }
 
+bool FakeToolkit::Record(WindowCall call) {
+    Count(call.name);
+    const bool fails = Fails(call.name);
+    windowCalls.push_back(std::move(call));
+    return fails;
+}
+
 bool FakeToolkit::SetWindowPos(platform::Handle window, platform::Handle insertAfter, int x, int y,
                                int cx, int cy, std::uint32_t flags) {
-    windowCalls.push_back(
-        {"SetWindowPos",
-         {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(insertAfter), x, y, cx, cy,
-          static_cast<std::intptr_t>(flags)}});
-    return true;
+    return !Record({"SetWindowPos",
+                    {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(insertAfter), x,
+                     y, cx, cy, static_cast<std::intptr_t>(flags)}});
 }
 
 platform::Handle FakeToolkit::CreateRoundRectRgn(int left, int top, int right, int bottom,
                                                  int ellipseWidth, int ellipseHeight) {
-    windowCalls.push_back(
-        {"CreateRoundRectRgn", {left, top, right, bottom, ellipseWidth, ellipseHeight}});
+    if (Record({"CreateRoundRectRgn", {left, top, right, bottom, ellipseWidth, ellipseHeight}})) {
+        return 0;
+    }
     return nextHandle_++;
 }
 
 int FakeToolkit::SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) {
-    windowCalls.push_back(
-        {"SetWindowRgn",
-         {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(region), redraw ? 1 : 0}});
-    return 1;
+    return Record({"SetWindowRgn",
+                   {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(region),
+                    redraw ? 1 : 0}})
+               ? 0
+               : 1;
 }
 
 bool FakeToolkit::ReleaseCapture() {
-    windowCalls.push_back({"ReleaseCapture", {}});
-    return true;
+    return !Record({"ReleaseCapture", {}});
 }
 
 std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t message,
                                        std::uintptr_t wParam, std::intptr_t lParam) {
-    windowCalls.push_back({"SendMessage",
-                           {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(message),
-                            static_cast<std::intptr_t>(wParam), lParam}});
+    const bool fails =
+        Record({"SendMessage",
+                {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(message),
+                 static_cast<std::intptr_t>(wParam), lParam}});
     const FakeControl* list = ControlByHandle(window);
-    if (message != platform::kLbItemFromPoint || list == nullptr) {
+    if (fails || message != platform::kLbItemFromPoint || list == nullptr) {
         return 0;
     }
     const int x = static_cast<int>(lParam & 0xFFFF);
@@ -223,13 +230,13 @@ std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t me
 }
 
 bool FakeToolkit::SetForegroundWindow(platform::Handle window) {
-    windowCalls.push_back({"SetForegroundWindow", {static_cast<std::intptr_t>(window)}});
-    return true;
+    return !Record({"SetForegroundWindow", {static_cast<std::intptr_t>(window)}});
 }
 
 bool FakeToolkit::ShellNotifyIcon(std::uint32_t message, const platform::NotifyIconData& data) {
+    Count("ShellNotifyIcon");
     notifyCalls.push_back({message, data});
-    return data.cbSize != 0;
+    return !Fails("ShellNotifyIcon") && data.cbSize != 0;
 }
 
 FakeForm* FakeToolkit::Form(const std::string& name) const {

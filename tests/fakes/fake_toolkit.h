@@ -2,6 +2,7 @@
 // scripted answers to message boxes, and a record of every window call.
 #pragma once
 
+#include "fakes/fault_plan.h"
 #include "platform/toolkit.h"
 
 #include <deque>
@@ -126,7 +127,9 @@ struct NotifyCall {
     platform::NotifyIconData data;
 };
 
-class FakeToolkit : public platform::Toolkit {
+// The user32, gdi32 and shell32 calls fail as planned by FaultPlan, by the names windowCalls
+// records (and "ShellNotifyIcon"): they then return zero.
+class FakeToolkit : public platform::Toolkit, public FaultPlan {
   public:
     std::unique_ptr<platform::Form> CreateForm(const platform::FormLayout& layout,
                                                platform::FormEvents& events) override;
@@ -167,6 +170,8 @@ class FakeToolkit : public platform::Toolkit {
 
   private:
     FakeControl* ControlByHandle(platform::Handle handle) const;
+    // Records a window call; true when it is to fail.
+    bool Record(WindowCall call);
 
     std::vector<FakeForm*> forms_;
     platform::TrayWindowEvents* trayEvents_ = nullptr;

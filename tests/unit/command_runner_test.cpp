@@ -74,7 +74,7 @@ TEST_F(CommandRunnerTest, FailuresShowTheirMessageAndReturnEmptyText) {
     EXPECT_EQ(runner.ExecuteCommand("ok"), "kept");
 
     EXPECT_EQ(runner.ExecuteCommand("nosuchprogram arg"), "");
-    EXPECT_FALSE(runner.Launched());
+    EXPECT_FALSE(runner.Completed());
     os.failing.insert("CreatePipe");
     EXPECT_EQ(runner.ExecuteCommand(), "");
     os.failing.clear();

@@ -127,5 +127,28 @@ TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
     EXPECT_EQ(toolkit.notifyCalls.size(), 2u);
 }
 
+// A close posted to the window (by the taskbar, or by a task manager) while a message box waits
+// is dropped: the handler that asked still needs the window afterwards.
+TEST_F(StartupTest, CloseArrivingDuringAnyMessageBoxLeavesTheHandlerItsWindow) {
+    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=E:\\: => H:\\Gone\r\n");
+    Map('X', "D:\\Data");
+    int closes = 0;
+    toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) {
+        ++closes;
+        toolkit.Form("frmMain")->RequestClose();
+    };
+    Load();
+    ASSERT_TRUE(Control("listKesto").Select("X:\\: => D:\\Data"));
+    Window().Click("cmddele");
+    ASSERT_TRUE(Control("CmbFreedisk").Select("V:"));
+    ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
+    Window().Click("cmdcreate");
+    EXPECT_EQ(closes, 4);
+    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"V:\\: => D:\\KESTO_V"});
+    toolkit.onMessageBox = nullptr;
+    Window().RequestClose();
+    EXPECT_FALSE(form->Loaded());
+}
+
 } // namespace
 } // namespace kesto

@@ -1,0 +1,94 @@
+// Folders as users give them: blanks, Chinese names on both code pages, lengths around 260, and a
+// program folder that cannot be written or has lost its help page.
+#include "main_form_fixture.h"
+
+namespace kesto {
+namespace {
+
+// "D:\aaa…\aaa…" of exactly `length` characters, in parts a file system takes.
+std::string LongFolder(std::size_t length) {
+    std::string folder = "D:";
+    while (folder.size() < length) {
+        folder += "\\" + std::string(std::min<std::size_t>(100, length - folder.size() - 1), 'a');
+    }
+    return folder;
+}
+
+class FolderInputTest : public MainFormTest {
+  protected:
+    void MapExisting(const std::string& folder, const std::string& letter) {
+        Control("Opt1(1)").SetChecked(false);
+        Control("Opt1(0)").SetChecked(true);
+        Window().Click("Opt1(0)");
+        Control("TxtDirector").SetText(folder);
+        ASSERT_TRUE(Control("CmbFreedisk").Select(letter));
+        Window().Click("cmdcreate");
+    }
+    // Mappings do not outlive the session.
+    void Restart() {
+        const auto mappings = os.Mappings();
+        for (const auto& mapping : mappings) {
+            command::DOSOutputs(os, toolkit)
+                .ExecuteCommand("subst " + std::string(1, mapping.first) + ": /d");
+        }
+        Load();
+    }
+};
+
+TEST_F(FolderInputTest, FoldersWithBlanksChineseOrLongNamesAreMappedSavedAndRestoredWhole) {
+    const std::vector<std::string> folders = {"D:\\My Data",   "D:\\照片 集\\新", LongFolder(248),
+                                              LongFolder(249), LongFolder(259),   LongFolder(260),
+                                              LongFolder(261), LongFolder(300)};
+    for (const std::string& folder : folders) {
+        os.AddFolder(folder);
+    }
+    Load();
+    char letter = 'E';
+    for (const std::string& folder : folders) {
+        toolkit.messageBoxes.clear();
+        MapExisting(folder, std::string{letter, ':'});
+        EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"}) << folder;
+        EXPECT_EQ(os.Mappings().at(letter), folder);
+        ++letter;
+    }
+    const auto mapped = os.Mappings();
+    Restart();
+    EXPECT_EQ(os.Mappings(), mapped);
+    EXPECT_EQ(Control("listKesto").ListCount(), static_cast<int>(folders.size()));
+}
+
+TEST_F(FolderInputTest, ChineseFolderOnACodePage1252SystemFailsVisibly) {
+    os.SetCodePage(1252);
+    os.AddFolder("D:\\照片");
+    os.SetShortName("D:\\照片", "D:\\ZHAOPI~1");
+    os.browseResult = "D:\\照片";
+    Load();
+    const auto folders = os.Folders();
+    MapExisting("D:\\照片", "X:");
+    // The ANSI calls see "D:\??": the folder the browser gives is no folder at all.
+    Window().Click("CmdFindDirector");
+    EXPECT_EQ(Control("TxtDirector").Text(), "D:\\??");
+    Window().Click("cmdcreate");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"你选择的目录不正确", "你选择的目录不正确"}));
+    EXPECT_TRUE(os.Mappings().empty());
+    EXPECT_EQ(os.Folders(), folders);
+}
+
+TEST_F(FolderInputTest, ReadOnlyProgramFolderKeepsItsTableAndTheListIsStillFilled) {
+    os.AddDrive('E', platform::kDriveFixed, false);
+    os.moduleFileName = "E:\\Tools\\kesto.exe";
+    const std::string saved = "[KESTO]\r\n0=X:\\: => D:\\Data\r\n";
+    os.AddFile("E:\\Tools\\kesto.ini", saved);
+    os.AddFolder("D:\\Data");
+    Load();
+    Control("CmbFreedisk").Select("V:");
+    Control("CmbBusyDisk").Select("D:");
+    Window().Click("cmdcreate");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
+    EXPECT_EQ(Control("listKesto").Items(),
+              (std::vector<std::string>{"V:\\: => D:\\KESTO_V", "X:\\: => D:\\Data"}));
+    EXPECT_EQ(os.FileContent("E:\\Tools\\kesto.ini"), saved);
+}
+
+} // namespace
+} // namespace kesto

@@ -1,0 +1,87 @@
+// Table files written by hand: the start-up restores what is a saved partition, tells of saved
+// partitions it cannot make again, and makes no folder that no line asks for.
+#include "fakes/ini_text.h"
+#include "main_form_fixture.h"
+
+namespace kesto {
+namespace {
+
+using namespace std::string_literals;
+
+struct HandWritten {
+    const char* name;
+    std::string ini;
+    std::map<char, std::string> restored;
+    std::set<std::string> made;
+    std::size_t messages;
+};
+
+// Every byte but the line ends, then lines cut by a zero byte or holding half a character.
+std::string Garbage() {
+    std::string bytes = "[KESTO]\r\n0=";
+    for (int i = 1; i < 256; ++i) {
+        const char c = static_cast<char>((i * 167) % 256);
+        if (c != '\r' && c != '\n' && c != '\0') {
+            bytes += c;
+        }
+    }
+    return bytes + "\r\n1=\xFF\xFE\0X:\\: => D:\\Data\r\n2=\x81\r\n3=X:\\: => D:\\\x81"s;
+}
+
+TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
+    const std::vector<HandWritten> cases = {
+        {"stale keys, other sections, keys past 25, blanks, no final line break",
+         "[Other]\r\n0=Q:\\: => D:\\Other\r\n[KESTO]\r\n3=X:\\: => D:\\Data\r\n"
+         "30=Y:\\: => D:\\Beyond\r\n 7 = Z:\\: => D:\\Zed ",
+         {{'X', "D:\\Data"}, {'Z', "D:\\Zed"}},
+         {"D:\\ZED"},
+         0},
+        // Cut to any buffer it would name another folder.
+        {"a value longer than any buffer",
+         "[KESTO]\r\n0=X:\\: => D:\\" + std::string(70000, 'a') + "\r\n",
+         {},
+         {},
+         0},
+        {"binary garbage", Garbage(), {}, {}, 4},
+        // A share as the listing shows it, and folders relative to wherever the program started.
+        {"folders that are not full paths",
+         "[KESTO]\r\n0=X:\\: => UNC\\server\\share\r\n1=Y:\\: => Data\r\n2=Z:\\: =>\r\n3=ab\r\n",
+         {},
+         {},
+         4},
+    };
+    for (const HandWritten& table : cases) {
+        SCOPED_TRACE(table.name);
+        fakes::FakeOs os;
+        fakes::FakeToolkit toolkit;
+        os.AddDrive('D');
+        os.AddFolder("C:\\Tools");
+        os.AddFolder("D:\\Data");
+        os.AddFile("C:\\Tools\\kesto.ini", table.ini);
+        const auto before = os.Folders();
+        app::MainForm form(os, toolkit);
+        form.Form_Load();
+
+        EXPECT_EQ(os.Mappings(), table.restored);
+        std::set<std::string> made;
+        std::set_difference(os.Folders().begin(), os.Folders().end(), before.begin(), before.end(),
+                            std::inserter(made, made.end()));
+        EXPECT_EQ(made, table.made);
+        EXPECT_EQ(toolkit.messageBoxes.size(), table.messages);
+        for (const auto& box : toolkit.messageBoxes) {
+            EXPECT_TRUE(box.text.starts_with("无法载入保存的虚拟分区")) << box.text;
+        }
+        // The table follows the live mappings and leaves alone what is not its own.
+        const std::string after = os.FileContent("C:\\Tools\\kesto.ini").value_or("");
+        const auto& listed = toolkit.Form("frmMain")->Find("listKesto").Items();
+        for (std::size_t key = 0; key < 26; ++key) {
+            EXPECT_EQ(fakes::IniValue(after, "KESTO", std::to_string(key)),
+                      key < listed.size() ? std::optional(listed[key]) : std::nullopt);
+        }
+        EXPECT_EQ(fakes::IniValue(after, "Other", "0"), fakes::IniValue(table.ini, "Other", "0"));
+        EXPECT_EQ(fakes::IniValue(after, "KESTO", "30"), fakes::IniValue(table.ini, "KESTO", "30"));
+    }
+}
+
+} // namespace
+} // namespace kesto

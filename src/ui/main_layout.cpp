@@ -89,8 +89,10 @@ FormLayout BuildWorkingForm() {
     form.clientWidth = 199;
     form.clientHeight = 41;
     form.frame = platform::FrameStyle::ToolWindow;
+    // Wide enough for the removal text on one line in the interface font (14 characters of 12
+    // pixels); at 161 pixels its end was cut off.
     form.controls.push_back(
-        Make("lblView", ControlKind::Label, "", "正在添加磁盘，请稍候……", {20, 12, 161, 17}));
+        Make("lblView", ControlKind::Label, "", "正在添加磁盘，请稍候……", {20, 12, 175, 17}));
     return form;
 }
 

@@ -3,8 +3,10 @@ SHELL := /bin/bash
 NATIVE := build/native
 WIN64 := build/win64
 JOBS ?= $(shell nproc)
+BENCH := build/bench
+RELEASE := build/release
 
-.PHONY: all deps build build-native build-win64 run test test-native test-win64 format clean
+.PHONY: all deps build build-native build-win64 run test test-native test-win64 format clean fuzz bench release
 
 all: build
 
@@ -37,8 +39,44 @@ test-win64:
 	for bmp in $(WIN64)/screenshots/*.bmp; do convert "$$bmp" "$${bmp%.bmp}.png"; done; \
 	exit $$status
 
+# The libFuzzer targets, built with clang and run for FUZZ_SECONDS each (60 unless told). What
+# they learn stays in build/fuzz/corpus, what they find goes to build/fuzz/findings.
+fuzz: deps
+	cmake -S . -B build/fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	      -DKESTO_FUZZ=ON >/dev/null
+	cmake --build build/fuzz -j $(JOBS) --target kesto_fuzzers
+	mkdir -p build/fuzz/findings; \
+	for source in tests/fuzz/fuzz_*.cpp; do \
+	  name=$$(basename $$source .cpp); mkdir -p build/fuzz/corpus/$$name; \
+	  build/fuzz/tests/fuzz/$$name -max_total_time=$(or $(FUZZ_SECONDS),60) \
+	    -artifact_prefix=build/fuzz/findings/ -seed_inputs=$$(ls tests/fuzz/$$name*.seed | paste -sd,) \
+	    build/fuzz/corpus/$$name >build/fuzz/$$name.log 2>&1 || { tail -40 build/fuzz/$$name.log; exit 1; }; \
+	  echo "$$name: $$(grep -h '^Done' build/fuzz/$$name.log)"; \
+	done
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build dist
+
+# Performance figures of the built program under Wine, printed as a table (see README.md).
+bench: deps build-win64
+	cmake -S tools/bench -B $(BENCH) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
+	      -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BENCH) --target kesto-bench baseline-window -j $(JOBS)
+	tools/wine-env.sh tools/bench/run-bench.sh $(BENCH) $(WIN64)/run $(BENCH)/scratch
+
+# dist/kesto-VERSION-win64.zip with kesto.exe and help.htm only, its SHA-256 beside it. The
+# version is project()'s in CMakeLists.txt, as the build wrote it down.
+release: deps
+	cmake -S . -B $(RELEASE) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+	cmake --build $(RELEASE) --target kesto -j $(JOBS)
+	version=$$(sed -n 's/^#define KESTO_VERSION_TEXT "\(.*\)"$$/\1/p' \
+	           $(RELEASE)/src/generated/kesto_version.h); \
+	package=kesto-$$version-win64.zip; \
+	mkdir -p dist && rm -f dist/$$package dist/$$package.sha256 && \
+	zip -q -j -X dist/$$package $(RELEASE)/run/kesto.exe $(RELEASE)/run/help.htm && \
+	(cd dist && sha256sum $$package > $$package.sha256) && \
+	echo "dist/$$package"

@@ -71,7 +71,7 @@ ChildControl::ChildControl(Win32Form& form, const ControlLayout& entry, int inde
                            bool firstOfGroup)
     : ControlBase(form, entry, index),
       window_(CreateChildWindow(form.Window(), entry, Id(), firstOfGroup)) {
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form.GetFonts().Message()), FALSE);
+    ApplyFont();
     switch (entry.kind) {
     case ControlKind::OptionButton:
         SendMessageW(window_, BM_SETCHECK, entry.checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -85,6 +85,10 @@ ChildControl::ChildControl(Win32Form& form, const ControlLayout& entry, int inde
     default:
         break;
     }
+}
+
+void ChildControl::ApplyFont() {
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.GetFonts().Message()), FALSE);
 }
 
 void ChildControl::ApplyPlace() {
@@ -231,6 +235,7 @@ LRESULT CALLBACK ChildControl::ListSubclass(HWND window, UINT message, WPARAM wP
         const int buttons = ((wParam & MK_LBUTTON) ? 1 : 0) | ((wParam & MK_RBUTTON) ? 2 : 0) |
                             ((wParam & MK_MBUTTON) ? 4 : 0);
         const auto* control = reinterpret_cast<const ChildControl*>(data);
+        // Left in the list's own pixels: they only go back to it, in LB_ITEMFROMPOINT.
         control->form_.Events().OnMouseMove(control->Name(), buttons, GET_X_LPARAM(lParam),
                                             GET_Y_LPARAM(lParam));
     }

@@ -15,6 +15,7 @@ class ChildControl : public ControlBase {
 
     HWND Window() const { return window_; }
     void ApplyPlace() override;
+    void ApplyFont() override;
 
     std::string Text() const override;
     void SetText(const std::string& text) override;

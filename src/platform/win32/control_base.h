@@ -28,10 +28,13 @@ class ControlBase : public Control {
     // Fixed: a UI test driver finds child windows by this number.
     int Id() const { return kFirstId + index_; }
     const std::optional<COLORREF>& BackColor() const { return backColor_; }
-    // Where the control lies in the form's client area.
+    // Where the control lies in the form's client area, in layout pixels and in the window's.
+    RECT LayoutArea() const;
     RECT Area() const;
-    // Puts the control where Place() says, after its group frame moved.
+    // Puts the control where Place() says, after its group frame moved or the density changed.
     virtual void ApplyPlace() = 0;
+    // Takes the form's fonts again after the density changed; painted controls ask each time.
+    virtual void ApplyFont() {}
 
     Rect Place() const override { return place_; }
     bool Checked() const override { return false; }

@@ -1,4 +1,4 @@
-// The two fonts a form draws with, alive as long as the form.
+// The two fonts a form draws with, at the form's dots per inch.
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -7,12 +7,12 @@ namespace kesto::platform::win32 {
 
 class Fonts {
   public:
-    Fonts();
+    explicit Fonts(UINT dpi);
     ~Fonts();
     Fonts(const Fonts&) = delete;
     Fonts& operator=(const Fonts&) = delete;
 
-    // The system's message font at 12 pixels: every control but the title.
+    // The system's message font at 12 layout pixels: every control but the title.
     HFONT Message() const { return message_; }
     // White bold Arial of the title bar.
     HFONT Title() const { return title_; }

@@ -1,7 +1,9 @@
 #include "platform/win32/form.h"
 
 #include "platform/win32/control.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/form_registry.h"
+#include "platform/win32/scaled_region.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_class.h"
 #include "platform/win32/windowless.h"
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace kesto::platform::win32 {
 
@@ -35,30 +38,24 @@ const wchar_t* ClassNameOf(const FormLayout& layout) {
     return layout.appIcon ? L"KestoFormWithIcon" : L"KestoForm";
 }
 
-// Built hidden, its client area exactly as asked, centred on the primary work area.
+// Built hidden and empty: its size depends on the density of the screen it lands on.
 HWND CreateFormWindow(const FormLayout& layout, WNDPROC procedure) {
     const wchar_t* className = ClassNameOf(layout);
     RegisterWindowClass(className, procedure, layout.appIcon);
     const FrameStyles styles = StylesOf(layout.frame);
-    RECT outer{0, 0, layout.clientWidth, layout.clientHeight};
-    AdjustWindowRectEx(&outer, styles.style, FALSE, styles.exStyle);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
     return CreateWindowExW(styles.exStyle, className, Widen(layout.caption).c_str(), styles.style,
-                           left, top, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
+                           0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 } // namespace
 
 Win32Form::Win32Form(const FormLayout& layout, FormEvents& events)
     : events_(events), tabOrder_(layout.tabOrder), color_(GetSysColor(COLOR_BTNFACE)),
-      window_(CreateFormWindow(layout, WindowProcedure)),
+      frame_(layout.frame), clientWidth_(layout.clientWidth), clientHeight_(layout.clientHeight),
+      window_(CreateFormWindow(layout, WindowProcedure)), dpi_(DpiOf(window_)),
+      fonts_(std::make_unique<Fonts>(dpi_)),
       icon_(reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM))), tips_(window_) {
+    FitAndCentre();
     CreateControls(layout);
     StackPaintedControls();
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -69,6 +66,59 @@ Win32Form::~Win32Form() {
     UnregisterForm(*this);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
+    if (shape_ != nullptr) {
+        DeleteObject(shape_);
+    }
+}
+
+// Its client area exactly as the layout asks, centred on the primary work area.
+void Win32Form::FitAndCentre() {
+    const SIZE size = OuterSize();
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - size.cx) / 2;
+    const int top = work.top + (work.bottom - work.top - size.cy) / 2;
+    ::SetWindowPos(window_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE Win32Form::OuterSize() const {
+    const FrameStyles styles = StylesOf(frame_);
+    const RECT client{0, 0, ToDevice(clientWidth_, dpi_), ToDevice(clientHeight_, dpi_)};
+    const RECT outer = OuterRectFor(client, styles.style, styles.exStyle, dpi_);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// Fonts, places and shape again at the new density; the system suggests where to go.
+void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    // The old fonts stay alive until every child has taken the new ones.
+    const std::unique_ptr<Fonts> oldFonts = std::exchange(fonts_, std::make_unique<Fonts>(dpi));
+    const SIZE size = OuterSize();
+    ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& control : controls_) {
+        control->ApplyFont();
+    }
+    for (const auto& control : controls_) {
+        control->ApplyPlace();
+    }
+    ApplyShape(false);
+    // The children too: a combo box lays its parts out anew for the new height.
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+int Win32Form::SetShape(HRGN layout, bool redraw) {
+    if (shape_ != nullptr) {
+        DeleteObject(shape_);
+    }
+    shape_ = layout;
+    return ApplyShape(redraw);
+}
+
+int Win32Form::ApplyShape(bool redraw) {
+    return ::SetWindowRgn(window_, shape_ == nullptr ? nullptr : ScaledRegion(shape_, dpi_),
+                          redraw);
 }
 
 void Win32Form::CreateControls(const FormLayout& layout) {
@@ -200,11 +250,13 @@ void Win32Form::SetBackColor(Rgb color) {
 Rect Win32Form::Bounds() const {
     RECT outer;
     GetWindowRect(window_, &outer);
-    return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+    return {ToLayout(outer.left, dpi_), ToLayout(outer.top, dpi_),
+            ToLayout(outer.right - outer.left, dpi_), ToLayout(outer.bottom - outer.top, dpi_)};
 }
 
 void Win32Form::Move(int left, int top) {
-    ::SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(window_, nullptr, ToDevice(left, dpi_), ToDevice(top, dpi_), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 POINT Win32Form::Origin(const std::string& parent) const {
@@ -212,7 +264,7 @@ POINT Win32Form::Origin(const std::string& parent) const {
     if (frame == nullptr) {
         return {0, 0};
     }
-    const RECT area = frame->Area();
+    const RECT area = frame->LayoutArea();
     return {area.left, area.top};
 }
 
@@ -291,6 +343,9 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CLOSE:
         events_.OnCloseRequest();
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         return DefWindowProcW(window_, message, wParam, lParam);

@@ -38,14 +38,20 @@ class Win32Form : public Form {
     Handle WindowHandle() const override { return ToHandle(window_); }
     Handle IconHandle() const override { return ToHandle(icon_); }
 
+    // The window's shape, given in layout pixels; the form keeps it to scale it again when
+    // the window moves to a screen of another density.
+    int SetShape(HRGN layout, bool redraw);
+
     // For the controls.
     HWND Window() const { return window_; }
+    UINT Dpi() const { return dpi_; }
     FormEvents& Events() { return events_; }
-    const Fonts& GetFonts() const { return fonts_; }
+    const Fonts& GetFonts() const { return *fonts_; }
     ToolTip& Tips() { return tips_; }
     COLORREF Color() const { return color_; }
     HBRUSH Brush(COLORREF color) { return brushes_.Get(color); }
-    // Top left corner of a group frame in the client area; the client's own for "".
+    // Top left corner of a group frame in the client area, in layout pixels; the client's own
+    // for "".
     POINT Origin(const std::string& parent) const;
     void PlaceChildren(const std::string& frame);
     void UncheckGroup(const ChildControl& option);
@@ -59,6 +65,10 @@ class Win32Form : public Form {
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void FitAndCentre();
+    SIZE OuterSize() const;
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    int ApplyShape(bool redraw);
     void CreateControls(const FormLayout& layout);
     void StackPaintedControls();
     ControlBase* FindControl(const std::string& name) const;
@@ -85,10 +95,17 @@ class Win32Form : public Form {
 
     FormEvents& events_;
     std::vector<std::string> tabOrder_;
-    Fonts fonts_;
     BrushCache brushes_;
     COLORREF color_;
+    FrameStyle frame_;
+    // The client area in layout pixels.
+    int clientWidth_;
+    int clientHeight_;
     HWND window_;
+    UINT dpi_;
+    std::unique_ptr<Fonts> fonts_;
+    // In layout pixels; null while the window is a plain rectangle.
+    HRGN shape_ = nullptr;
     HICON icon_;
     ToolTip tips_;
     std::vector<std::unique_ptr<ControlBase>> controls_;

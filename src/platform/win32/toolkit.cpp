@@ -1,9 +1,11 @@
 #include "platform/win32/win32_toolkit.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/form.h"
 #include "platform/win32/form_registry.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/notify_icon.h"
+#include "platform/win32/scaled_region.h"
 #include "platform/win32/tray_window.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_api.h"
@@ -20,6 +22,19 @@ void InitCommonControlsOnce() {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
     });
+}
+
+// The form whose own window this is.
+Win32Form* FormOf(HWND window) {
+    Win32Form* form = FormHolding(window);
+    return form != nullptr && form->Window() == window ? form : nullptr;
+}
+
+// A form keeps its density from WM_DPICHANGED, which older systems send without offering
+// GetDpiForWindow; other windows ask the system.
+UINT DpiOfAny(HWND window) {
+    const Win32Form* form = FormOf(window);
+    return form != nullptr ? form->Dpi() : DpiOf(window);
 }
 
 class Win32Toolkit : public Toolkit {
@@ -51,7 +66,10 @@ class Win32Toolkit : public Toolkit {
 
     bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override {
-        return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+        const UINT dpi = DpiOfAny(ToHwnd(window));
+        return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), ToDevice(x, dpi),
+                              ToDevice(y, dpi), ToDevice(cx, dpi), ToDevice(cy, dpi),
+                              flags) != FALSE;
     }
 
     Handle CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth,
@@ -61,7 +79,13 @@ class Win32Toolkit : public Toolkit {
     }
 
     int SetWindowRgn(Handle window, Handle region, bool redraw) override {
-        return ::SetWindowRgn(ToHwnd(window), reinterpret_cast<HRGN>(region), redraw);
+        const auto layout = reinterpret_cast<HRGN>(region);
+        if (Win32Form* form = FormOf(ToHwnd(window))) {
+            return form->SetShape(layout, redraw);
+        }
+        const HRGN scaled = ScaledRegion(layout, DpiOf(ToHwnd(window)));
+        DeleteObject(layout);
+        return ::SetWindowRgn(ToHwnd(window), scaled, redraw);
     }
 
     bool ReleaseCapture() override { return ::ReleaseCapture() != FALSE; }

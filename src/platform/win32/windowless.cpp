@@ -1,5 +1,6 @@
 #include "platform/win32/windowless.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/form.h"
 #include "platform/win32/wide_text.h"
 #include "ui/res/resource_ids.h"
@@ -136,31 +137,39 @@ void WindowlessControl::PaintFrame(HDC dc, RECT area) const {
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, background);
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        RECT caption{area.left + 8, area.top, area.right - 8, area.top + captionHeight};
+        const int indent = ToDevice(8, form_.Dpi());
+        RECT caption{area.left + indent, area.top, area.right - indent, area.top + captionHeight};
         DrawTextW(dc, text.data(), static_cast<int>(text.size()), &caption,
                   DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
     }
     SelectObject(dc, oldFont);
 }
 
+// A picture that is not stretched shows at its own size, cut to its place. On a denser screen
+// both are scaled: whole multiples stay sharp pixel for pixel, others are smoothed.
 void WindowlessControl::PaintPicture(HDC dc, RECT area) const {
     if (bitmap_ == nullptr) {
         return;
     }
     BITMAP info;
     GetObjectW(bitmap_, sizeof info, &info);
+    const int sourceWidth = stretch_ ? static_cast<int>(info.bmWidth)
+                                     : std::min(place_.width, static_cast<int>(info.bmWidth));
+    const int sourceHeight = stretch_ ? static_cast<int>(info.bmHeight)
+                                      : std::min(place_.height, static_cast<int>(info.bmHeight));
+    const UINT dpi = form_.Dpi();
+    if (!stretch_) {
+        const RECT layout = LayoutArea();
+        area = ToDevice(
+            RECT{layout.left, layout.top, layout.left + sourceWidth, layout.top + sourceHeight},
+            dpi);
+    }
     const HDC source = CreateCompatibleDC(dc);
     const HGDIOBJ oldBitmap = SelectObject(source, bitmap_);
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    if (stretch_) {
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, area.left, area.top, width, height, source, 0, 0, info.bmWidth,
-                   info.bmHeight, SRCCOPY);
-    } else {
-        BitBlt(dc, area.left, area.top, std::min(width, static_cast<int>(info.bmWidth)),
-               std::min(height, static_cast<int>(info.bmHeight)), source, 0, 0, SRCCOPY);
-    }
+    SetStretchBltMode(dc, dpi % kLayoutDpi == 0 ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source, 0,
+               0, sourceWidth, sourceHeight, SRCCOPY);
     SelectObject(source, oldBitmap);
     DeleteDC(source);
 }

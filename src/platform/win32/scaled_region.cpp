@@ -1,0 +1,27 @@
+#include "platform/win32/scaled_region.h"
+
+#include "platform/win32/dpi.h"
+
+#include <vector>
+
+namespace kesto::platform::win32 {
+
+HRGN ScaledRegion(HRGN layout, UINT dpi) {
+    const DWORD size = GetRegionData(layout, 0, nullptr);
+    if (size == 0) {
+        return nullptr;
+    }
+    std::vector<char> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (GetRegionData(layout, size, data) == 0) {
+        return nullptr;
+    }
+    auto* parts = reinterpret_cast<RECT*>(data->Buffer);
+    for (DWORD i = 0; i < data->rdh.nCount; ++i) {
+        parts[i] = ToDevice(parts[i], dpi);
+    }
+    data->rdh.rcBound = ToDevice(data->rdh.rcBound, dpi);
+    return ExtCreateRegion(nullptr, size, data);
+}
+
+} // namespace kesto::platform::win32

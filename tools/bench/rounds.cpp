@@ -1,0 +1,94 @@
+#include "rounds.h"
+
+#include "fast_poll.h"
+#include "running_kesto.h"
+#include "subst_run.h"
+#include "user_actions.h"
+
+#include "uidriver/find.h"
+
+#include <stdexcept>
+
+namespace kesto::bench {
+
+namespace {
+
+constexpr double kTimeoutMs = 30000;
+// Lets the window finish painting before its memory is read.
+constexpr DWORD kSettleMs = 300;
+
+// subst says nothing when it succeeds.
+double Bare(const std::string& commandLine, bool quiet) {
+    const SubstRun run = RunSubst(commandLine);
+    if (quiet && !run.output.empty()) {
+        throw std::runtime_error(commandLine + " failed: " + run.output);
+    }
+    return run.ms;
+}
+
+void EmptyTableRound(const BenchFolder& folder, Samples& samples) {
+    folder.RemoveTable();
+    const char letter = folder.Letters().front();
+    {
+        const RunningKesto kesto(folder, 0);
+        samples.emptyShown.push_back(kesto.ShownMs());
+        samples.emptyLoaded.push_back(kesto.LoadedMs());
+        samples.uiCreate.push_back(CreateThroughUi(kesto, letter, folder.PartFolder(letter)));
+        samples.uiRemove.push_back(RemoveThroughUi(kesto));
+        Sleep(kSettleMs);
+        samples.peakWorkingSet = std::max(samples.peakWorkingSet, kesto.PeakWorkingSet());
+    }
+    folder.RemoveMappings();
+    samples.bareCreate.push_back(Bare(folder.MapCommand(letter), true) +
+                                 Bare(folder.ListingCommand(), false));
+    samples.bareRemove.push_back(Bare(folder.RemoveCommand(letter), true) +
+                                 Bare(folder.ListingCommand(), false));
+}
+
+void SavedTableRound(const BenchFolder& folder, Samples& samples) {
+    folder.WriteFullTable();
+    {
+        const RunningKesto kesto(folder, folder.Letters().size());
+        samples.savedShown.push_back(kesto.ShownMs());
+        samples.savedLoaded.push_back(kesto.LoadedMs());
+        Sleep(kSettleMs);
+        samples.peakWorkingSet = std::max(samples.peakWorkingSet, kesto.PeakWorkingSet());
+    }
+    folder.RemoveMappings();
+    double maps = 0;
+    for (char letter : folder.Letters()) {
+        maps += Bare(folder.MapCommand(letter), true);
+    }
+    samples.bareMaps.push_back(maps);
+    folder.RemoveMappings();
+}
+
+void BaselineRound(const std::filesystem::path& exe, Samples& samples) {
+    const StartedProgram program(exe);
+    const auto query = uidriver::WindowQuery("baseline-window").OfProcess(program.Id());
+    const double shown = WaitFor([&] { return uidriver::FindFirstWindow(query).has_value(); },
+                                 kTimeoutMs, "the baseline window");
+    samples.baselineShown.push_back(shown - program.StartedAt());
+    Sleep(kSettleMs);
+    samples.baselineWorkingSet = std::max(samples.baselineWorkingSet, program.PeakWorkingSet());
+}
+
+} // namespace
+
+Samples MeasureRounds(const BenchFolder& folder, int rounds,
+                      const std::filesystem::path& baseline) {
+    Samples samples;
+    samples.partitions = folder.Letters().size();
+    // The first start of anything pays for the disk cache and the Wine server's warm-up.
+    folder.RemoveTable();
+    { const RunningKesto warmUp(folder, 0); }
+    Bare(folder.ListingCommand(), false);
+    for (int round = 0; round < rounds; ++round) {
+        EmptyTableRound(folder, samples);
+        SavedTableRound(folder, samples);
+        BaselineRound(baseline, samples);
+    }
+    return samples;
+}
+
+} // namespace kesto::bench

@@ -1,0 +1,14 @@
+// The measuring itself: a warm-up, then rounds in which the program's runs and the bare
+// subst runs take turns, so that both meet the machine in the same state.
+#pragma once
+
+#include "bench_folder.h"
+#include "samples.h"
+
+#include <filesystem>
+
+namespace kesto::bench {
+
+Samples MeasureRounds(const BenchFolder& folder, int rounds, const std::filesystem::path& baseline);
+
+} // namespace kesto::bench

@@ -1,6 +1,7 @@
 // Portable interface to the window toolkit: forms built from layout tables, controls reached by
 // name, message boxes, one pass of pending events, and the few user32/gdi32/shell32 calls that
-// act on windows. Sizes and places are pixels at 96 dots per inch; texts are UTF-8.
+// act on windows. Sizes and places are pixels at 96 dots per inch (the backend scales them to the
+// screen); texts are UTF-8.
 #pragma once
 
 #include "platform/os.h"
@@ -88,7 +89,8 @@ class FormEvents {
     virtual void OnClick(const std::string& /*control*/) {}
     // button: 1 left, 2 right, 4 middle
     virtual void OnMouseDown(const std::string& /*control*/, int /*button*/) {}
-    // buttons: bit set of the buttons held; x, y in pixels relative to the control
+    // buttons: bit set of the buttons held; x, y in the control's own device pixels, as the
+    // control's window messages (LB_ITEMFROMPOINT) take them back
     virtual void OnMouseMove(const std::string& /*control*/, int /*buttons*/, int /*x*/,
                              int /*y*/) {}
     // The user asked the system to close the form (Alt+F4, the taskbar's close command).

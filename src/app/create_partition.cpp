@@ -94,13 +94,8 @@ std::string MainForm::RunWithProgress(const std::string& commandLine, const std:
 }
 
 void MainForm::MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult) {
-    // Without a short form the long folder still maps; an empty one would map nothing.
-    std::string target = ShortName(Folder);
-    if (target.empty()) {
-        target = Folder;
-    }
     const std::string output =
-        RunWithProgress(MapCommandLine(Drive, target), "正在添加磁盘，请稍候……");
+        RunWithProgress(MapCommandLine(Drive, ShortNameOrLong(Folder)), "正在添加磁盘，请稍候……");
     if (ShowResult) {
         toolkit_.MessageBox(output.empty() && objDOS_->Completed()
                                 ? "新的虚拟分区添加成功！"
@@ -126,6 +121,13 @@ bool MainForm::CreateNewDirectory(const std::string& NewDirectory) {
         made = os_.CreateDirectory(path.substr(0, slash + 1));
     }
     return made;
+}
+
+// Without a short form (8.3 names switched off, or the call failed) the long path still names the
+// folder; an empty one would name nothing.
+std::string MainForm::ShortNameOrLong(const std::string& path) {
+    const std::string shortPath = ShortName(path);
+    return shortPath.empty() ? path : shortPath;
 }
 
 std::string MainForm::ShortName(const std::string& LongPath) {

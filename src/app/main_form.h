@@ -62,7 +62,8 @@ class MainForm : private platform::FormEvents {
     void Form_Unload();
     void WriteLogOnEntry();
     void RestoreSavedPartitions();
-    std::string ReadSavedLine(int key);
+    std::string ReadSavedLine(std::size_t key);
+    std::string ShortNameOrLong(const std::string& path);
     // Runs one subst command line with the progress window up and the main window disabled.
     std::string RunWithProgress(const std::string& commandLine, const std::string& view);
     platform::Control& Control(const char* name) { return form_->Find(name); }

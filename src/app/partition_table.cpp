@@ -2,13 +2,9 @@
 
 #include "app/command_line.h"
 #include "app/subst_line.h"
+#include "app/table_file.h"
 
 namespace kesto::app {
-
-namespace {
-constexpr const char* kTableSection = "KESTO";
-constexpr std::size_t kTableKeys = 26;
-} // namespace
 
 void MainForm::RefreshPartitions() {
     objDOS_ = std::make_unique<command::DOSOutputs>(os_, toolkit_);

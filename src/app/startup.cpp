@@ -3,6 +3,7 @@
 #include "app/busy_scope.h"
 #include "app/command_line.h"
 #include "app/subst_line.h"
+#include "app/table_file.h"
 #include "ui/make_window.h"
 
 namespace kesto::app {
@@ -10,8 +11,6 @@ namespace kesto::app {
 namespace {
 constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kRunValueName = "KESTO";
-constexpr const char* kTableSection = "KESTO";
-constexpr int kTableKeys = 26;
 constexpr std::size_t kSavedLineBuffer = 255;
 // Far beyond any real line; keeps a damaged file from making us read without end.
 constexpr std::size_t kSavedLineLimit = 1 << 16;
@@ -34,12 +33,8 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::WriteLogOnEntry() {
-    // Without a short form (8.3 names switched off) the long folder still starts the program.
-    std::string folder = ShortName(paths_.appPath);
-    if (folder.empty()) {
-        folder = paths_.appPath;
-    }
-    const std::string data = os_.ToAnsi(QuoteIfBlank(folder + paths_.exeTitle + ".exe") + " /auto");
+    const std::string data = os_.ToAnsi(
+        QuoteIfBlank(ShortNameOrLong(paths_.appPath) + paths_.exeTitle + ".exe") + " /auto");
     platform::Handle key = 0;
     os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
     os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, data,
@@ -49,7 +44,7 @@ void MainForm::WriteLogOnEntry() {
 
 // The whole saved line, however long: a line cut short would make and map the wrong folder, so
 // one that does not fit even the largest buffer is read as nothing.
-std::string MainForm::ReadSavedLine(int key) {
+std::string MainForm::ReadSavedLine(std::size_t key) {
     for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
         std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
                                                         buffer - 1, paths_.tableFilePath);
@@ -61,7 +56,7 @@ std::string MainForm::ReadSavedLine(int key) {
 }
 
 void MainForm::RestoreSavedPartitions() {
-    for (int key = 0; key < kTableKeys; ++key) {
+    for (std::size_t key = 0; key < kTableKeys; ++key) {
         const std::string line = ReadSavedLine(key);
         if (line.empty()) {
             continue;

@@ -41,30 +41,29 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     }
     // Without closing our copy of the write end the pipe would never report its end: reading
     // would wait for ever, so what the child wrote stays unknown.
-    if (!os_.CloseHandle(pipe.write)) {
-        os_.CloseHandle(pipe.read);
-        os_.CloseHandle(child.process);
-        os_.CloseHandle(child.thread);
-        return {};
+    const bool readable = os_.CloseHandle(pipe.write);
+    if (readable) {
+        outputs_.clear();
+        AnsiStreamDecoder decoder(os_);
+        bool readOk;
+        do {
+            std::string bytes;
+            readOk = os_.ReadFile(pipe.read, kReadBufferSize, bytes);
+            const std::string chunk = decoder.Decode(bytes, !readOk);
+            outputs_ += chunk;
+            if (receiveOutputs_) {
+                receiveOutputs_(chunk);
+            }
+        } while (readOk);
     }
-
-    outputs_.clear();
-    AnsiStreamDecoder decoder(os_);
-    bool readOk;
-    do {
-        std::string bytes;
-        readOk = os_.ReadFile(pipe.read, kReadBufferSize, bytes);
-        const std::string chunk = decoder.Decode(bytes, !readOk);
-        outputs_ += chunk;
-        if (receiveOutputs_) {
-            receiveOutputs_(chunk);
-        }
-    } while (readOk);
 
     os_.CloseHandle(child.process);
     os_.CloseHandle(child.thread);
     os_.CloseHandle(pipe.read);
-    completed_ = true;
+    completed_ = readable;
+    if (!readable) {
+        return {};
+    }
     return outputs_;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kesto::app {
 
@@ -63,6 +64,7 @@ class MainForm : private platform::FormEvents {
     void WriteLogOnEntry();
     void RestoreSavedPartitions();
     std::string ReadSavedLine(std::size_t key);
+    void SaveTable(const std::vector<std::string>& lines);
     std::string ShortNameOrLong(const std::string& path);
     // Runs one subst command line with the progress window up and the main window disabled.
     std::string RunWithProgress(const std::string& commandLine, const std::string& view);

@@ -12,24 +12,15 @@ void MainForm::RefreshPartitions() {
     const std::string listing = objDOS_->ExecuteCommand();
     const bool listed = objDOS_->Completed();
 
-    // Without a listing the saved table is all we know of the partitions: keep it.
-    if (listed) {
-        for (std::size_t key = 0; key < kTableKeys; ++key) {
-            os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt,
-                                          paths_.tableFilePath);
-        }
-    }
     platform::Control& listKesto = Control("listKesto");
     listKesto.Clear();
     const std::vector<std::string> lines = SplitListing(listing);
-    for (std::size_t j = 0; j < lines.size(); ++j) {
-        listKesto.AddItem(lines[j]);
-        // Keys past the table's are not ours to overwrite, and a line break inside a value
-        // would add lines of its own to the file.
-        if (j < kTableKeys && lines[j].find_first_of("\r\n") == std::string::npos) {
-            os_.WritePrivateProfileString(kTableSection, std::to_string(j), lines[j],
-                                          paths_.tableFilePath);
-        }
+    for (const std::string& line : lines) {
+        listKesto.AddItem(line);
+    }
+    // Without a listing the saved table is all we know of the partitions: keep it.
+    if (listed) {
+        SaveTable(lines);
     }
     objDOS_.reset();
 }

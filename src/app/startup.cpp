@@ -11,9 +11,6 @@ namespace kesto::app {
 namespace {
 constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kRunValueName = "KESTO";
-constexpr std::size_t kSavedLineBuffer = 255;
-// Far beyond any real line; keeps a damaged file from making us read without end.
-constexpr std::size_t kSavedLineLimit = 1 << 16;
 } // namespace
 
 void MainForm::Form_Load() {
@@ -40,19 +37,6 @@ void MainForm::WriteLogOnEntry() {
     os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, data,
                       static_cast<std::uint32_t>(data.size() + 1));
     os_.RegCloseKey(key);
-}
-
-// The whole saved line, however long: a line cut short would make and map the wrong folder, so
-// one that does not fit even the largest buffer is read as nothing.
-std::string MainForm::ReadSavedLine(std::size_t key) {
-    for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
-        std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
-                                                        buffer - 1, paths_.tableFilePath);
-        if (os_.ToAnsi(value).size() < buffer - 2) {
-            return value;
-        }
-    }
-    return {};
 }
 
 void MainForm::RestoreSavedPartitions() {

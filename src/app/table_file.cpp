@@ -1,0 +1,59 @@
+#include "app/main_form.h"
+
+#include "app/table_file.h"
+
+#include <optional>
+#include <vector>
+
+namespace kesto::app {
+
+namespace {
+constexpr std::size_t kSavedLineBuffer = 255;
+// Far beyond any real line; keeps a damaged file from making us read without end.
+constexpr std::size_t kSavedLineLimit = 1 << 16;
+} // namespace
+
+// The whole saved line, however long: a line cut short would make and map the wrong folder, so
+// one that does not fit even the largest buffer is read as nothing.
+std::string MainForm::ReadSavedLine(std::size_t key) {
+    for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
+        std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
+                                                        buffer - 1, paths_.tableFilePath);
+        if (os_.ToAnsi(value).size() < buffer - 2) {
+            return value;
+        }
+    }
+    return {};
+}
+
+// Every write rewrites the whole file, and most refreshes change one line or none: only the keys
+// whose line changed are touched. Those are all removed before any is written again, so a write
+// that fails leaves its key empty rather than holding a mapping that no longer exists.
+void MainForm::SaveTable(const std::vector<std::string>& lines) {
+    std::vector<std::optional<std::string>> wanted(kTableKeys);
+    for (std::size_t j = 0; j < lines.size() && j < kTableKeys; ++j) {
+        // A line break inside a value would add lines of its own to the file.
+        if (lines[j].find_first_of("\r\n") == std::string::npos) {
+            wanted[j] = lines[j];
+        }
+    }
+    std::vector<std::size_t> changed;
+    for (std::size_t key = 0; key < kTableKeys; ++key) {
+        // An empty line reads the same as a missing key.
+        if (!wanted[key] || wanted[key]->empty() || ReadSavedLine(key) != *wanted[key]) {
+            changed.push_back(key);
+        }
+    }
+    for (const std::size_t key : changed) {
+        os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt,
+                                      paths_.tableFilePath);
+    }
+    for (const std::size_t key : changed) {
+        if (wanted[key]) {
+            os_.WritePrivateProfileString(kTableSection, std::to_string(key), *wanted[key],
+                                          paths_.tableFilePath);
+        }
+    }
+}
+
+} // namespace kesto::app

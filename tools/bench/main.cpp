@@ -21,7 +21,7 @@ using namespace kesto::bench;
 
 namespace {
 
-constexpr int kDefaultRounds = 5;
+constexpr int kDefaultRounds = 7;
 
 // Letters no drive uses yet: the bench maps every one of them.
 std::vector<char> FreeLetters() {

@@ -26,6 +26,11 @@ double Bare(const std::string& commandLine, bool quiet) {
     return run.ms;
 }
 
+void NoteMemory(const RunningKesto& kesto, Samples& samples) {
+    samples.peakWorkingSet = std::max(samples.peakWorkingSet, kesto.PeakWorkingSet());
+    samples.peakPrivateBytes = std::max(samples.peakPrivateBytes, kesto.PeakPrivateBytes());
+}
+
 void EmptyTableRound(const BenchFolder& folder, Samples& samples) {
     folder.RemoveTable();
     const char letter = folder.Letters().front();
@@ -36,7 +41,7 @@ void EmptyTableRound(const BenchFolder& folder, Samples& samples) {
         samples.uiCreate.push_back(CreateThroughUi(kesto, letter, folder.PartFolder(letter)));
         samples.uiRemove.push_back(RemoveThroughUi(kesto));
         Sleep(kSettleMs);
-        samples.peakWorkingSet = std::max(samples.peakWorkingSet, kesto.PeakWorkingSet());
+        NoteMemory(kesto, samples);
     }
     folder.RemoveMappings();
     samples.bareCreate.push_back(Bare(folder.MapCommand(letter), true) +
@@ -45,22 +50,29 @@ void EmptyTableRound(const BenchFolder& folder, Samples& samples) {
                                  Bare(folder.ListingCommand(), false));
 }
 
+double BareMaps(const BenchFolder& folder) {
+    double maps = 0;
+    for (char letter : folder.Letters()) {
+        maps += Bare(folder.MapCommand(letter), true);
+    }
+    folder.RemoveMappings();
+    return maps;
+}
+
+// The bare runs before and after the program's, so that a machine slowing down or speeding up
+// during the round weighs on both sides alike.
 void SavedTableRound(const BenchFolder& folder, Samples& samples) {
+    const double before = BareMaps(folder);
     folder.WriteFullTable();
     {
         const RunningKesto kesto(folder, folder.Letters().size());
         samples.savedShown.push_back(kesto.ShownMs());
         samples.savedLoaded.push_back(kesto.LoadedMs());
         Sleep(kSettleMs);
-        samples.peakWorkingSet = std::max(samples.peakWorkingSet, kesto.PeakWorkingSet());
+        NoteMemory(kesto, samples);
     }
     folder.RemoveMappings();
-    double maps = 0;
-    for (char letter : folder.Letters()) {
-        maps += Bare(folder.MapCommand(letter), true);
-    }
-    samples.bareMaps.push_back(maps);
-    folder.RemoveMappings();
+    samples.bareMaps.push_back((before + BareMaps(folder)) / 2);
 }
 
 void BaselineRound(const std::filesystem::path& exe, Samples& samples) {
@@ -71,6 +83,8 @@ void BaselineRound(const std::filesystem::path& exe, Samples& samples) {
     samples.baselineShown.push_back(shown - program.StartedAt());
     Sleep(kSettleMs);
     samples.baselineWorkingSet = std::max(samples.baselineWorkingSet, program.PeakWorkingSet());
+    samples.baselinePrivateBytes =
+        std::max(samples.baselinePrivateBytes, program.PeakPrivateBytes());
 }
 
 } // namespace

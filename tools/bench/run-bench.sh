@@ -10,10 +10,9 @@ fi
 bench_build="$(realpath -m "$1")"
 run_folder="$(realpath -m "$2")"
 scratch="$(realpath -m "$3")"
-rounds="${4:-5}"
 
 cpu="$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
 echo "Machine: $(nproc) processors, ${cpu:-unknown CPU}, $(wine --version)"
 echo
 wine "$bench_build/kesto-bench.exe" "$(winepath -w "$run_folder")" "$(winepath -w "$scratch")" \
-     "$rounds"
+     "${@:4}"

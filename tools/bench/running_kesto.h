@@ -23,6 +23,7 @@ class RunningKesto {
     const uidriver::MainForm& Main() const { return *main_; }
     DWORD Id() const { return program_.Id(); }
     std::size_t PeakWorkingSet() const { return program_.PeakWorkingSet(); }
+    std::size_t PeakPrivateBytes() const { return program_.PeakPrivateBytes(); }
 
   private:
     StartedProgram program_;

@@ -11,13 +11,15 @@ struct Samples {
     std::size_t partitions = 0;
     std::vector<double> emptyShown, emptyLoaded; // start-up with no saved table
     std::vector<double> savedShown, savedLoaded; // start-up restoring every partition
-    std::vector<double> bareMaps;                // the same map commands run bare, in all
-    std::vector<double> uiCreate, bareCreate;    // map + listing
-    std::vector<double> uiRemove, bareRemove;    // remove + listing
+    std::vector<double> bareMaps; // the same map commands run bare, before and after, in all
+    std::vector<double> uiCreate, bareCreate; // map + listing
+    std::vector<double> uiRemove, bareRemove; // remove + listing
     // A window of the same system parts and nothing of the program's.
     std::vector<double> baselineShown;
     std::size_t peakWorkingSet = 0; // kesto.exe, the most seen in any round
     std::size_t baselineWorkingSet = 0;
+    std::size_t peakPrivateBytes = 0;
+    std::size_t baselinePrivateBytes = 0;
 };
 
 // Round by round, so that a round slowed by other work on the machine slows both sides.

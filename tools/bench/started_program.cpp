@@ -49,12 +49,20 @@ StartedProgram::~StartedProgram() {
     WaitForShell();
 }
 
-std::size_t StartedProgram::PeakWorkingSet() const {
+PROCESS_MEMORY_COUNTERS StartedProgram::MemoryCounters() const {
     PROCESS_MEMORY_COUNTERS counters{};
     if (!GetProcessMemoryInfo(process_, &counters, sizeof counters)) {
         throw std::runtime_error("GetProcessMemoryInfo failed");
     }
-    return counters.PeakWorkingSetSize;
+    return counters;
+}
+
+std::size_t StartedProgram::PeakWorkingSet() const {
+    return MemoryCounters().PeakWorkingSetSize;
+}
+
+std::size_t StartedProgram::PeakPrivateBytes() const {
+    return MemoryCounters().PeakPagefileUsage;
 }
 
 } // namespace kesto::bench

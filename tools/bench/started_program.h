@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <cstddef>
 #include <filesystem>
 
@@ -21,8 +23,12 @@ class StartedProgram {
     double StartedAt() const { return startedAt_; }
     // The most of its memory the system ever kept in RAM for it, in bytes.
     std::size_t PeakWorkingSet() const;
+    // Memory of the process's own, not shared with other processes: the peak the system reports.
+    std::size_t PeakPrivateBytes() const;
 
   private:
+    PROCESS_MEMORY_COUNTERS MemoryCounters() const;
+
     double startedAt_;
     HANDLE process_ = nullptr;
     DWORD id_ = 0;

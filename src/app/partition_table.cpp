@@ -2,7 +2,6 @@
 
 #include "app/command_line.h"
 #include "app/subst_line.h"
-#include "app/table_file.h"
 
 namespace kesto::app {
 

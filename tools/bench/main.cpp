@@ -55,7 +55,8 @@ int wmain(int argc, wchar_t** argv) {
             throw std::runtime_error("no drive letter is free");
         }
         const RunValueKeeper runValue;
-        const UnmanagedWindows unmanaged;
+        const UnmanagedWindows unmanaged(L"kesto.exe");
+        const UnmanagedWindows ownUnmanaged(L"kesto-bench.exe");
         const BenchFolder folder(argv[1], argv[2], letters);
         const Samples samples = MeasureRounds(folder, rounds, OwnFolder() / L"baseline-window.exe");
         PrintReport(samples, folder.Program(), rounds);

@@ -1,6 +1,7 @@
 #include "rounds.h"
 
 #include "fast_poll.h"
+#include "progress_protocol.h"
 #include "running_kesto.h"
 #include "subst_run.h"
 #include "user_actions.h"
@@ -18,12 +19,16 @@ constexpr double kTimeoutMs = 30000;
 constexpr DWORD kSettleMs = 300;
 
 // subst says nothing when it succeeds.
+double Quiet(const std::string& commandLine, const std::string& output, double ms) {
+    if (!output.empty()) {
+        throw std::runtime_error(commandLine + " failed: " + output);
+    }
+    return ms;
+}
+
 double Bare(const std::string& commandLine, bool quiet) {
     const SubstRun run = RunSubst(commandLine);
-    if (quiet && !run.output.empty()) {
-        throw std::runtime_error(commandLine + " failed: " + run.output);
-    }
-    return run.ms;
+    return quiet ? Quiet(commandLine, run.output, run.ms) : run.ms;
 }
 
 void NoteMemory(const RunningKesto& kesto, Samples& samples) {
@@ -75,6 +80,35 @@ void SavedTableRound(const BenchFolder& folder, Samples& samples) {
     samples.bareMaps.push_back((before + BareMaps(folder)) / 2);
 }
 
+// Letter by letter, a bare run and one behind the progress window, which goes first every other
+// letter: each pair meets the machine within a second of each other.
+void ProtocolRound(const BenchFolder& folder, Samples& samples) {
+    const ProgressProtocol protocol;
+    double bare = 0;
+    double behind = 0;
+    bool protocolFirst = false;
+    for (char letter : folder.Letters()) {
+        const std::string map = folder.MapCommand(letter);
+        const auto runBehind = [&] {
+            std::string output;
+            const double ms = protocol.Run(map, output);
+            behind += Quiet(map, output, ms);
+            Bare(folder.RemoveCommand(letter), true);
+        };
+        if (protocolFirst) {
+            runBehind();
+        }
+        bare += Bare(map, true);
+        Bare(folder.RemoveCommand(letter), true);
+        if (!protocolFirst) {
+            runBehind();
+        }
+        protocolFirst = !protocolFirst;
+    }
+    samples.protocolMaps.push_back(behind);
+    samples.pairedBareMaps.push_back(bare);
+}
+
 void BaselineRound(const std::filesystem::path& exe, Samples& samples) {
     const StartedProgram program(exe);
     const auto query = uidriver::WindowQuery("baseline-window").OfProcess(program.Id());
@@ -100,6 +134,7 @@ Samples MeasureRounds(const BenchFolder& folder, int rounds,
     for (int round = 0; round < rounds; ++round) {
         EmptyTableRound(folder, samples);
         SavedTableRound(folder, samples);
+        ProtocolRound(folder, samples);
         BaselineRound(baseline, samples);
     }
     return samples;

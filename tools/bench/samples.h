@@ -12,6 +12,8 @@ struct Samples {
     std::vector<double> emptyShown, emptyLoaded; // start-up with no saved table
     std::vector<double> savedShown, savedLoaded; // start-up restoring every partition
     std::vector<double> bareMaps; // the same map commands run bare, before and after, in all
+    // The same map commands behind the bench's own progress window, in turns with bare ones.
+    std::vector<double> protocolMaps, pairedBareMaps;
     std::vector<double> uiCreate, bareCreate; // map + listing
     std::vector<double> uiRemove, bareRemove; // remove + listing
     // A window of the same system parts and nothing of the program's.

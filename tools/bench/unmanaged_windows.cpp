@@ -8,29 +8,30 @@ namespace kesto::bench {
 
 namespace {
 
-constexpr wchar_t kProgramKey[] = L"Software\\Wine\\AppDefaults\\kesto.exe";
-constexpr wchar_t kDriverKey[] = L"Software\\Wine\\AppDefaults\\kesto.exe\\X11 Driver";
+constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\";
 constexpr wchar_t kValueName[] = L"Managed";
 constexpr wchar_t kUnmanaged[] = L"N";
 
 // Whether the key had to be made.
-bool CreateKey(const wchar_t* path, HKEY& key) {
+bool CreateKey(const std::wstring& path, HKEY& key) {
     DWORD disposition = 0;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_SET_VALUE | KEY_QUERY_VALUE,
-                        nullptr, &key, &disposition) != ERROR_SUCCESS) {
-        throw std::runtime_error("cannot write Wine's settings for kesto.exe");
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &key,
+                        &disposition) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot write Wine's settings for a program");
     }
     return disposition == REG_CREATED_NEW_KEY;
 }
 
 } // namespace
 
-UnmanagedWindows::UnmanagedWindows() {
+UnmanagedWindows::UnmanagedWindows(const std::wstring& exeName)
+    : programKey_(kAppDefaults + exeName), driverKey_(programKey_ + L"\\X11 Driver") {
     HKEY program = nullptr;
-    createdProgramKey_ = CreateKey(kProgramKey, program);
+    createdProgramKey_ = CreateKey(programKey_, program);
     RegCloseKey(program);
     HKEY driver = nullptr;
-    createdDriverKey_ = CreateKey(kDriverKey, driver);
+    createdDriverKey_ = CreateKey(driverKey_, driver);
     setValue_ =
         RegQueryValueExW(driver, kValueName, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS;
     if (setValue_) {
@@ -42,13 +43,13 @@ UnmanagedWindows::UnmanagedWindows() {
 
 UnmanagedWindows::~UnmanagedWindows() {
     if (setValue_) {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kDriverKey, kValueName);
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, driverKey_.c_str(), kValueName);
     }
     if (createdDriverKey_) {
-        RegDeleteKeyW(HKEY_CURRENT_USER, kDriverKey);
+        RegDeleteKeyW(HKEY_CURRENT_USER, driverKey_.c_str());
     }
     if (createdProgramKey_) {
-        RegDeleteKeyW(HKEY_CURRENT_USER, kProgramKey);
+        RegDeleteKeyW(HKEY_CURRENT_USER, programKey_.c_str());
     }
 }
 

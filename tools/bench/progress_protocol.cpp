@@ -1,7 +1,6 @@
 #include "progress_protocol.h"
 
 #include "stopwatch.h"
-#include "subst_run.h"
 
 #include <stdexcept>
 
@@ -60,15 +59,16 @@ ProgressProtocol::~ProgressProtocol() {
     ProcessPendingEvents();
 }
 
-double ProgressProtocol::Run(const std::string& commandLine, std::string& output) const {
+SubstRun ProgressProtocol::Run(const std::string& commandLine) const {
     const double start = NowMs();
     ShowWindow(progress_, SW_SHOW);
     ProcessPendingEvents();
     EnableWindow(main_, FALSE);
-    output = RunSubst(commandLine).output;
+    SubstRun run = RunSubst(commandLine);
     EnableWindow(main_, TRUE);
     ShowWindow(progress_, SW_HIDE);
-    return NowMs() - start;
+    run.ms = NowMs() - start;
+    return run;
 }
 
 } // namespace kesto::bench

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "subst_run.h"
+
 #include <string>
 
 namespace kesto::bench {
@@ -17,8 +19,8 @@ class ProgressProtocol {
     ProgressProtocol(const ProgressProtocol&) = delete;
     ProgressProtocol& operator=(const ProgressProtocol&) = delete;
 
-    // In ms, timed like a bare run; the run's output in the ANSI code page goes to output.
-    double Run(const std::string& commandLine, std::string& output) const;
+    // Timed like a bare run.
+    SubstRun Run(const std::string& commandLine) const;
 
   private:
     HWND main_ = nullptr;

@@ -90,9 +90,8 @@ void ProtocolRound(const BenchFolder& folder, Samples& samples) {
     for (char letter : folder.Letters()) {
         const std::string map = folder.MapCommand(letter);
         const auto runBehind = [&] {
-            std::string output;
-            const double ms = protocol.Run(map, output);
-            behind += Quiet(map, output, ms);
+            const SubstRun run = protocol.Run(map);
+            behind += Quiet(map, run.output, run.ms);
             Bare(folder.RemoveCommand(letter), true);
         };
         if (protocolFirst) {

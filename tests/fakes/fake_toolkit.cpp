@@ -105,6 +105,9 @@ FakeControl& FakeForm::Find(const std::string& name) {
 }
 
 void FakeForm::Show() {
+    if (onShow_) {
+        onShow_();
+    }
     visible_ = true;
     ++showCount_;
     events_.OnActivate();

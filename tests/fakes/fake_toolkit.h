@@ -86,6 +86,8 @@ class FakeForm : public platform::Form {
     void MouseDown(const std::string& control, int button);
     void MouseMove(const std::string& control, int buttons, int x, int y);
     void RequestClose() { events_.OnCloseRequest(); }
+    // Runs at every Show(), before the form counts as visible.
+    void OnShow(std::function<void()> hook) { onShow_ = std::move(hook); }
     // A click that was queued before the form was disabled and is dispatched all the same.
     void QueuedClick(const std::string& control) { events_.OnClick(control); }
 
@@ -101,6 +103,7 @@ class FakeForm : public platform::Form {
     platform::FormEvents& events_;
     platform::Handle handle_;
     std::function<void(FakeForm*)> onDestroy_;
+    std::function<void()> onShow_;
     std::map<std::string, std::unique_ptr<FakeControl>> controls_;
     bool visible_ = false;
     bool enabled_ = true;

@@ -57,15 +57,6 @@ TEST_F(TrayAreaTest, VisibleAddsOnceAndDeletesWithAFreshIdEachTime) {
     EXPECT_EQ(Messages().back(), 2u);
 }
 
-TEST_F(TrayAreaTest, IdsStayWithinOneTo65535) {
-    for (std::uint32_t seed = 0; seed < 200; ++seed) {
-        auto tray = Make(seed);
-        tray->SetVisible(-1);
-        EXPECT_GE(tray->NotifyData().uID, 1u);
-        EXPECT_LE(tray->NotifyData().uID, 65535u);
-    }
-}
-
 TEST_F(TrayAreaTest, ToolTipIsTrimmedSentAloneAndForgottenByTheNextAdd) {
     auto tray = Make();
     tray->SetToolTip("  hello  ");

@@ -14,6 +14,9 @@ RELEASE := build/release
 ifndef SOURCE_DATE_EPOCH
 SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null || echo 315532800)
 endif
+# Kept from the compiler and the linker (which would write it into kesto.exe's header), so that
+# the reproducibility check, which sets it, builds the program just as a plain `make release`.
+unexport SOURCE_DATE_EPOCH
 
 all: build
 

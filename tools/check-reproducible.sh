@@ -4,7 +4,8 @@
 # folder's path, the time, the umask, the time zone and the locale.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-work=$root/build/reproducible
+mkdir -p "$root/build"
+work=$(mktemp -d "$root/build/reproducible.XXXXXX")
 jobs=${JOBS:-$(nproc)}
 # Both builds carry the time of the commit the sources come from (the copies hold no history).
 epoch=${SOURCE_DATE_EPOCH:-$(cd "$root" && make -s --no-print-directory source-date-epoch)}
@@ -31,7 +32,6 @@ build_release() {
   fi
 }
 
-rm -rf "$work"
 one=$work/one
 two=$work/second/copy
 build_release "$one" 022 UTC C

@@ -6,7 +6,17 @@ JOBS ?= $(shell nproc)
 BENCH := build/bench
 RELEASE := build/release
 
-.PHONY: all deps build build-native build-win64 run test test-native test-win64 format clean fuzz bench release
+.PHONY: all deps build build-native build-win64 run test test-native test-win64 test-release format \
+        clean fuzz bench release source-date-epoch
+
+# The time the files in the release's zip carry: the last commit's, so that every build of a
+# commit gives the same bytes. Outside a git checkout, 1980-01-01, the first day a zip can hold.
+ifndef SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null || echo 315532800)
+endif
+# Kept from the compiler and the linker (which would write it into kesto.exe's header), so that
+# the reproducibility check, which sets it, builds the program just as a plain `make release`.
+unexport SOURCE_DATE_EPOCH
 
 all: build
 
@@ -27,7 +37,7 @@ build-win64:
 run: deps build-win64
 	tools/wine-env.sh tools/run-kesto.sh
 
-test: build test-native test-win64
+test: build test-native test-win64 test-release
 
 test-native:
 	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
@@ -38,6 +48,10 @@ test-win64:
 	shopt -s nullglob; \
 	for bmp in $(WIN64)/screenshots/*.bmp; do convert "$$bmp" "$${bmp%.bmp}.png"; done; \
 	exit $$status
+
+# Two release builds from copies of the sources in two folders must give the same bytes.
+test-release: deps
+	JOBS=$(JOBS) tools/check-reproducible.sh
 
 # The libFuzzer targets, built with clang and run for FUZZ_SECONDS each (60 unless told). What
 # they learn stays in build/fuzz/corpus, what they find goes to build/fuzz/findings.
@@ -68,15 +82,24 @@ bench: deps build-win64
 	tools/wine-env.sh tools/bench/run-bench.sh $(BENCH) $(WIN64)/run $(BENCH)/scratch
 
 # dist/kesto-VERSION-win64.zip with kesto.exe and help.htm only, its SHA-256 beside it. The
-# version is project()'s in CMakeLists.txt, as the build wrote it down.
+# version is project()'s in CMakeLists.txt, as the build wrote it down. The zip holds the files in
+# a fixed order, with fixed modes and the commit's time (in UTC), so that anyone who builds the
+# same commit gets the same bytes.
 release: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 	cmake --build $(RELEASE) --target kesto -j $(JOBS)
 	version=$$(sed -n 's/^#define KESTO_VERSION_TEXT "\(.*\)"$$/\1/p' \
 	           $(RELEASE)/src/generated/kesto_version.h); \
-	package=kesto-$$version-win64.zip; \
-	mkdir -p dist && rm -f dist/$$package dist/$$package.sha256 && \
-	zip -q -j -X dist/$$package $(RELEASE)/run/kesto.exe $(RELEASE)/run/help.htm && \
+	package=kesto-$$version-win64.zip; stage=$(RELEASE)/package; \
+	rm -rf $$stage && mkdir -p $$stage dist && rm -f dist/$$package dist/$$package.sha256 && \
+	cp $(RELEASE)/run/kesto.exe $(RELEASE)/run/help.htm $$stage && \
+	chmod 0755 $$stage/kesto.exe && chmod 0644 $$stage/help.htm && \
+	touch -d @$(SOURCE_DATE_EPOCH) $$stage/kesto.exe $$stage/help.htm && \
+	(cd $$stage && TZ=UTC zip -q -X "$(CURDIR)/dist/$$package" kesto.exe help.htm) && \
 	(cd dist && sha256sum $$package > $$package.sha256) && \
 	echo "dist/$$package"
+
+# What the release's zip takes its files' time from (tools/check-reproducible.sh asks).
+source-date-epoch:
+	@echo $(SOURCE_DATE_EPOCH)

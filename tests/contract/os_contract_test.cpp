@@ -63,8 +63,8 @@ ChildRun RunChild(const std::string& commandLine) {
     startup.stdOutput = pipe.write;
     startup.stdError = pipe.write;
     platform::ProcessHandles child;
-    run.started = os().CreateProcess(os().ToAnsi(commandLine), platform::kNormalPriorityClass,
-                                     startup, child);
+    run.started = os().CreateProcess(os().ToAnsi(commandLine).value(),
+                                     platform::kNormalPriorityClass, startup, child);
     if (run.started) {
         open.insert({child.process, child.thread});
     }
@@ -148,7 +148,7 @@ TEST(DriveContract, SystemDriveIsFixedAndSomeLetterIsFree) {
 TEST(RegistryContract, RunKeyValueIsWritten) {
     platform::Handle key = 0;
     ASSERT_EQ(os().RegCreateKey(platform::Os::kHkeyCurrentUser, "SOFTWARE\\KestoContract", key), 0);
-    const std::string data = os().ToAnsi("C:\\工具\\kesto.exe /auto");
+    const std::string data = os().ToAnsi("C:\\Tools\\kesto.exe /auto").value();
     EXPECT_EQ(os().RegSetValueEx(key, "KESTO", platform::kRegSz, data,
                                  static_cast<std::uint32_t>(data.size() + 1)),
               0);

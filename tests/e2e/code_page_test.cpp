@@ -166,7 +166,7 @@ TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
     // Started as at a log-on, from elsewhere: it restores the table and waits in the tray.
     Launch({{}, {}, run->text});
     EXPECT_TRUE(uidriver::WaitUntil([&] { return !Main().Frame().Visible(); }, 10s));
-    EXPECT_EQ(Mappings().List(), std::vector<std::string>{Line("X:", uidriver::Utf8Path(data))});
+    EXPECT_EQ(Mappings().List(), std::vector<std::string>{Line("X:", ListedForm(data))});
     EXPECT_EQ(Content(L"X:\\own.txt"), "own");
 }
 

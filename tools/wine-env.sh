@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Runs a command in the project's own Wine prefix, with the Chinese ANSI code page the program
-# expects and a CJK font, on a private Xvfb when there is no display. Leaves nothing running.
-# Usage: tools/wine-env.sh COMMAND [ARGS...]; exits with the command's status.
+# expects (or the locale KESTO_WINE_LOCALE names) and a CJK font, on a private Xvfb when there is
+# no display. Leaves nothing running.
+# Usage: [KESTO_WINE_LOCALE=en_US.UTF-8] tools/wine-env.sh COMMAND [ARGS...]; exits with the
+# command's status.
 set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="$root/build/wineprefix"
+# Wine takes the code pages from the locale: zh_CN gives ANSI and OEM 936, en_US 1252 and 437,
+# ru_RU 1251 and 866. Each locale has a prefix of its own, and so drive letters of its own.
+locale="${KESTO_WINE_LOCALE:-zh_CN.UTF-8}"
+if [ "$locale" = zh_CN.UTF-8 ]; then
+    export WINEPREFIX="$root/build/wineprefix"
+else
+    export WINEPREFIX="$root/build/wineprefix-${locale%%.*}"
+fi
 export WINEDEBUG=-all
-# Wine takes the ANSI code page from the locale: zh_CN gives 936.
-export LC_ALL=zh_CN.UTF-8
+export LC_ALL="$locale"
 # Keeps wineboot from offering to install Mono and Gecko.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -57,7 +65,7 @@ windows_path() {
 make_prefix() {
     local stamp="$WINEPREFIX/.kesto-ready"
     mkdir -p "$root/build"
-    exec 9>"$root/build/wineprefix.lock"
+    exec 9>"$WINEPREFIX.lock"
     flock 9
     if [ ! -e "$stamp" ]; then
         # A prefix without the stamp is a half-built one from an interrupted run.

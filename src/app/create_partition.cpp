@@ -25,12 +25,14 @@ void MainForm::cmdcreate_Click() {
     }
     if (Control("Opt1(0)").Checked()) {
         const std::string folder = Control("TxtDirector").Text();
-        if (!IsFolder(folder)) {
+        const std::optional<std::string> target =
+            IsFolder(folder) ? AnsiFolder(folder) : std::nullopt;
+        if (!target) {
             toolkit_.MessageBox("你选择的目录不正确", platform::kMbIconExclamation);
             Control("TxtDirector").SetFocus();
             return;
         }
-        MapDrive(freeDisk, folder, true);
+        MapDrive(freeDisk, *target, true);
         FillList();
         RefreshPartitions();
         return;
@@ -43,12 +45,13 @@ void MainForm::cmdcreate_Click() {
     }
     const std::string folder = busyDisk + "\\KESTO_" + Left(freeDisk, 1);
     CreateNewDirectory(folder);
-    if (!IsFolder(folder)) {
+    const std::optional<std::string> target = IsFolder(folder) ? AnsiFolder(folder) : std::nullopt;
+    if (!target) {
         toolkit_.MessageBox("无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！",
                             platform::kMbIconExclamation);
         return;
     }
-    MapDrive(freeDisk, folder, true);
+    MapDrive(freeDisk, *target, true);
     FillList();
     RefreshPartitions();
 }
@@ -95,7 +98,7 @@ std::string MainForm::RunWithProgress(const std::string& commandLine, const std:
 
 void MainForm::MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult) {
     const std::string output =
-        RunWithProgress(MapCommandLine(Drive, ShortNameOrLong(Folder)), "正在添加磁盘，请稍候……");
+        RunWithProgress(MapCommandLine(Drive, Folder), "正在添加磁盘，请稍候……");
     if (ShowResult) {
         toolkit_.MessageBox(output.empty() && objDOS_->Completed()
                                 ? "新的虚拟分区添加成功！"
@@ -128,6 +131,17 @@ bool MainForm::CreateNewDirectory(const std::string& NewDirectory) {
 std::string MainForm::ShortNameOrLong(const std::string& path) {
     const std::string shortPath = ShortName(path);
     return shortPath.empty() ? path : shortPath;
+}
+
+// A path the code page cannot spell would reach subst changed, naming another folder or none.
+std::optional<std::string> MainForm::AnsiFolder(const std::string& folder) {
+    const std::string shortPath = ShortName(folder);
+    for (const std::string& candidate : {shortPath, folder}) {
+        if (!candidate.empty() && os_.ToAnsi(candidate)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
 }
 
 std::string MainForm::ShortName(const std::string& LongPath) {

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ class MainForm : private platform::FormEvents {
     void Opt1_Click(int index);
     void CmdFindDirector_Click();
     void cmddele_Click();
+    // Maps Drive onto Folder, spelled as AnsiFolder gave it.
     void MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult);
     bool IsFolder(const std::string& Path);
     bool CreateNewDirectory(const std::string& NewDirectory);
@@ -66,6 +68,12 @@ class MainForm : private platform::FormEvents {
     std::string ReadSavedLine(std::size_t key);
     void SaveTable(const std::vector<std::string>& lines);
     std::string ShortNameOrLong(const std::string& path);
+    // How the subst command line and the table can name an existing folder: its short form or
+    // else its long path, whichever the ANSI code page can spell. Nothing when neither.
+    std::optional<std::string> AnsiFolder(const std::string& folder);
+    std::optional<std::string> StoredLine(const std::string& line);
+    // The listing line with the folder that is really mapped.
+    std::string MappedFolderLine(const std::string& line);
     // Runs one subst command line with the progress window up and the main window disabled.
     std::string RunWithProgress(const std::string& commandLine, const std::string& view);
     platform::Control& Control(const char* name) { return form_->Find(name); }

@@ -13,8 +13,9 @@ void MainForm::RefreshPartitions() {
 
     platform::Control& listKesto = Control("listKesto");
     listKesto.Clear();
-    const std::vector<std::string> lines = SplitListing(listing);
-    for (const std::string& line : lines) {
+    std::vector<std::string> lines = SplitListing(listing);
+    for (std::string& line : lines) {
+        line = MappedFolderLine(line);
         listKesto.AddItem(line);
     }
     // Without a listing the saved table is all we know of the partitions: keep it.
@@ -22,6 +23,22 @@ void MainForm::RefreshPartitions() {
         SaveTable(lines);
     }
     objDOS_.reset();
+}
+
+// A console program may write its listing in the OEM code page rather than the ANSI one, and
+// which of them subst uses cannot be asked: where the ANSI reading names no folder and the OEM
+// one does, that one is mapped.
+std::string MainForm::MappedFolderLine(const std::string& line) {
+    const std::optional<std::string> bytes = os_.ToAnsi(line);
+    if (!bytes) {
+        return line;
+    }
+    const std::string oemLine = os_.FromOem(*bytes);
+    if (oemLine == line || !IsMappingLine(line) || !IsMappingLine(oemLine) ||
+        IsFolder(FolderOf(line)) || !IsFolder(FolderOf(oemLine))) {
+        return line;
+    }
+    return oemLine;
 }
 
 void MainForm::FillList() {

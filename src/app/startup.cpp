@@ -30,12 +30,18 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::WriteLogOnEntry() {
-    const std::string data = os_.ToAnsi(
-        QuoteIfBlank(ShortNameOrLong(paths_.appPath) + paths_.exeTitle + ".exe") + " /auto");
+    const std::string command =
+        QuoteIfBlank(ShortNameOrLong(paths_.appPath) + paths_.exeTitle + ".exe") + " /auto";
     platform::Handle key = 0;
     os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
-    os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, data,
-                      static_cast<std::uint32_t>(data.size() + 1));
+    // The value is kept in Unicode either way: a path the code page cannot spell goes in as it
+    // is rather than altered into one that starts nothing.
+    if (const std::optional<std::string> data = os_.ToAnsi(command)) {
+        os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, *data,
+                          static_cast<std::uint32_t>(data->size() + 1));
+    } else {
+        os_.RegSetStringValue(key, kRunValueName, command);
+    }
     os_.RegCloseKey(key);
 }
 
@@ -49,8 +55,10 @@ void MainForm::RestoreSavedPartitions() {
         const std::string folder = FolderOf(line);
         if (IsMappingLine(line)) {
             CreateNewDirectory(folder);
-            if (IsFolder(folder)) {
-                MapDrive(drive, folder, false);
+            const std::optional<std::string> target =
+                IsFolder(folder) ? AnsiFolder(folder) : std::nullopt;
+            if (target) {
+                MapDrive(drive, *target, false);
                 continue;
             }
         }

@@ -1,6 +1,8 @@
 #include "app/main_form.h"
 
+#include "app/subst_line.h"
 #include "app/table_file.h"
+#include "app/text.h"
 
 #include <optional>
 #include <vector>
@@ -17,13 +19,29 @@ constexpr std::size_t kSavedLineLimit = 1 << 16;
 // one that does not fit even the largest buffer is read as nothing.
 std::string MainForm::ReadSavedLine(std::size_t key) {
     for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
+        const std::size_t capacity = buffer - 1;
         std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
-                                                        buffer - 1, paths_.tableFilePath);
-        if (os_.ToAnsi(value).size() < buffer - 2) {
+                                                        capacity, paths_.tableFilePath);
+        // A cut line fills the buffer but for its terminator, or falls one short of that where
+        // it would have split a character of two units: only a shorter one is surely whole.
+        if (Utf16Length(value) + 2 < capacity) {
             return value;
         }
     }
     return {};
+}
+
+// The table is an ANSI file: a line the code page cannot spell names its folder the way the
+// subst command line does, or is not kept at all.
+std::optional<std::string> MainForm::StoredLine(const std::string& line) {
+    if (os_.ToAnsi(line)) {
+        return line;
+    }
+    if (!IsMappingLine(line)) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> folder = AnsiFolder(FolderOf(line));
+    return folder ? std::optional(Left(line, 8) + *folder) : std::nullopt;
 }
 
 // Every write rewrites the whole file, and most refreshes change one line or none: only the keys
@@ -34,7 +52,7 @@ void MainForm::SaveTable(const std::vector<std::string>& lines) {
     for (std::size_t j = 0; j < lines.size() && j < kTableKeys; ++j) {
         // A line break inside a value would add lines of its own to the file.
         if (lines[j].find_first_of("\r\n") == std::string::npos) {
-            wanted[j] = lines[j];
+            wanted[j] = StoredLine(lines[j]);
         }
     }
     std::vector<std::size_t> changed;

@@ -30,4 +30,13 @@ std::string Mid(const std::string& text, std::size_t start) {
     return start == 0 ? text : text.substr(ByteOffset(text, start - 1));
 }
 
+std::size_t Utf16Length(const std::string& text) {
+    std::size_t length = 0;
+    for (const char byte : text) {
+        const auto value = static_cast<unsigned char>(byte);
+        length += IsContinuationByte(byte) ? 0 : value >= 0xF0 ? 2 : 1;
+    }
+    return length;
+}
+
 } // namespace kesto::app

@@ -2,18 +2,68 @@
 
 namespace kesto::command {
 
-std::string AnsiStreamDecoder::Decode(const std::string& bytes, bool last) {
-    std::string data = pendingLeadByte_ + bytes;
-    pendingLeadByte_.clear();
+namespace {
+
+constexpr std::uint32_t kUtf8CodePage = 65001;
+
+// The length of the UTF-8 sequence that `lead` begins, or 0 for a byte that begins none.
+std::size_t Utf8SequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    return 0;
+}
+
+bool IsUtf8Continuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// A sequence cut off by the end of the piece: its lead byte within the last three bytes, only
+// continuation bytes after it, and fewer of them than it announces.
+std::size_t IncompleteUtf8Tail(const std::string& data) {
+    for (std::size_t back = 1; back <= 3 && back <= data.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(data[data.size() - back]);
+        if (IsUtf8Continuation(byte)) {
+            continue;
+        }
+        return Utf8SequenceLength(byte) > back ? back : 0;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::size_t AnsiStreamDecoder::IncompleteTail(const std::string& data) const {
+    if (os_.AnsiCodePage() == kUtf8CodePage) {
+        return IncompleteUtf8Tail(data);
+    }
     std::size_t whole = 0;
     while (whole < data.size()) {
         const bool lead = os_.IsDbcsLeadByte(static_cast<unsigned char>(data[whole]));
-        if (lead && whole + 1 == data.size() && !last) {
-            pendingLeadByte_ = data.substr(whole);
-            data.resize(whole);
-            break;
+        if (lead && whole + 1 == data.size()) {
+            return 1;
         }
         whole += lead ? 2 : 1;
+    }
+    return 0;
+}
+
+std::string AnsiStreamDecoder::Decode(const std::string& bytes, bool last) {
+    std::string data = pending_ + bytes;
+    pending_.clear();
+    if (!last) {
+        const std::size_t tail = IncompleteTail(data);
+        pending_ = data.substr(data.size() - tail);
+        data.resize(data.size() - tail);
     }
     return data.empty() ? std::string() : os_.FromAnsi(data);
 }

@@ -33,8 +33,10 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     startup.stdOutput = pipe.write;
     startup.stdError = pipe.write;
     platform::ProcessHandles child;
-    if (!os_.CreateProcess(os_.ToAnsi(commandLine_), platform::kNormalPriorityClass, startup,
-                           child)) {
+    // A command line the code page cannot spell would run another command than the one asked.
+    const std::optional<std::string> ansiCommandLine = os_.ToAnsi(commandLine_);
+    if (!ansiCommandLine ||
+        !os_.CreateProcess(*ansiCommandLine, platform::kNormalPriorityClass, startup, child)) {
         os_.CloseHandle(pipe.read);
         os_.CloseHandle(pipe.write);
         return Fail("File or command not found");

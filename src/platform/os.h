@@ -1,8 +1,9 @@
 // Portable interface to every operating-system call the program makes.
-// Calls mirror their Win32 ANSI counterparts one to one so that the logic around them stays
-// portable and the Win32 backend stays a pass-through. Text parameters are UTF-8; the backend
-// converts them to and from the ANSI code page, as the ANSI functions would see them. Byte
-// parameters (pipe data, registry data) are ANSI bytes handed over untouched.
+// Calls mirror their Win32 counterparts one to one so that the logic around them stays portable
+// and the Win32 backend stays a pass-through. Text parameters are UTF-8. Calls on files and
+// folders take them in Unicode (the W functions), so that any name reaches the system unchanged;
+// byte parameters (pipe data, command lines, registry data) are ANSI bytes handed over untouched,
+// and only ToAnsi makes them.
 #pragma once
 
 #include <cstdint>
@@ -69,27 +70,36 @@ class Os {
     virtual bool CloseHandle(Handle handle) = 0;
 
     // --- kernel32: code page ---
-    // Conversions between UTF-8 and the system's ANSI code page.
-    virtual std::string ToAnsi(const std::string& utf8) const = 0;
+    // UTF-8 in the system's ANSI code page, without best fit: nothing when a character has no
+    // exact place in it.
+    virtual std::optional<std::string> ToAnsi(const std::string& utf8) const = 0;
     virtual std::string FromAnsi(const std::string& ansi) const = 0;
+    // The same for the OEM code page, which console programs may write their output in.
+    virtual std::string FromOem(const std::string& oem) const = 0;
     virtual bool IsDbcsLeadByte(unsigned char byte) const = 0;
+    // GetACP: 65001 where the ANSI code page is UTF-8.
+    virtual std::uint32_t AnsiCodePage() const = 0;
 
     // --- kernel32: initialisation files ---
-    // GetPrivateProfileStringA with a null default and bufferSize as its size argument: the
-    // returned text is what the buffer holds up to its first zero byte.
+    // GetPrivateProfileStringW with a null default and bufferSize (in UTF-16 units) as its size
+    // argument: the returned text is what the buffer holds up to its first zero. A file without
+    // a byte-order mark is read in the ANSI code page.
     virtual std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                                 std::size_t bufferSize,
                                                 const std::string& file) = 0;
-    // A missing value deletes the key.
+    // WritePrivateProfileStringW: a file without a byte-order mark, a new one included, is
+    // written in the ANSI code page, so the value must be one ToAnsi can take. A missing value
+    // deletes the key.
     virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                            const std::optional<std::string>& value,
                                            const std::string& file) = 0;
 
     // --- kernel32: drives and files ---
     virtual std::uint32_t GetDriveType(const std::string& root) = 0;
-    // GetShortPathNameA into a buffer of bufferSize characters. Returns the call's result:
+    // GetShortPathNameW into a buffer of bufferSize UTF-16 units. Returns the call's result:
     // 0 on failure, the length written on success, or the size needed when the buffer is too
-    // small (and then `shortPath` is left empty).
+    // small (and then `shortPath` is left empty). Where the volume keeps no short names the
+    // long path comes back.
     virtual std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
                                            std::string& shortPath) = 0;
     virtual bool CreateDirectory(const std::string& path) = 0;
@@ -105,19 +115,22 @@ class Os {
     // --- advapi32 ---
     static constexpr Handle kHkeyCurrentUser = 0x80000001;
     virtual long RegCreateKey(Handle root, const std::string& subKey, Handle& key) = 0;
-    // `ansiData` is stored as given; `size` is passed on unchanged.
+    // RegSetValueExA: `ansiData` is stored as given; `size` is passed on unchanged.
     virtual long RegSetValueEx(Handle key, const std::string& valueName, std::uint32_t type,
                                const std::string& ansiData, std::uint32_t size) = 0;
+    // RegSetValueExW with type REG_SZ: `text` whole, its terminating zero included.
+    virtual long RegSetStringValue(Handle key, const std::string& valueName,
+                                   const std::string& text) = 0;
     virtual long RegCloseKey(Handle key) = 0;
 
     // --- shell32 ---
-    // SHBrowseForFolderA owned by `owner`; returns the item list, or 0 when cancelled.
+    // SHBrowseForFolderW owned by `owner`; returns the item list, or 0 when cancelled.
     virtual Handle BrowseForFolder(Handle owner, const std::string& title, std::uint32_t flags) = 0;
     // SHGetPathFromIDListA on a list BrowseForFolder gave, into a buffer of bufferSize
     // characters.
     virtual bool GetPathFromIdList(Handle idList, std::size_t bufferSize, std::string& path) = 0;
     virtual void FreeIdList(Handle idList) = 0;
-    // ShellExecuteA with no owner, no verb, no parameters and no working folder.
+    // ShellExecuteW with no owner, no verb, no parameters and no working folder.
     virtual std::intptr_t ShellExecute(const std::string& file, int showCommand) = 0;
 };
 

@@ -35,7 +35,7 @@ void TrayArea::WriteTip(const std::string& tip) {
         field += '\0';
         field.resize(sizeof notifyData_.szTip, ' ');
     }
-    const std::string ansi = os_.ToAnsi(field);
+    const std::string ansi = os_.ToAnsi(field).value_or(std::string());
     std::memset(notifyData_.szTip, 0, sizeof notifyData_.szTip);
     std::memcpy(notifyData_.szTip, ansi.data(), std::min(ansi.size(), sizeof notifyData_.szTip));
 }

@@ -4,15 +4,29 @@
 
 #include "platform/os.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace kesto::contract {
 
+// The ANSI code page the run was set up for: KESTO_CONTRACT_CODE_PAGE, 936 unless told.
+std::uint32_t ExpectedAnsiCodePage();
 platform::Os& SystemUnderTest();
+// The bytes of a file, nothing when it cannot be read.
+std::optional<std::string> FileBytes(const std::string& path);
+// A string value under HKEY_CURRENT_USER as the system reads it back, in UTF-8.
+std::optional<std::string> RegistryString(const std::string& subKey, const std::string& name);
 // A fresh, empty folder of the system under test, ending without a backslash.
 std::string ScratchFolder();
 // A command line that starts a child which writes `bytes` bytes ('a' to 'z' over and over) to
 // its standard output, then `errorText` to its standard error.
 std::string ChildCommandLine(int bytes, const std::string& errorText);
+
+inline std::uint32_t ExpectedAnsiCodePage() {
+    const char* const codePage = std::getenv("KESTO_CONTRACT_CODE_PAGE");
+    return codePage ? static_cast<std::uint32_t>(std::atoi(codePage)) : 936;
+}
 
 } // namespace kesto::contract

@@ -7,7 +7,7 @@ namespace kesto::contract {
 
 platform::Os& SystemUnderTest() {
     static fakes::FakeOs os = [] {
-        fakes::FakeOs fake(936);
+        fakes::FakeOs fake(static_cast<int>(ExpectedAnsiCodePage()));
         fake.RegisterProgram("contract-child", [](const std::string& arguments) {
             const auto args = fakes::SplitArguments(arguments);
             return std::optional<std::string>(ChildOutput(std::stoi(args.at(0))) + args.at(1));
@@ -22,6 +22,20 @@ std::string ScratchFolder() {
     const std::string folder = "C:\\contract" + std::to_string(++count);
     SystemUnderTest().CreateDirectory(folder);
     return folder;
+}
+
+std::optional<std::string> FileBytes(const std::string& path) {
+    return static_cast<fakes::FakeOs&>(SystemUnderTest()).FileContent(path);
+}
+
+std::optional<std::string> RegistryString(const std::string& subKey, const std::string& name) {
+    auto& fake = static_cast<fakes::FakeOs&>(SystemUnderTest());
+    const auto value = fake.registry.find("HKCU\\" + subKey + "\\" + name);
+    if (value == fake.registry.end()) {
+        return std::nullopt;
+    }
+    const std::string& data = value->second.data;
+    return value->second.unicode ? data : fake.FromAnsi(data.substr(0, data.find('\0')));
 }
 
 std::string ChildCommandLine(int bytes, const std::string& errorText) {

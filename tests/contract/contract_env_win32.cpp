@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace kesto::contract {
@@ -40,6 +42,25 @@ std::string ScratchFolder() {
             return platform::win32::Narrow(folder);
         }
     }
+}
+
+std::optional<std::string> FileBytes(const std::string& path) {
+    std::ifstream file(std::filesystem::path(platform::win32::Widen(path)), std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::optional<std::string> RegistryString(const std::string& subKey, const std::string& name) {
+    wchar_t text[1024] = {};
+    DWORD size = sizeof text - sizeof(wchar_t);
+    if (::RegGetValueW(HKEY_CURRENT_USER, platform::win32::Widen(subKey).c_str(),
+                       platform::win32::Widen(name).c_str(), RRF_RT_REG_SZ, nullptr, text,
+                       &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return platform::win32::Narrow(text);
 }
 
 std::string ChildCommandLine(int bytes, const std::string& errorText) {

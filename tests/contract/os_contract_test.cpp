@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <set>
+#include <vector>
 
 namespace kesto::contract {
 namespace {
@@ -12,19 +15,23 @@ platform::Os& os() {
     return SystemUnderTest();
 }
 
+// Text that the code page of this run can spell.
+std::string SpelledHere();
+
 TEST(IniContract, ProfileStringsReadWriteAndDelete) {
     const std::string file = ScratchFolder() + "\\table.ini";
+    const std::string local = "F:\\: => D:\\" + SpelledHere();
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
     ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "E:\\: => C:\\Data", file));
-    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", "F:\\: => D:\\照片", file));
+    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", local, file));
     ASSERT_TRUE(os().WritePrivateProfileString("Other", "0", "keep", file));
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");
-    EXPECT_EQ(os().GetPrivateProfileString("kesto", "1", 254, file), "F:\\: => D:\\照片");
+    EXPECT_EQ(os().GetPrivateProfileString("kesto", "1", 254, file), local);
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "2", 254, file), "");
 
     os().WritePrivateProfileString("KESTO", "0", std::nullopt, file);
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "1", 254, file), "F:\\: => D:\\照片");
+    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "1", 254, file), local);
     EXPECT_EQ(os().GetPrivateProfileString("Other", "0", 254, file), "keep");
 }
 
@@ -63,8 +70,8 @@ ChildRun RunChild(const std::string& commandLine) {
     startup.stdOutput = pipe.write;
     startup.stdError = pipe.write;
     platform::ProcessHandles child;
-    run.started = os().CreateProcess(os().ToAnsi(commandLine), platform::kNormalPriorityClass,
-                                     startup, child);
+    run.started = os().CreateProcess(os().ToAnsi(commandLine).value(),
+                                     platform::kNormalPriorityClass, startup, child);
     if (run.started) {
         open.insert({child.process, child.thread});
     }
@@ -145,21 +152,144 @@ TEST(DriveContract, SystemDriveIsFixedAndSomeLetterIsFree) {
     EXPECT_GT(free, 0);
 }
 
-TEST(RegistryContract, RunKeyValueIsWritten) {
-    platform::Handle key = 0;
-    ASSERT_EQ(os().RegCreateKey(platform::Os::kHkeyCurrentUser, "SOFTWARE\\KestoContract", key), 0);
-    const std::string data = os().ToAnsi("C:\\工具\\kesto.exe /auto");
-    EXPECT_EQ(os().RegSetValueEx(key, "KESTO", platform::kRegSz, data,
-                                 static_cast<std::uint32_t>(data.size() + 1)),
-              0);
-    EXPECT_EQ(os().RegCloseKey(key), 0);
+// Text and its bytes in each code page the runs are set up for; nothing where the code page has
+// no exact place for some character (best fit would give "Lodz" or "Lódz" for "Łódź").
+struct Spelling {
+    std::string text;
+    std::map<std::uint32_t, std::optional<std::string>> ansi;
+};
+
+const std::vector<Spelling>& Spellings() {
+    static const std::vector<Spelling> spellings = {
+        {"照片", {{936, "\xD5\xD5\xC6\xAC"}, {1252, std::nullopt}, {1251, std::nullopt}}},
+        {"Łódź", {{936, std::nullopt}, {1252, std::nullopt}, {1251, std::nullopt}}},
+        {"Kraków", {{936, "Krak\xA8\xAEw"}, {1252, "Krak\xF3w"}, {1251, std::nullopt}}},
+        {"Данные",
+         {{936, "\xA7\xA5\xA7\xD1\xA7\xDF\xA7\xDF\xA7\xED\xA7\xD6"},
+          {1252, std::nullopt},
+          {1251, "\xC4\xE0\xED\xED\xFB\xE5"}}},
+    };
+    return spellings;
 }
 
-TEST(CodePageContract, ChineseUsesCodePage936) {
-    EXPECT_EQ(os().ToAnsi("照片"), "\xD5\xD5\xC6\xAC");
-    EXPECT_EQ(os().FromAnsi("\xD5\xD5\xC6\xAC"), "照片");
-    EXPECT_TRUE(os().IsDbcsLeadByte(0xD5));
+std::string SpelledHere() {
+    for (const Spelling& spelling : Spellings()) {
+        if (spelling.ansi.at(os().AnsiCodePage())) {
+            return spelling.text;
+        }
+    }
+    return "Data";
+}
+
+TEST(CodePageContract, TheRunHasTheCodePageItWasSetUpFor) {
+    EXPECT_EQ(os().AnsiCodePage(), ExpectedAnsiCodePage());
+}
+
+TEST(CodePageContract, ConversionsToAnsiAreExactOrRefused) {
+    for (const Spelling& spelling : Spellings()) {
+        SCOPED_TRACE(spelling.text);
+        const std::optional<std::string> expected = spelling.ansi.at(os().AnsiCodePage());
+        EXPECT_EQ(os().ToAnsi("C:\\" + spelling.text),
+                  expected ? std::optional("C:\\" + *expected) : std::nullopt);
+        if (expected) {
+            EXPECT_EQ(os().FromAnsi(*expected), spelling.text);
+        }
+    }
+    EXPECT_EQ(os().ToAnsi(""), "");
+    EXPECT_EQ(os().ToAnsi("subst X: C:\\Data?"), "subst X: C:\\Data?");
+}
+
+TEST(CodePageContract, OemBytesAreReadInTheOemCodePage) {
+    // The OEM code page of each: 936, 437, 866.
+    const std::map<std::uint32_t, std::pair<std::string, std::string>> oem = {
+        {936, {"\xD5\xD5\xC6\xAC", "照片"}},
+        {1252, {"Caf\x82", "Café"}},
+        {1251, {"\x84\xA0\xAD\xAD\xEB\xA5", "Данные"}}};
+    const auto& [bytes, text] = oem.at(os().AnsiCodePage());
+    EXPECT_EQ(os().FromOem(bytes), text);
+}
+
+TEST(CodePageContract, OnlyDoubleByteCodePagesHaveLeadBytes) {
+    EXPECT_EQ(os().IsDbcsLeadByte(0xD5), os().AnsiCodePage() == 936);
     EXPECT_FALSE(os().IsDbcsLeadByte('A'));
+}
+
+TEST(IniContract, UnicodeProfileCallsKeepTheFileInTheAnsiCodePage) {
+    // The file lies in a folder whose name no code page of these runs can spell.
+    const std::string folder = ScratchFolder() + "\\Łódź 照片";
+    ASSERT_TRUE(os().CreateDirectory(folder));
+    const std::string file = folder + "\\kesto.ini";
+    std::vector<std::string> fileLines;
+    for (const Spelling& spelling : Spellings()) {
+        const std::optional<std::string> ansi = spelling.ansi.at(os().AnsiCodePage());
+        if (!ansi) {
+            continue;
+        }
+        const std::string key = std::to_string(fileLines.size());
+        const std::string line = "X:\\: => D:\\" + spelling.text;
+        ASSERT_TRUE(os().WritePrivateProfileString("KESTO", key, line, file));
+        EXPECT_EQ(os().GetPrivateProfileString("KESTO", key, 254, file), line);
+        fileLines.push_back(key + "=X:\\: => D:\\" + *ansi + "\r\n");
+    }
+    const auto joined = [&](std::size_t from) {
+        std::string text = "[KESTO]\r\n";
+        for (std::size_t i = from; i < fileLines.size(); ++i) {
+            text += fileLines[i];
+        }
+        return text;
+    };
+    EXPECT_EQ(FileBytes(file), joined(0));
+    os().WritePrivateProfileString("KESTO", "0", std::nullopt, file);
+    EXPECT_EQ(FileBytes(file), joined(1));
+}
+
+TEST(IniContract, AnAnsiFileWrittenBeforeIsReadInTheAnsiCodePage) {
+    const std::string file = ScratchFolder() + "\\old.ini";
+    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "X:\\: => D:\\Data", file));
+    for (const Spelling& spelling : Spellings()) {
+        if (const auto ansi = spelling.ansi.at(os().AnsiCodePage())) {
+            ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", spelling.text, file));
+            EXPECT_EQ(FileBytes(file), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n1=" + *ansi + "\r\n");
+        }
+    }
+}
+
+TEST(FileContract, FoldersAreReachedByTheirOwnNamesNotByLookAlikes) {
+    const std::string scratch = ScratchFolder();
+    const std::string real = scratch + "\\Łódź";
+    const std::string lookAlike = scratch + "\\Lódz";
+    ASSERT_TRUE(os().CreateDirectory(lookAlike));
+    EXPECT_FALSE(os().GetFileAttributes(real).has_value());
+    std::string shortPath;
+    EXPECT_EQ(os().GetShortPathName(real, 249, shortPath), 0u);
+    ASSERT_TRUE(os().CreateDirectory(real));
+    EXPECT_FALSE(os().CreateDirectory(real));
+    ASSERT_TRUE(os().GetFileAttributes(real).has_value());
+
+    // Its short form leads to it, not to the look-alike.
+    ASSERT_GT(os().GetShortPathName(real, 249, shortPath), 0u);
+    ASSERT_TRUE(os().WritePrivateProfileString("s", "k", "v", shortPath + "\\probe.ini"));
+    EXPECT_TRUE(os().GetFileAttributes(real + "\\probe.ini").has_value());
+    EXPECT_FALSE(os().GetFileAttributes(lookAlike + "\\probe.ini").has_value());
+}
+
+TEST(RegistryContract, RunKeyValueIsWrittenInAnsiOrInUnicode) {
+    const std::string subKey = "SOFTWARE\\KestoContract";
+    platform::Handle key = 0;
+    ASSERT_EQ(os().RegCreateKey(platform::Os::kHkeyCurrentUser, subKey, key), 0);
+    for (const Spelling& spelling : Spellings()) {
+        SCOPED_TRACE(spelling.text);
+        const std::string command = "C:\\" + spelling.text + "\\kesto.exe /auto";
+        if (const auto data = os().ToAnsi(command)) {
+            EXPECT_EQ(os().RegSetValueEx(key, "KESTO", platform::kRegSz, *data,
+                                         static_cast<std::uint32_t>(data->size() + 1)),
+                      0);
+            EXPECT_EQ(RegistryString(subKey, "KESTO"), command);
+        }
+        EXPECT_EQ(os().RegSetStringValue(key, "KESTO", command), 0);
+        EXPECT_EQ(RegistryString(subKey, "KESTO"), command);
+    }
+    EXPECT_EQ(os().RegCloseKey(key), 0);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ class CreatePartition : public LaunchedKestoTest {
     // The partition is there and shown: the letter lists the folder, has left the free letters
     // and leads to the folder's files.
     void ExpectMapped(const std::string& letter, const fs::path& folder) {
-        EXPECT_TRUE(Holds(Mappings().List(), letter + "\\: => " + uidriver::Utf8Path(folder)));
+        EXPECT_TRUE(Holds(Mappings().List(), letter + "\\: => " + ListedForm(folder)));
         EXPECT_TRUE(ShowsAndSavesTheListing());
         EXPECT_FALSE(Holds(FreeLetters(), letter));
         EXPECT_TRUE(Holds(BusyLetters(), letter));

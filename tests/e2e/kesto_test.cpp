@@ -33,12 +33,13 @@ fs::path TempFolder() {
                                                                : fs::path(path);
 }
 
-fs::path FreshFolder() {
+fs::path FreshFolder(const std::wstring& nameEnd) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const fs::path folder =
         TempFolder() /
-        uidriver::Widen(std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
-                        test->test_suite_name() + "-" + test->name());
+        (uidriver::Widen(std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
+                         test->test_suite_name() + "-" + test->name()) +
+         nameEnd);
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -53,7 +54,7 @@ void ForgetRunValue() {
 } // namespace
 
 void KestoTest::SetUp() {
-    folder_ = FreshFolder();
+    folder_ = FreshFolder(FolderNameEnd());
     const fs::path runFolder = KESTO_RUN_DIR;
     for (const wchar_t* file : {L"kesto.exe", L"subst.exe", L"help.htm"}) {
         fs::copy_file(runFolder / file, folder_ / file);
@@ -85,9 +86,12 @@ void KestoTest::Start(const LaunchOptions& options) {
     if (program_) {
         throw uidriver::DriverError("the program is already running");
     }
-    std::string commandLine = uidriver::QuotedPath(folder_ / L"kesto.exe");
-    if (!options.arguments.empty()) {
-        commandLine += " " + options.arguments;
+    std::string commandLine = options.commandLine;
+    if (commandLine.empty()) {
+        commandLine = uidriver::QuotedPath(folder_ / L"kesto.exe");
+        if (!options.arguments.empty()) {
+            commandLine += " " + options.arguments;
+        }
     }
     program_.emplace(uidriver::Process::Start(commandLine, folder_, options.environment));
     // Its message boxes carry the same title; started with /auto it hides at once.

@@ -23,12 +23,16 @@ namespace kesto::e2e {
 struct LaunchOptions {
     std::string arguments; // after the program's path
     uidriver::Environment environment;
+    // The whole command line instead of the program's path and the arguments.
+    std::string commandLine;
 };
 
 class KestoTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
+    // Ends the name of the test's folder, where the program lives.
+    virtual std::wstring FolderNameEnd() const { return {}; }
 
     // Starts kesto.exe in the test's folder and waits until its main window, shown or not, is
     // filled in. Throws when it does not come, which ends the test.

@@ -2,13 +2,33 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
 namespace kesto::fakes {
 
 std::string CodePageName(int codePage) {
-    return "CP" + std::to_string(codePage);
+    return codePage == 65001 ? "UTF-8" : "CP" + std::to_string(codePage);
+}
+
+int OemCodePageOf(int ansiCodePage) {
+    switch (ansiCodePage) {
+    case 1252:
+        return 437;
+    case 1251:
+        return 866;
+    default:
+        return ansiCodePage;
+    }
+}
+
+std::optional<std::string> ConvertExactly(const std::string& text, const std::string& from,
+                                          const std::string& to) {
+    const std::string converted = ConvertCodePage(text, from, to);
+    // Every replacement is a '?' of its own, beside those the text held.
+    const auto count = [](const std::string& s) { return std::count(s.begin(), s.end(), '?'); };
+    return count(converted) == count(text) ? std::optional(converted) : std::nullopt;
 }
 
 std::string ConvertCodePage(const std::string& text, const std::string& from,

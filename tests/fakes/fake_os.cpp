@@ -38,6 +38,15 @@ bool InvalidName(const std::string& resolved) {
     });
 }
 
+std::size_t Utf16Units(const std::string& utf8) {
+    std::size_t units = 0;
+    for (const char byte : utf8) {
+        const auto value = static_cast<unsigned char>(byte);
+        units += (value & 0xC0) == 0x80 ? 0 : value >= 0xF0 ? 2 : 1;
+    }
+    return units;
+}
+
 std::string ParentOf(const std::string& resolved) {
     const std::size_t slash = resolved.find_last_of('\\');
     return slash == std::string::npos ? std::string() : resolved.substr(0, slash);
@@ -45,9 +54,14 @@ std::string ParentOf(const std::string& resolved) {
 
 } // namespace
 
-FakeOs::FakeOs(int codePage) : codePage_(codePage) {
+FakeOs::FakeOs(int codePage) : codePage_(codePage), oemCodePage_(OemCodePageOf(codePage)) {
     AddDrive('C');
     RegisterProgram("subst", [this](const std::string& arguments) { return RunSubst(arguments); });
+}
+
+void FakeOs::SetCodePage(int codePage) {
+    codePage_ = codePage;
+    oemCodePage_ = OemCodePageOf(codePage);
 }
 
 void FakeOs::AddDrive(char letter, std::uint32_t type, bool writable) {
@@ -227,12 +241,20 @@ bool FakeOs::CloseHandle(platform::Handle handle) {
 
 // --- code page ---
 
-std::string FakeOs::ToAnsi(const std::string& utf8) const {
-    return ConvertCodePage(utf8, "UTF-8", CodePageName(codePage_));
+std::optional<std::string> FakeOs::ToAnsi(const std::string& utf8) const {
+    return ConvertExactly(utf8, "UTF-8", CodePageName(codePage_));
+}
+
+std::string FakeOs::LossyAnsi(const std::string& text) const {
+    return ConvertCodePage(text, "UTF-8", CodePageName(codePage_));
 }
 
 std::string FakeOs::FromAnsi(const std::string& ansi) const {
     return ConvertCodePage(ansi, CodePageName(codePage_), "UTF-8");
+}
+
+std::string FakeOs::FromOem(const std::string& oem) const {
+    return ConvertCodePage(oem, CodePageName(oemCodePage_), "UTF-8");
 }
 
 bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
@@ -244,7 +266,7 @@ bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
 std::string FakeOs::GetPrivateProfileString(const std::string& section, const std::string& key,
                                             std::size_t bufferSize, const std::string& file) {
     Log("GetPrivateProfileString", key);
-    const auto content = files_.find(Resolve(SeenByAnsi(file)));
+    const auto content = files_.find(Resolve(file));
     if (bufferSize == 0 || content == files_.end() || Fails("GetPrivateProfileString")) {
         return {};
     }
@@ -252,8 +274,21 @@ std::string FakeOs::GetPrivateProfileString(const std::string& section, const st
     if (!value) {
         return {};
     }
-    const std::string held = value->substr(0, bufferSize - 1);
-    return FromAnsi(held.substr(0, held.find('\0')));
+    // The buffer counts UTF-16 units; a character of two that would be split is left out.
+    const std::string text = FromAnsi(value->substr(0, value->find('\0')));
+    std::size_t units = 0;
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[end]);
+        const std::size_t bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::size_t width = bytes == 4 ? 2 : 1;
+        if (units + width > bufferSize - 1) {
+            break;
+        }
+        units += width;
+        end += bytes;
+    }
+    return text.substr(0, end);
 }
 
 bool FakeOs::WritePrivateProfileString(const std::string& section, const std::string& key,
@@ -263,7 +298,7 @@ bool FakeOs::WritePrivateProfileString(const std::string& section, const std::st
     if (Fails("WritePrivateProfileString")) {
         return false;
     }
-    const std::string path = Resolve(SeenByAnsi(file));
+    const std::string path = Resolve(file);
     const auto content = files_.find(path);
     if (content == files_.end() && !value) {
         return true;
@@ -272,7 +307,8 @@ bool FakeOs::WritePrivateProfileString(const std::string& section, const std::st
         return false;
     }
     std::string& text = files_[path];
-    text = WriteIniValue(text, section, key, value ? std::optional(ToAnsi(*value)) : std::nullopt);
+    text =
+        WriteIniValue(text, section, key, value ? std::optional(LossyAnsi(*value)) : std::nullopt);
     return true;
 }
 
@@ -295,14 +331,13 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
                                        std::string& shortPath) {
     Log("GetShortPathName", longPath);
     shortPath.clear();
-    const std::string seen = SeenByAnsi(longPath);
-    const std::string resolved = Resolve(seen);
-    if (Fails("GetShortPathName") || (!FolderExists(seen) && files_.count(resolved) == 0)) {
+    const std::string resolved = Resolve(longPath);
+    if (Fails("GetShortPathName") || (!FolderExists(longPath) && files_.count(resolved) == 0)) {
         return 0;
     }
     const auto known = shortNames_.find(resolved);
-    const std::string result = known == shortNames_.end() ? seen : known->second;
-    const std::size_t length = ToAnsi(result).size();
+    const std::string result = known == shortNames_.end() ? longPath : known->second;
+    const std::size_t length = Utf16Units(result);
     if (length >= bufferSize) {
         return static_cast<std::uint32_t>(length + 1);
     }
@@ -312,10 +347,9 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
 
 bool FakeOs::CreateDirectory(const std::string& path) {
     Log("CreateDirectory", path);
-    const std::string seen = SeenByAnsi(path);
-    const std::string resolved = Resolve(seen);
+    const std::string resolved = Resolve(path);
     if (Fails("CreateDirectory") || resolved.size() <= 2 || InvalidName(resolved) ||
-        FolderExists(seen) || files_.count(resolved) != 0 || !DriveWritable(resolved) ||
+        FolderExists(path) || files_.count(resolved) != 0 || !DriveWritable(resolved) ||
         !FolderExists(ParentOf(resolved))) {
         return false;
     }
@@ -325,14 +359,13 @@ bool FakeOs::CreateDirectory(const std::string& path) {
 
 std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) {
     Log("GetFileAttributes", path);
-    const std::string seen = SeenByAnsi(path);
-    if (seen.empty() || Fails("GetFileAttributes")) {
+    if (path.empty() || Fails("GetFileAttributes")) {
         return std::nullopt;
     }
-    if (FolderExists(seen)) {
+    if (FolderExists(path)) {
         return platform::kFileAttributeDirectory;
     }
-    if (files_.count(Resolve(seen)) != 0) {
+    if (files_.count(Resolve(path)) != 0) {
         return 0x20u; // FILE_ATTRIBUTE_ARCHIVE
     }
     return std::nullopt;
@@ -360,7 +393,20 @@ long FakeOs::RegSetValueEx(platform::Handle key, const std::string& valueName, s
     }
     // The caller's bytes as the system would read them: `size` of them, zero byte included.
     const std::string stored(ansiData.c_str(), std::min<std::size_t>(size, ansiData.size() + 1));
-    registry[object->second.path + "\\" + valueName] = {type, stored, size};
+    registry[object->second.path + "\\" + valueName] = {type, stored, size, false};
+    return 0;
+}
+
+long FakeOs::RegSetStringValue(platform::Handle key, const std::string& valueName,
+                               const std::string& text) {
+    Log("RegSetStringValue", valueName);
+    const auto object = handles_.find(key);
+    if (Fails("RegSetStringValue") || object == handles_.end() ||
+        object->second.kind != HandleObject::RegistryKey) {
+        return 6; // ERROR_INVALID_HANDLE
+    }
+    const auto size = static_cast<std::uint32_t>(2 * (Utf16Units(text) + 1));
+    registry[object->second.path + "\\" + valueName] = {platform::kRegSz, text, size, true};
     return 0;
 }
 
@@ -386,10 +432,10 @@ bool FakeOs::GetPathFromIdList(platform::Handle idList, std::size_t bufferSize, 
     const auto object = handles_.find(idList);
     if (Fails("GetPathFromIdList") || object == handles_.end() ||
         object->second.kind != HandleObject::IdList ||
-        ToAnsi(object->second.path).size() >= bufferSize) {
+        Utf16Units(object->second.path) >= bufferSize) {
         return false;
     }
-    path = SeenByAnsi(object->second.path);
+    path = object->second.path;
     return true;
 }
 
@@ -413,23 +459,24 @@ std::optional<std::string> FakeOs::RunSubst(const std::string& arguments) {
         for (const auto& [letter, folder] : mappings_) {
             listing += std::string(1, letter) + ":\\: => " + folder + "\r\n";
         }
-        return ToAnsi(listing);
+        return substListsInOem ? ConvertCodePage(listing, "UTF-8", CodePageName(oemCodePage_))
+                               : LossyAnsi(listing);
     }
     const char letter = args[0].size() == 2 ? DriveLetter(args[0]) : '\0';
     if (args.size() != 2 || letter < 'A' || letter > 'Z') {
-        return ToAnsi("Invalid parameter - " + args[0] + "\r\n");
+        return LossyAnsi("Invalid parameter - " + args[0] + "\r\n");
     }
     if (Upper(args[1]) == "/D") {
         if (mappings_.erase(letter) == 0) {
-            return ToAnsi("Invalid parameter - " + Upper(args[0]) + "\r\n");
+            return LossyAnsi("Invalid parameter - " + Upper(args[0]) + "\r\n");
         }
         return std::string();
     }
     if (mappings_.count(letter) != 0 || driveTypes_.count(letter) != 0) {
-        return ToAnsi("Drive already SUBSTed\r\n");
+        return LossyAnsi("Drive already SUBSTed\r\n");
     }
     if (!FolderExists(args[1])) {
-        return ToAnsi("Path not found - " + args[1] + "\r\n");
+        return LossyAnsi("Path not found - " + args[1] + "\r\n");
     }
     std::string folder = SystemPath(args[1]);
     if (folder.size() == 2) {

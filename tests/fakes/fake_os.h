@@ -1,6 +1,6 @@
 // An in-memory Windows behind platform::Os: drives and folders, subst mappings, INI files with
-// the profile functions' semantics, a registry, code pages 936 and 1252, and child processes
-// whose output comes from programs registered by name.
+// the profile functions' semantics, a registry, the ANSI code pages 936, 1252, 1251 and 65001
+// with their OEM ones, and child processes whose output comes from programs registered by name.
 #pragma once
 
 #include "fakes/fault_plan.h"
@@ -29,7 +29,9 @@ class FakeOs : public platform::Os, public FaultPlan {
     explicit FakeOs(int codePage = 936);
 
     // --- the machine ---
-    void SetCodePage(int codePage) { codePage_ = codePage; }
+    void SetCodePage(int codePage);
+    // Whether the fake subst writes its listing in the OEM code page rather than the ANSI one.
+    bool substListsInOem = false;
     // A drive with a root folder of the given type (fixed unless told otherwise).
     void AddDrive(char letter, std::uint32_t type = platform::kDriveFixed, bool writable = true);
     void AddFolder(const std::string& path);
@@ -54,8 +56,9 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::vector<std::string> shellExecuted;
     struct RegistryValue {
         std::uint32_t type = 0;
-        std::string data;
+        std::string data; // ANSI bytes, or UTF-8 text for a value set in Unicode
         std::uint32_t size = 0;
+        bool unicode = false;
     };
     // "key path\value name" to value.
     std::map<std::string, RegistryValue> registry;
@@ -68,9 +71,11 @@ class FakeOs : public platform::Os, public FaultPlan {
                        platform::ProcessHandles& out) override;
     bool ReadFile(platform::Handle handle, std::size_t capacity, std::string& data) override;
     bool CloseHandle(platform::Handle handle) override;
-    std::string ToAnsi(const std::string& utf8) const override;
+    std::optional<std::string> ToAnsi(const std::string& utf8) const override;
     std::string FromAnsi(const std::string& ansi) const override;
+    std::string FromOem(const std::string& oem) const override;
     bool IsDbcsLeadByte(unsigned char byte) const override;
+    std::uint32_t AnsiCodePage() const override { return static_cast<std::uint32_t>(codePage_); }
     std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                         std::size_t bufferSize, const std::string& file) override;
     bool WritePrivateProfileString(const std::string& section, const std::string& key,
@@ -87,6 +92,8 @@ class FakeOs : public platform::Os, public FaultPlan {
                       platform::Handle& key) override;
     long RegSetValueEx(platform::Handle key, const std::string& valueName, std::uint32_t type,
                        const std::string& ansiData, std::uint32_t size) override;
+    long RegSetStringValue(platform::Handle key, const std::string& valueName,
+                           const std::string& text) override;
     long RegCloseKey(platform::Handle key) override;
     platform::Handle BrowseForFolder(platform::Handle owner, const std::string& title,
                                      std::uint32_t flags) override;
@@ -111,11 +118,13 @@ class FakeOs : public platform::Os, public FaultPlan {
     // in upper case for comparisons.
     std::string Resolve(const std::string& path) const;
     bool DriveWritable(const std::string& resolved) const;
-    // A text as an ANSI call receives it: what the code page cannot hold is lost.
-    std::string SeenByAnsi(const std::string& text) const { return FromAnsi(ToAnsi(text)); }
+    // Text in the ANSI code page as the system's own conversion makes it: what the code page
+    // cannot hold is lost.
+    std::string LossyAnsi(const std::string& text) const;
     std::optional<std::string> RunSubst(const std::string& arguments);
 
     int codePage_;
+    int oemCodePage_;
     std::map<char, std::uint32_t> driveTypes_;
     std::set<char> readOnlyDrives_;
     std::set<std::string> folders_; // resolved

@@ -26,8 +26,8 @@ World::World() {
     os.AddFolder("D:\\My Data");
     os.AddFolder("D:\\Live");
     os.AddFile("C:\\Tools\\help.htm");
-    os.AddFile(kTableFile, os.ToAnsi("[Other]\r\nkeep=1\r\n[KESTO]\r\n0=X:\\: => D:\\Data\r\n"
-                                     "1=Y:\\: => D:\\新建\\照片\r\n26=beyond\r\n"));
+    os.AddFile(kTableFile, *os.ToAnsi("[Other]\r\nkeep=1\r\n[KESTO]\r\n0=X:\\: => D:\\Data\r\n"
+                                      "1=Y:\\: => D:\\新建\\照片\r\n26=beyond\r\n"));
     command::DOSOutputs(os, toolkit).ExecuteCommand("subst W: D:\\Live");
 }
 

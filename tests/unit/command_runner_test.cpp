@@ -57,6 +57,41 @@ TEST_F(CommandRunnerTest, DoubleByteCharacterSplitBetweenReadsComesBackWhole) {
     EXPECT_EQ(events[0], ascii);
 }
 
+TEST_F(CommandRunnerTest, Utf8CharactersSplitBetweenReadsComeBackWhole) {
+    os.SetCodePage(65001);
+    // A folder sign of four bytes across the first boundary, one of three across the second.
+    const std::string first(254, 'x');
+    const std::string second(256 - 2 - 2, 'y');
+    Program("utf8", first + "📁" + second + "数" + "\r\n");
+    EXPECT_EQ(Run("utf8"), first + "📁" + second + "数\r\n");
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0], first);
+    EXPECT_EQ(events[1], "📁" + second);
+    EXPECT_EQ(events[2], "数\r\n");
+}
+
+TEST_F(CommandRunnerTest, CutOffUtf8SequenceAtTheEndIsNotLost) {
+    os.SetCodePage(65001);
+    Program("cut", std::string(10, 'x') + "\xE6\x95");
+    const std::string output = Run("cut");
+    EXPECT_EQ(output.substr(0, 10), std::string(10, 'x'));
+    EXPECT_GT(output.size(), 10u);
+}
+
+TEST_F(CommandRunnerTest, CommandLineTheCodePageCannotSpellIsNotRun) {
+    os.SetCodePage(1252);
+    int runs = 0;
+    os.RegisterProgram("subst", [&runs](const std::string&) {
+        ++runs;
+        return std::optional<std::string>("");
+    });
+    EXPECT_EQ(Run("subst X: D:\\照片"), "");
+    EXPECT_EQ(runs, 0);
+    ASSERT_EQ(toolkit.messageBoxes.size(), 1u);
+    EXPECT_EQ(toolkit.messageBoxes[0].text, "File or command not found");
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
+}
+
 TEST_F(CommandRunnerTest, ArgumentReplacesStoredCommandLineAndEmptyOneRunsIt) {
     Program("first", std::string("1"));
     Program("second", std::string("2"));

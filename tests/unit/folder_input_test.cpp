@@ -1,4 +1,4 @@
-// Folders as users give them: blanks, Chinese names on both code pages, lengths around 260, and a
+// Folders as users give them: blanks, Chinese names, lengths around 260, and a
 // program folder that cannot be written or has lost its help page.
 #include "main_form_fixture.h"
 
@@ -55,23 +55,6 @@ TEST_F(FolderInputTest, FoldersWithBlanksChineseOrLongNamesAreMappedSavedAndRest
     Restart();
     EXPECT_EQ(os.Mappings(), mapped);
     EXPECT_EQ(Control("listKesto").ListCount(), static_cast<int>(folders.size()));
-}
-
-TEST_F(FolderInputTest, ChineseFolderOnACodePage1252SystemFailsVisibly) {
-    os.SetCodePage(1252);
-    os.AddFolder("D:\\照片");
-    os.SetShortName("D:\\照片", "D:\\ZHAOPI~1");
-    os.browseResult = "D:\\照片";
-    Load();
-    const auto folders = os.Folders();
-    MapExisting("D:\\照片", "X:");
-    // The ANSI calls see "D:\??": the folder the browser gives is no folder at all.
-    Window().Click("CmdFindDirector");
-    EXPECT_EQ(Control("TxtDirector").Text(), "D:\\??");
-    Window().Click("cmdcreate");
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"你选择的目录不正确", "你选择的目录不正确"}));
-    EXPECT_TRUE(os.Mappings().empty());
-    EXPECT_EQ(os.Folders(), folders);
 }
 
 TEST_F(FolderInputTest, ReadOnlyProgramFolderKeepsItsTableAndTheListIsStillFilled) {

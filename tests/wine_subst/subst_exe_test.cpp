@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include <windows.h>
@@ -63,12 +64,19 @@ Result run_subst(const std::wstring& args, const std::wstring& folder = {}) {
     return result;
 }
 
-std::string ansi(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+// The text in a code page, or nothing where the code page has no exact place for a character.
+std::optional<std::string> encoded(UINT code_page, const std::wstring& text) {
+    BOOL lost = FALSE;
+    const int size = WideCharToMultiByte(code_page, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr,
+                                         0, nullptr, &lost);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(code_page, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
     bytes.pop_back();
-    return bytes;
+    return lost ? std::nullopt : std::optional(bytes);
+}
+
+std::string ansi(const std::wstring& text) {
+    return encoded(CP_ACP, text).value_or("<not in the ANSI code page>");
 }
 
 class SubstExe : public testing::Test {
@@ -105,8 +113,14 @@ class SubstExe : public testing::Test {
     std::wstring map_args(const std::wstring& folder) const {
         return drive() + L" \"" + folder + L"\"";
     }
+    // A folder the ANSI code page cannot spell is listed by its short form.
     std::string listed(const std::wstring& folder) const {
-        return ansi(drive() + L"\\: => " + folder + L"\r\n");
+        std::wstring shown = folder;
+        wchar_t short_form[MAX_PATH] = {};
+        if (!encoded(CP_ACP, folder) && GetShortPathNameW(folder.c_str(), short_form, MAX_PATH)) {
+            shown = short_form;
+        }
+        return ansi(drive() + L"\\: => " + shown + L"\r\n");
     }
 
     MountManager mount_manager_;
@@ -167,6 +181,39 @@ TEST_F(SubstExe, ListsAChineseFolderInTheAnsiCodePage) {
     if (GetACP() == 936) {
         EXPECT_NE(listing.find("\\\xD6\xD0\xCE\xC4\r\n"), npos);
     }
+}
+
+TEST_F(SubstExe, ListsAFolderTheCodePageCannotSpellByItsShortForm) {
+    const std::wstring polish = folder_ + L"\\\u0141\u00f3d\u017a";
+    fs::create_directory(polish);
+    ASSERT_EQ(run_subst(map_args(polish)).output, "");
+    wchar_t short_form[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameW(polish.c_str(), short_form, MAX_PATH), 0u);
+    EXPECT_NE(run_subst(L"").output.find(ansi(drive() + L"\\: => " + short_form + L"\r\n")), npos);
+}
+
+TEST_F(SubstExe, ListsInTheOemCodePageWhenAsked) {
+    // A name the OEM code page of this locale can spell: 437, 866 or 936.
+    std::wstring name;
+    for (const std::wstring candidate :
+         {L"Caf\u00e9", L"\u0414\u0430\u043d\u043d\u044b\u0435", L"\u4e2d\u6587"}) {
+        if (name.empty() && encoded(CP_OEMCP, candidate) && encoded(CP_ACP, candidate)) {
+            name = candidate;
+        }
+    }
+    ASSERT_FALSE(name.empty());
+    const std::wstring folder = folder_ + L"\\" + name;
+    fs::create_directory(folder);
+    ASSERT_EQ(run_subst(map_args(folder)).output, "");
+    const std::wstring line = drive() + L"\\: => " + folder + L"\r\n";
+    SetEnvironmentVariableW(L"KESTO_SUBST_CODE_PAGE", L"oem");
+    const std::string listing = run_subst(L"").output;
+    SetEnvironmentVariableW(L"KESTO_SUBST_CODE_PAGE", nullptr);
+    EXPECT_NE(listing.find(*encoded(CP_OEMCP, line)), npos);
+    if (GetOEMCP() != GetACP()) {
+        EXPECT_EQ(listing.find(ansi(line)), npos);
+    }
+    EXPECT_NE(run_subst(L"").output.find(ansi(line)), npos);
 }
 
 TEST_F(SubstExe, LeavesRealDrivesAlone) {

@@ -42,12 +42,27 @@ std::wstring full_path(const std::wstring& path) {
     return full;
 }
 
+std::wstring short_path(const std::wstring& path) {
+    const DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (size == 0) {
+        return path;
+    }
+    std::wstring short_form(size, L'\0');
+    short_form.resize(GetShortPathNameW(path.c_str(), short_form.data(), size));
+    return short_form;
+}
+
 int list(const MountManager& mount_manager) {
     const std::vector<Drive> drives = read_drives(mount_manager);
     std::wstring text;
     for (const Substitution& substitution : list_substitutions(drives, system_drive_letter())) {
-        text += listing_line(substitution.letter,
-                             windows_folder(substitution.via, from_unix_name(substitution.below)));
+        std::wstring folder = windows_folder(substitution.via, from_unix_name(substitution.below));
+        // The system's subst lists a folder as it was given, and the program gives one that the
+        // code page cannot spell by its short form.
+        if (!writes_unchanged(folder)) {
+            folder = short_path(folder);
+        }
+        text += listing_line(substitution.letter, folder);
     }
     write_output(text);
     return kSuccess;

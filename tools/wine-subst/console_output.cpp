@@ -6,15 +6,23 @@
 
 namespace {
 
-void write_ansi(DWORD which, std::wstring_view text) {
+UINT output_code_page() {
+    wchar_t value[8] = {};
+    const DWORD size = GetEnvironmentVariableW(L"KESTO_SUBST_CODE_PAGE", value, 8);
+    return size > 0 && size < 8 && std::wstring_view(value) == L"oem" ? CP_OEMCP : CP_ACP;
+}
+
+void write_encoded(DWORD which, std::wstring_view text) {
     if (text.empty()) {
         return;
     }
+    const UINT code_page = output_code_page();
     const int source_size = static_cast<int>(text.size());
     const int size =
-        WideCharToMultiByte(CP_ACP, 0, text.data(), source_size, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(code_page, 0, text.data(), source_size, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), source_size, bytes.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(code_page, 0, text.data(), source_size, bytes.data(), size, nullptr,
+                        nullptr);
     DWORD written = 0;
     WriteFile(GetStdHandle(which), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
               nullptr);
@@ -23,9 +31,16 @@ void write_ansi(DWORD which, std::wstring_view text) {
 } // namespace
 
 void write_output(std::wstring_view text) {
-    write_ansi(STD_OUTPUT_HANDLE, text);
+    write_encoded(STD_OUTPUT_HANDLE, text);
 }
 
 void write_error(std::wstring_view text) {
-    write_ansi(STD_ERROR_HANDLE, text);
+    write_encoded(STD_ERROR_HANDLE, text);
+}
+
+bool writes_unchanged(std::wstring_view text) {
+    BOOL used_default = FALSE;
+    WideCharToMultiByte(output_code_page(), WC_NO_BEST_FIT_CHARS, text.data(),
+                        static_cast<int>(text.size()), nullptr, 0, nullptr, &used_default);
+    return used_default == FALSE;
 }

@@ -1,45 +1,45 @@
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
 
 namespace kesto::platform::win32 {
 
 std::string Win32Os::GetPrivateProfileString(const std::string& section, const std::string& key,
                                              std::size_t bufferSize, const std::string& file) {
-    std::string buffer(bufferSize + 1, ' ');
-    ::GetPrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(), nullptr, buffer.data(),
-                               static_cast<DWORD>(bufferSize), ToAnsi(file).c_str());
-    return FromAnsi(UpToFirstZero(buffer));
+    std::wstring buffer(bufferSize + 1, L' ');
+    ::GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), nullptr, buffer.data(),
+                               static_cast<DWORD>(bufferSize), Widen(file).c_str());
+    return Narrow(UpToFirstZero(buffer));
 }
 
 bool Win32Os::WritePrivateProfileString(const std::string& section, const std::string& key,
                                         const std::optional<std::string>& value,
                                         const std::string& file) {
-    const std::string ansiValue = value ? ToAnsi(*value) : std::string();
-    return ::WritePrivateProfileStringA(ToAnsi(section).c_str(), ToAnsi(key).c_str(),
-                                        value ? ansiValue.c_str() : nullptr,
-                                        ToAnsi(file).c_str()) != FALSE;
+    const std::wstring wideValue = value ? Widen(*value) : std::wstring();
+    return ::WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
+                                        value ? wideValue.c_str() : nullptr,
+                                        Widen(file).c_str()) != FALSE;
 }
 
 std::uint32_t Win32Os::GetDriveType(const std::string& root) {
-    return ::GetDriveTypeA(ToAnsi(root).c_str());
+    return ::GetDriveTypeW(Widen(root).c_str());
 }
 
 std::uint32_t Win32Os::GetShortPathName(const std::string& longPath, std::size_t bufferSize,
                                         std::string& shortPath) {
-    std::string buffer(bufferSize + 1, ' ');
-    const DWORD result = ::GetShortPathNameA(ToAnsi(longPath).c_str(), buffer.data(),
-                                             static_cast<DWORD>(bufferSize));
-    shortPath =
-        result == 0 || result >= bufferSize ? std::string() : FromAnsi(UpToFirstZero(buffer));
+    std::wstring buffer(bufferSize + 1, L' ');
+    const DWORD result =
+        ::GetShortPathNameW(Widen(longPath).c_str(), buffer.data(), static_cast<DWORD>(bufferSize));
+    shortPath = result == 0 || result >= bufferSize ? std::string() : Narrow(UpToFirstZero(buffer));
     return result;
 }
 
 bool Win32Os::CreateDirectory(const std::string& path) {
     SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
-    return ::CreateDirectoryA(ToAnsi(path).c_str(), &attributes) != FALSE;
+    return ::CreateDirectoryW(Widen(path).c_str(), &attributes) != FALSE;
 }
 
 std::optional<std::uint32_t> Win32Os::GetFileAttributes(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(ToAnsi(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return std::nullopt;
     }

@@ -1,3 +1,4 @@
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
 
 namespace kesto::platform::win32 {
@@ -9,20 +10,20 @@ PIDLIST_ABSOLUTE ToIdList(Handle idList) {
 } // namespace
 
 Handle Win32Os::BrowseForFolder(Handle owner, const std::string& title, std::uint32_t flags) {
-    const std::string ansiTitle = ToAnsi(title);
-    BROWSEINFOA info{};
+    const std::wstring wideTitle = Widen(title);
+    BROWSEINFOW info{};
     info.hwndOwner = ToHwnd(owner);
-    info.lpszTitle = ansiTitle.c_str();
+    info.lpszTitle = wideTitle.c_str();
     info.ulFlags = flags;
-    return ToHandle(::SHBrowseForFolderA(&info));
+    return ToHandle(::SHBrowseForFolderW(&info));
 }
 
 bool Win32Os::GetPathFromIdList(Handle idList, std::size_t bufferSize, std::string& path) {
-    std::string buffer(bufferSize, ' ');
-    if (!::SHGetPathFromIDListA(ToIdList(idList), buffer.data())) {
+    std::wstring buffer(bufferSize, L' ');
+    if (!::SHGetPathFromIDListW(ToIdList(idList), buffer.data())) {
         return false;
     }
-    path = FromAnsi(UpToFirstZero(buffer));
+    path = Narrow(UpToFirstZero(buffer));
     return true;
 }
 
@@ -32,7 +33,7 @@ void Win32Os::FreeIdList(Handle idList) {
 
 std::intptr_t Win32Os::ShellExecute(const std::string& file, int showCommand) {
     return reinterpret_cast<std::intptr_t>(
-        ::ShellExecuteA(nullptr, nullptr, ToAnsi(file).c_str(), nullptr, nullptr, showCommand));
+        ::ShellExecuteW(nullptr, nullptr, Widen(file).c_str(), nullptr, nullptr, showCommand));
 }
 
 } // namespace kesto::platform::win32

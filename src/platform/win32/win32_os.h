@@ -18,9 +18,11 @@ class Win32Os : public Os {
     bool ReadFile(Handle handle, std::size_t capacity, std::string& data) override;
     bool CloseHandle(Handle handle) override;
 
-    std::string ToAnsi(const std::string& utf8) const override;
+    std::optional<std::string> ToAnsi(const std::string& utf8) const override;
     std::string FromAnsi(const std::string& ansi) const override;
+    std::string FromOem(const std::string& oem) const override;
     bool IsDbcsLeadByte(unsigned char byte) const override;
+    std::uint32_t AnsiCodePage() const override;
 
     std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                         std::size_t bufferSize, const std::string& file) override;
@@ -40,6 +42,8 @@ class Win32Os : public Os {
     long RegCreateKey(Handle root, const std::string& subKey, Handle& key) override;
     long RegSetValueEx(Handle key, const std::string& valueName, std::uint32_t type,
                        const std::string& ansiData, std::uint32_t size) override;
+    long RegSetStringValue(Handle key, const std::string& valueName,
+                           const std::string& text) override;
     long RegCloseKey(Handle key) override;
 
     Handle BrowseForFolder(Handle owner, const std::string& title, std::uint32_t flags) override;
@@ -51,7 +55,8 @@ class Win32Os : public Os {
     std::uint32_t lastError_ = 0;
 };
 
-// The text of a buffer the system filled, up to its first zero byte.
+// The text of a buffer the system filled, up to its first zero.
 std::string UpToFirstZero(const std::string& buffer);
+std::wstring UpToFirstZero(const std::wstring& buffer);
 
 } // namespace kesto::platform::win32

@@ -1,0 +1,175 @@
+// Names that the ANSI code page of the run may not spell: the program's own folder, folders the
+// user types, look-alikes best fit would give, and listings in the OEM code page. Each holds in
+// every locale the suite runs in.
+#include "kesto_test.h"
+
+#include "uidriver/poll.h"
+#include "uidriver/registry.h"
+#include "uidriver/text.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace kesto::e2e {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string Line(const std::string& letter, const std::string& folder) {
+    return letter + "\\: => " + folder;
+}
+
+std::string Content(const fs::path& file) {
+    std::ifstream in(file);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool InBothCodePages(const std::wstring& text) {
+    for (const UINT codePage : {CP_ACP, CP_OEMCP}) {
+        BOOL lost = FALSE;
+        WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr,
+                            &lost);
+        if (lost) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class CodePages : public LaunchedKestoTest {
+  protected:
+    // Types the folder, creates with the last free letter and returns that letter.
+    std::string CreateFrom(const fs::path& folder, const std::string& expectedMessage) {
+        uidriver::ClickButton(Main().Control("Opt1(0)"));
+        const uidriver::Window typed = Main().Control("TxtDirector");
+        EXPECT_TRUE(uidriver::WaitUntil([&] { return typed.Visible(); }, 5s));
+        uidriver::TypeText(typed, uidriver::Utf8Path(folder));
+        const std::string letter = FreeLetters().back();
+        uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
+        uidriver::ClickButton(Main().Control("cmdcreate"));
+        EXPECT_EQ(AcknowledgeNextMessage(), expectedMessage) << uidriver::Utf8Path(folder);
+        WaitUntilIdle();
+        return letter;
+    }
+};
+
+TEST_F(CodePages, FoldersWithChineseCyrillicAndPolishNamesAreMappedListedSavedAndRestored) {
+    std::vector<std::pair<fs::path, std::string>> made;
+    for (const wchar_t* name : {L"数据", L"Łódź", L"Kraków", L"Данные"}) {
+        const fs::path folder = NewFolder(name);
+        std::ofstream(folder / L"own.txt") << uidriver::Narrow(name);
+        const std::string letter = CreateFrom(folder, "新的虚拟分区添加成功！");
+        made.emplace_back(folder, letter);
+        EXPECT_EQ(Content(fs::path(uidriver::Widen(letter + "\\own.txt"))), uidriver::Narrow(name));
+    }
+    std::vector<std::string> lines;
+    for (const auto& [folder, letter] : made) {
+        lines.push_back(Line(letter, ListedForm(folder)));
+    }
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(Mappings().List(), lines);
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+
+    // As after a log-on: the mappings are gone, the table brings them back.
+    Quit();
+    Mappings().RemoveAll();
+    Launch();
+    EXPECT_EQ(Mappings().List(), lines);
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    for (const auto& [folder, letter] : made) {
+        EXPECT_EQ(Content(fs::path(uidriver::Widen(letter + "\\own.txt"))),
+                  Content(folder / L"own.txt"));
+    }
+}
+
+TEST_F(CodePages, ALookAlikeFolderThatBestFitWouldNameIsNeverMapped) {
+    const fs::path lookAlike = NewFolder(L"Lódz");
+    const fs::path named = Folder() / L"Łódź";
+    CreateFrom(named, "你选择的目录不正确");
+    EXPECT_TRUE(Mappings().List().empty());
+
+    fs::create_directory(named);
+    const std::string letter = CreateFrom(named, "新的虚拟分区添加成功！");
+    std::ofstream(fs::path(uidriver::Widen(letter + "\\probe.txt"))) << "probe";
+    EXPECT_TRUE(fs::exists(named / L"probe.txt"));
+    EXPECT_FALSE(fs::exists(lookAlike / L"probe.txt"));
+}
+
+// A long name with a blank, which the ANSI and the OEM code page both spell, differently where
+// the locale is Western or Cyrillic.
+class OemListing : public KestoTest {
+  protected:
+    void SetUp() override {
+        SetEnvironmentVariableW(kSubstCodePageVariable, L"oem");
+        KestoTest::SetUp();
+    }
+    void TearDown() override {
+        KestoTest::TearDown();
+        SetEnvironmentVariableW(kSubstCodePageVariable, nullptr);
+    }
+};
+
+TEST_F(OemListing, AMappingMadeOutsideIsListedAndRestoredToItsOwnFolder) {
+    std::wstring name;
+    for (const std::wstring candidate : {L"Café au lait", L"Данные папки", L"中文 文件夹"}) {
+        if (name.empty() && InBothCodePages(candidate)) {
+            name = candidate;
+        }
+    }
+    ASSERT_FALSE(name.empty());
+    const fs::path folder = NewFolder(name);
+    std::ofstream(folder / L"own.txt") << "own";
+    Mappings().Map('X', folder);
+    const std::string line = Line("X:", uidriver::Utf8Path(folder));
+    ASSERT_EQ(Mappings().List(), std::vector<std::string>{line});
+
+    Launch();
+    EXPECT_EQ(Listed(), std::vector<std::string>{line});
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+
+    Quit();
+    Mappings().RemoveAll();
+    Launch();
+    EXPECT_EQ(Mappings().List(), std::vector<std::string>{line});
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    EXPECT_EQ(Content(L"X:\\own.txt"), "own");
+}
+
+// The program unpacked into a folder whose name holds Chinese.
+class ChineseProgramFolder : public KestoTest {
+  protected:
+    std::wstring FolderNameEnd() const override { return L"-工具"; }
+};
+
+TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
+    const fs::path data = NewFolder(L"data");
+    std::ofstream(data / L"own.txt") << "own";
+    Mappings().Map('X', data);
+    Launch();
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    ASSERT_EQ(Saved().size(), 1u);
+    Quit();
+    Mappings().RemoveAll();
+
+    const auto run = uidriver::ReadRegistryValue(HKEY_CURRENT_USER, kRunKey, "KESTO");
+    ASSERT_TRUE(run.has_value()) << "the program did not register itself to run at log-on";
+    // Started as at a log-on, from elsewhere: it restores the table and waits in the tray.
+    Launch({{}, {}, run->text});
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return !Main().Frame().Visible(); }, 10s));
+    EXPECT_EQ(Mappings().List(), std::vector<std::string>{Line("X:", ListedForm(data))});
+    EXPECT_EQ(Content(L"X:\\own.txt"), "own");
+}
+
+} // namespace
+
+} // namespace kesto::e2e

@@ -14,7 +14,7 @@ constexpr const char* kRunValueName = "KESTO";
 } // namespace
 
 void MainForm::Form_Load() {
-    const BusyScope busy(busy_);
+    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     ui::SkinWindow(toolkit_, *form_);
     ui::SetTopmost(toolkit_, *form_, -1);
     paths_ = AppPathsOf(os_.ModuleFileName());
@@ -33,10 +33,13 @@ void MainForm::WriteLogOnEntry() {
     const std::string data = os_.ToAnsi(
         QuoteIfBlank(ShortNameOrLong(paths_.appPath) + paths_.exeTitle + ".exe") + " /auto");
     platform::Handle key = 0;
-    os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
-    os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, data,
-                      static_cast<std::uint32_t>(data.size() + 1));
+    const long created = os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
+    const long set = os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, data,
+                                       static_cast<std::uint32_t>(data.size() + 1));
     os_.RegCloseKey(key);
+    if (created != 0 || set != 0) {
+        WarnLogOnEntryNotSaved();
+    }
 }
 
 void MainForm::RestoreSavedPartitions() {
@@ -65,8 +68,13 @@ void MainForm::Form_Unload() {
 }
 
 void MainForm::Unload() {
-    // A close that arrives while a handler runs would pull the window from under it.
-    if (busy_ || !Loaded()) {
+    // A close that arrives while a handler runs would pull the window from under it: it waits
+    // for the handler to end.
+    if (busy_) {
+        closeAsked_ = true;
+        return;
+    }
+    if (!Loaded()) {
         return;
     }
     Form_Unload();
@@ -74,6 +82,13 @@ void MainForm::Unload() {
     FrmWorking_.reset();
     form_.reset();
     toolkit_.Quit();
+}
+
+void MainForm::CloseIfAsked() {
+    if (closeAsked_) {
+        closeAsked_ = false;
+        Unload();
+    }
 }
 
 } // namespace kesto::app

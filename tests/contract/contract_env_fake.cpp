@@ -5,7 +5,8 @@
 
 namespace kesto::contract {
 
-platform::Os& SystemUnderTest() {
+namespace {
+fakes::FakeOs& Fake() {
     static fakes::FakeOs os = [] {
         fakes::FakeOs fake(936);
         fake.RegisterProgram("contract-child", [](const std::string& arguments) {
@@ -15,6 +16,11 @@ platform::Os& SystemUnderTest() {
         return fake;
     }();
     return os;
+}
+} // namespace
+
+platform::Os& SystemUnderTest() {
+    return Fake();
 }
 
 std::string ScratchFolder() {
@@ -26,6 +32,14 @@ std::string ScratchFolder() {
 
 std::string ChildCommandLine(int bytes, const std::string& errorText) {
     return "contract-child " + std::to_string(bytes) + " " + errorText;
+}
+
+std::shared_ptr<void> HoldWithoutSharing(const std::string& file) {
+    if (!Fake().FileContent(file)) {
+        Fake().AddFile(file);
+    }
+    Fake().HoldFile(file);
+    return std::shared_ptr<void>(&Fake(), [file](void*) { Fake().ReleaseFile(file); });
 }
 
 } // namespace kesto::contract

@@ -92,10 +92,10 @@ TEST_F(CreatePartition, WithTheTableFileHeldElsewhereWarnsOnceNamingTheFile) {
                                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const std::unique_ptr<void, decltype(&CloseHandle)> release(held, &CloseHandle);
-    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
 
     const std::string first = FreeLetters().back();
     RemoveAfterwards(fs::path(L"C:\\KESTO_") += first.front());
+    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
     CreateWith(first);
     const uidriver::MessageDialog warning = NextMessage();
     EXPECT_EQ(warning.Text(), "无法写入虚拟分区列表文件" + uidriver::Utf8Path(IniFile()) +
@@ -107,6 +107,7 @@ TEST_F(CreatePartition, WithTheTableFileHeldElsewhereWarnsOnceNamingTheFile) {
 
     const std::string second = FreeLetters().back();
     RemoveAfterwards(fs::path(L"C:\\KESTO_") += second.front());
+    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
     CreateWith(second);
     // The list is filled right before the table is saved, and it can be read only once the
     // program waits again: in its loop, or in a box it shows.

@@ -57,9 +57,8 @@ RunnerPart RunnerPartOf(const std::vector<std::string>& calls, std::size_t at) {
 // makes its key be written again), or there is a way round it (an unknown drive counts as taken,
 // the long folder stands in for its short form).
 bool Unexamined(const std::string& name) {
-    static const std::set<std::string> names = {"RegCloseKey",     "GetPrivateProfileString",
-                                                "GetDriveType",    "GetShortPathName",
-                                                "GetLongPathName", "CloseHandle"};
+    static const std::set<std::string> names = {"RegCloseKey", "GetPrivateProfileString",
+                                                "GetDriveType", "GetShortPathName", "CloseHandle"};
     return names.count(name) != 0;
 }
 

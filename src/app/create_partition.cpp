@@ -16,7 +16,7 @@ void MainForm::cmdcreate_Click() {
     if (busy_) {
         return;
     }
-    const BusyScope busy(busy_);
+    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     const std::string freeDisk = Control("CmbFreedisk").Text();
     if (freeDisk.empty()) {
         toolkit_.MessageBox("请选择你新建虚拟分区所使用的盘符!", platform::kMbIconExclamation);
@@ -67,7 +67,7 @@ void MainForm::CmdFindDirector_Click() {
     if (busy_) {
         return;
     }
-    const BusyScope busy(busy_);
+    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     const platform::Handle idList = os_.BrowseForFolder(
         form_->WindowHandle(), "请选择你所要虚拟为分区的目录", kBifReturnOnlyFsDirs);
     if (idList == 0) {

@@ -63,10 +63,14 @@ class MainForm : private platform::FormEvents {
     void OnCloseRequest() override;
 
     void Form_Unload();
+    void CloseIfAsked();
     void WriteLogOnEntry();
     void RestoreSavedPartitions();
     std::string ReadSavedLine(std::size_t key);
-    void SaveTable(const std::vector<std::string>& lines);
+    // False when a write of the file failed.
+    bool SaveTable(const std::vector<std::string>& lines);
+    void WarnTableNotSaved();
+    void WarnLogOnEntryNotSaved();
     std::string ShortNameOrLong(const std::string& path);
     // How the subst command line and the table can name an existing folder: its short form or
     // else its long path, whichever the ANSI code page can spell. Nothing when neither.
@@ -89,6 +93,10 @@ class MainForm : private platform::FormEvents {
     // browser or a subst command: input that reaches us meanwhile (a queued click, a close) must
     // neither start another command nor pull the window from under it.
     bool busy_ = false;
+    // A close that came while busy_ was set, carried out when the handler has ended.
+    bool closeAsked_ = false;
+    // The table warning is shown once a run: every later refresh would fail the same way.
+    bool tableWarned_ = false;
 };
 
 } // namespace kesto::app

@@ -19,8 +19,8 @@ void MainForm::RefreshPartitions() {
         listKesto.AddItem(line);
     }
     // Without a listing the saved table is all we know of the partitions: keep it.
-    if (listed) {
-        SaveTable(lines);
+    if (listed && !SaveTable(lines)) {
+        WarnTableNotSaved();
     }
     objDOS_.reset();
 }

@@ -10,7 +10,7 @@ void MainForm::cmddele_Click() {
     if (busy_) {
         return;
     }
-    const BusyScope busy(busy_);
+    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     platform::Control& listKesto = Control("listKesto");
     const std::string selected = listKesto.Text();
     if (selected.empty()) {

@@ -14,7 +14,7 @@ constexpr const char* kRunValueName = "KESTO";
 } // namespace
 
 void MainForm::Form_Load() {
-    const BusyScope busy(busy_);
+    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     ui::SkinWindow(toolkit_, *form_);
     ui::SetTopmost(toolkit_, *form_, -1);
     paths_ = AppPathsOf(os_.ModuleFileName());
@@ -33,16 +33,20 @@ void MainForm::WriteLogOnEntry() {
     const std::string command =
         QuoteIfBlank(ShortNameOrLong(paths_.appPath) + paths_.exeTitle + ".exe") + " /auto";
     platform::Handle key = 0;
-    os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
+    const long created = os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
     // The value is kept in Unicode either way: a path the code page cannot spell goes in as it
     // is rather than altered into one that starts nothing.
+    long set = 0;
     if (const std::optional<std::string> data = os_.ToAnsi(command)) {
-        os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, *data,
-                          static_cast<std::uint32_t>(data->size() + 1));
+        set = os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, *data,
+                                static_cast<std::uint32_t>(data->size() + 1));
     } else {
-        os_.RegSetStringValue(key, kRunValueName, command);
+        set = os_.RegSetStringValue(key, kRunValueName, command);
     }
     os_.RegCloseKey(key);
+    if (created != 0 || set != 0) {
+        WarnLogOnEntryNotSaved();
+    }
 }
 
 void MainForm::RestoreSavedPartitions() {
@@ -73,8 +77,13 @@ void MainForm::Form_Unload() {
 }
 
 void MainForm::Unload() {
-    // A close that arrives while a handler runs would pull the window from under it.
-    if (busy_ || !Loaded()) {
+    // A close that arrives while a handler runs would pull the window from under it: it waits
+    // for the handler to end.
+    if (busy_) {
+        closeAsked_ = true;
+        return;
+    }
+    if (!Loaded()) {
         return;
     }
     Form_Unload();
@@ -82,6 +91,13 @@ void MainForm::Unload() {
     FrmWorking_.reset();
     form_.reset();
     toolkit_.Quit();
+}
+
+void MainForm::CloseIfAsked() {
+    if (closeAsked_) {
+        closeAsked_ = false;
+        Unload();
+    }
 }
 
 } // namespace kesto::app

@@ -47,7 +47,7 @@ std::optional<std::string> MainForm::StoredLine(const std::string& line) {
 // Every write rewrites the whole file, and most refreshes change one line or none: only the keys
 // whose line changed are touched. Those are all removed before any is written again, so a write
 // that fails leaves its key empty rather than holding a mapping that no longer exists.
-void MainForm::SaveTable(const std::vector<std::string>& lines) {
+bool MainForm::SaveTable(const std::vector<std::string>& lines) {
     std::vector<std::optional<std::string>> wanted(kTableKeys);
     for (std::size_t j = 0; j < lines.size() && j < kTableKeys; ++j) {
         // A line break inside a value would add lines of its own to the file.
@@ -62,16 +62,18 @@ void MainForm::SaveTable(const std::vector<std::string>& lines) {
             changed.push_back(key);
         }
     }
+    bool saved = true;
     for (const std::size_t key : changed) {
-        os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt,
-                                      paths_.tableFilePath);
+        saved &= os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt,
+                                               paths_.tableFilePath);
     }
     for (const std::size_t key : changed) {
         if (wanted[key]) {
-            os_.WritePrivateProfileString(kTableSection, std::to_string(key), *wanted[key],
-                                          paths_.tableFilePath);
+            saved &= os_.WritePrivateProfileString(kTableSection, std::to_string(key), *wanted[key],
+                                                   paths_.tableFilePath);
         }
     }
+    return saved;
 }
 
 } // namespace kesto::app

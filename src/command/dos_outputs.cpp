@@ -44,6 +44,8 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     // Without closing our copy of the write end the pipe would never report its end: reading
     // would wait for ever, so what the child wrote stays unknown.
     const bool readable = os_.CloseHandle(pipe.write);
+    // Only the end of the pipe ends the output; any other failed read loses the rest of it.
+    bool cut = false;
     if (readable) {
         outputs_.clear();
         AnsiStreamDecoder decoder(os_);
@@ -51,6 +53,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
         do {
             std::string bytes;
             readOk = os_.ReadFile(pipe.read, kReadBufferSize, bytes);
+            cut = !readOk && os_.LastError() != platform::kErrorBrokenPipe;
             const std::string chunk = decoder.Decode(bytes, !readOk);
             outputs_ += chunk;
             if (receiveOutputs_) {
@@ -62,7 +65,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     os_.CloseHandle(child.process);
     os_.CloseHandle(child.thread);
     os_.CloseHandle(pipe.read);
-    completed_ = readable;
+    completed_ = readable && !cut;
     if (!readable) {
         return {};
     }

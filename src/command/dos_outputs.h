@@ -21,8 +21,8 @@ class DOSOutputs {
     std::string CommandLine() const { return commandLine_; }
     // The text collected by the most recent completed run.
     std::string Outputs() const { return outputs_; }
-    // Whether the last ExecuteCommand ran a child and read all it wrote: only then does an empty
-    // result mean that the command printed nothing.
+    // Whether the last ExecuteCommand ran a child and read all it wrote up to the end of the pipe:
+    // only then does an empty result mean that the command printed nothing.
     bool Completed() const { return completed_; }
 
     // Called on the running thread after every read of the pipe, the final empty one included.

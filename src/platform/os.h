@@ -40,6 +40,9 @@ constexpr std::uint32_t kNormalPriorityClass = 0x20;
 
 constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 
+// The error a read of a pipe ends with once every writer has closed its end.
+constexpr std::uint32_t kErrorBrokenPipe = 109;
+
 enum DriveType : std::uint32_t {
     kDriveUnknown = 0,
     kDriveNoRootDir = 1,
@@ -59,13 +62,14 @@ class Os {
     // --- kernel32: pipes and processes ---
     // Both ends inheritable, default buffer size. False on failure; see LastError().
     virtual bool CreatePipe(PipeEnds& ends) = 0;
+    // The system's error code for the last CreatePipe or ReadFile that failed.
     virtual std::uint32_t LastError() const = 0;
     // Starts ansiCommandLine (no application name, inherited handles, no environment block,
     // no current folder). True exactly when CreateProcessA returned TRUE.
     virtual bool CreateProcess(const std::string& ansiCommandLine, std::uint32_t creationFlags,
                                const StartupInfo& startup, ProcessHandles& out) = 0;
-    // Reads up to capacity bytes. Returns false when the read fails (end of pipe included);
-    // `data` then holds what was delivered, normally nothing.
+    // Reads up to capacity bytes. Returns false when the read fails, at the end of a pipe with
+    // kErrorBrokenPipe as LastError(); `data` then holds what was delivered, normally nothing.
     virtual bool ReadFile(Handle handle, std::size_t capacity, std::string& data) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
 
@@ -102,6 +106,9 @@ class Os {
     // long path comes back.
     virtual std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
                                            std::string& shortPath) = 0;
+    // GetLongPathName: the path of an existing file or folder as Explorer shows it, every part in
+    // its long form. Empty when the path cannot be found.
+    virtual std::string GetLongPathName(const std::string& path) = 0;
     virtual bool CreateDirectory(const std::string& path) = 0;
     // Nothing when the attributes cannot be read.
     virtual std::optional<std::uint32_t> GetFileAttributes(const std::string& path) = 0;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,9 @@ std::string ScratchFolder();
 // A command line that starts a child which writes `bytes` bytes ('a' to 'z' over and over) to
 // its standard output, then `errorText` to its standard error.
 std::string ChildCommandLine(int bytes, const std::string& errorText);
+// Opens the file (made when missing) as another program might, sharing it with nobody, until the
+// result is let go.
+std::shared_ptr<void> HoldWithoutSharing(const std::string& file);
 
 inline std::uint32_t ExpectedAnsiCodePage() {
     const char* const codePage = std::getenv("KESTO_CONTRACT_CODE_PAGE");

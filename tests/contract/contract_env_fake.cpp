@@ -5,7 +5,8 @@
 
 namespace kesto::contract {
 
-platform::Os& SystemUnderTest() {
+namespace {
+fakes::FakeOs& Fake() {
     static fakes::FakeOs os = [] {
         fakes::FakeOs fake(static_cast<int>(ExpectedAnsiCodePage()));
         fake.RegisterProgram("contract-child", [](const std::string& arguments) {
@@ -15,6 +16,11 @@ platform::Os& SystemUnderTest() {
         return fake;
     }();
     return os;
+}
+} // namespace
+
+platform::Os& SystemUnderTest() {
+    return Fake();
 }
 
 std::string ScratchFolder() {
@@ -40,6 +46,14 @@ std::optional<std::string> RegistryString(const std::string& subKey, const std::
 
 std::string ChildCommandLine(int bytes, const std::string& errorText) {
     return "contract-child " + std::to_string(bytes) + " " + errorText;
+}
+
+std::shared_ptr<void> HoldWithoutSharing(const std::string& file) {
+    if (!Fake().FileContent(file)) {
+        Fake().AddFile(file);
+    }
+    Fake().HoldFile(file);
+    return std::shared_ptr<void>(&Fake(), [file](void*) { Fake().ReleaseFile(file); });
 }
 
 } // namespace kesto::contract

@@ -72,6 +72,18 @@ std::string ChildCommandLine(int bytes, const std::string& errorText) {
     return commandLine;
 }
 
+// The profile functions open the file each time with sharing for reading and writing, whichever
+// process holds it: a handle of our own that shares nothing stands for another program's.
+std::shared_ptr<void> HoldWithoutSharing(const std::string& file) {
+    const HANDLE held =
+        ::CreateFileW(platform::win32::Widen(file).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (held == INVALID_HANDLE_VALUE) {
+        return nullptr;
+    }
+    return std::shared_ptr<void>(held, [](void* handle) { ::CloseHandle(handle); });
+}
+
 } // namespace kesto::contract
 
 // The test executable is also the child process that the pipe cases start.

@@ -48,12 +48,27 @@ TEST(IniContract, WritingIntoAMissingFolderFails) {
                                                 ScratchFolder() + "\\missing\\table.ini"));
 }
 
+TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
+    const std::string file = ScratchFolder() + "\\held.ini";
+    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "E:\\: => C:\\Data", file));
+    {
+        const std::shared_ptr<void> held = HoldWithoutSharing(file);
+        ASSERT_NE(held, nullptr);
+        EXPECT_FALSE(os().WritePrivateProfileString("KESTO", "1", "F:\\: => C:\\x", file));
+        EXPECT_FALSE(os().WritePrivateProfileString("KESTO", "0", std::nullopt, file));
+        EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
+    }
+    EXPECT_TRUE(os().WritePrivateProfileString("KESTO", "1", "F:\\: => C:\\x", file));
+    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");
+}
+
 // Runs a child the way the command runner does and returns what it printed, read by reads of
 // at most 256 bytes, counting every handle that is still open afterwards.
 struct ChildRun {
     bool started = false;
     std::string output;
     std::size_t largestRead = 0;
+    std::uint32_t endError = 0; // of the read that ended the output
     int handlesLeftOpen = 0;
 };
 
@@ -87,6 +102,7 @@ ChildRun RunChild(const std::string& commandLine) {
             run.largestRead = std::max(run.largestRead, bytes.size());
             run.output += bytes;
         }
+        run.endError = os().LastError();
         close(child.process);
         close(child.thread);
     }
@@ -100,6 +116,7 @@ TEST(ProcessContract, ChildOutputAndErrorArriveThroughOnePipe) {
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.output, ChildOutput(600) + "complaint");
     EXPECT_EQ(run.largestRead, 256u);
+    EXPECT_EQ(run.endError, platform::kErrorBrokenPipe);
     EXPECT_EQ(run.handlesLeftOpen, 0);
 }
 
@@ -107,6 +124,7 @@ TEST(ProcessContract, SilentChildGivesNothing) {
     const ChildRun run = RunChild(ChildCommandLine(0, "\"\""));
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.endError, platform::kErrorBrokenPipe);
     EXPECT_EQ(run.handlesLeftOpen, 0);
 }
 
@@ -136,6 +154,9 @@ TEST(FileContract, FoldersAttributesAndShortNames) {
     EXPECT_GT(length, 0u);
     ASSERT_FALSE(shortPath.empty());
     EXPECT_NE(*os().GetFileAttributes(shortPath) & platform::kFileAttributeDirectory, 0u);
+    EXPECT_EQ(os().GetLongPathName(shortPath), folder);
+    EXPECT_EQ(os().GetLongPathName(shortPath + "\\"), folder + "\\");
+    EXPECT_EQ(os().GetLongPathName(scratch + "\\missing"), "");
     EXPECT_EQ(os().GetShortPathName(scratch + "\\missing", 249, shortPath), 0u);
     // Too small a buffer: the size needed, terminator included, and nothing written.
     const std::uint32_t needed = os().GetShortPathName(folder, 4, shortPath);

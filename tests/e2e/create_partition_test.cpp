@@ -2,6 +2,7 @@
 // user names. Either way the letter must lead to the folder at once.
 #include "kesto_test.h"
 
+#include "uidriver/find.h"
 #include "uidriver/poll.h"
 #include "uidriver/text.h"
 
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -81,6 +83,39 @@ TEST_F(CreatePartition, FromFoldersWithBlanksAndChineseInTheirNames) {
         ExpectMapped(letter, folder);
     }
     EXPECT_EQ(Mappings().List().size(), 2u);
+}
+
+// Another program holds the table file open and shares it with nobody: the partition is made all
+// the same, and the user learns once, after its outcome, that it will not come back at log-on.
+TEST_F(CreatePartition, WithTheTableFileHeldElsewhereWarnsOnceNamingTheFile) {
+    const HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::unique_ptr<void, decltype(&CloseHandle)> release(held, &CloseHandle);
+
+    const std::string first = FreeLetters().back();
+    RemoveAfterwards(fs::path(L"C:\\KESTO_") += first.front());
+    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
+    CreateWith(first);
+    const uidriver::MessageDialog warning = NextMessage();
+    EXPECT_EQ(warning.Text(), "无法写入虚拟分区列表文件" + uidriver::Utf8Path(IniFile()) +
+                                  "，虚拟分区无法保存，下次登录时将不会恢复。\r\n\r\n"
+                                  "请把本程序移到你有写权限的文件夹中再运行。");
+    EXPECT_EQ(warning.Icon(), MessageIcon::Warning);
+    Answer(warning, IDOK);
+    EXPECT_TRUE(Holds(Mappings().List(), first + "\\: => C:\\KESTO_" + first.front()));
+
+    const std::string second = FreeLetters().back();
+    RemoveAfterwards(fs::path(L"C:\\KESTO_") += second.front());
+    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
+    CreateWith(second);
+    // The list is filled right before the table is saved, and it can be read only once the
+    // program waits again: in its loop, or in a box it shows.
+    EXPECT_TRUE(Holds(Listed(), second + "\\: => C:\\KESTO_" + second.front()));
+    EXPECT_FALSE(uidriver::FindFirstWindow(uidriver::WindowQuery("Tarvel")
+                                               .OfProcess(Program().Id())
+                                               .OfClass("#32770")
+                                               .IncludingHidden()));
 }
 
 } // namespace

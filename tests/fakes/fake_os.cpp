@@ -98,8 +98,18 @@ std::optional<std::string> FakeOs::FileContent(const std::string& path) const {
 }
 
 void FakeOs::SetShortName(const std::string& longPath, const std::string& shortPath) {
+    const std::string shortForm = Resolve(shortPath);
     shortNames_[Resolve(longPath)] = shortPath;
-    longNames_[Resolve(shortPath)] = Resolve(longPath);
+    longNames_[shortForm] = Resolve(longPath);
+    longSpellings_[shortForm] = SystemPath(longPath);
+}
+
+void FakeOs::HoldFile(const std::string& path) {
+    heldFiles_.insert(Resolve(path));
+}
+
+void FakeOs::ReleaseFile(const std::string& path) {
+    heldFiles_.erase(Resolve(path));
 }
 
 void FakeOs::RegisterProgram(const std::string& name, FakeProgram program) {
@@ -212,10 +222,15 @@ bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t /*c
 }
 
 bool FakeOs::ReadFile(platform::Handle handle, std::size_t capacity, std::string& data) {
+    Log("ReadFile", std::to_string(handle));
     data.clear();
     const auto object = handles_.find(handle);
-    if (object == handles_.end() || object->second.kind != HandleObject::PipeRead ||
-        Fails("ReadFile")) {
+    if (object == handles_.end() || object->second.kind != HandleObject::PipeRead) {
+        lastError_ = 6; // ERROR_INVALID_HANDLE
+        return false;
+    }
+    if (Fails("ReadFile")) {
+        lastError_ = 8; // ERROR_NOT_ENOUGH_MEMORY
         return false;
     }
     Pipe& pipe = pipes_[object->second.pipe];
@@ -231,6 +246,7 @@ bool FakeOs::ReadFile(platform::Handle handle, std::size_t capacity, std::string
     if (writerLeft) {
         throw std::logic_error("read would wait for ever: a write end of the pipe is open");
     }
+    lastError_ = platform::kErrorBrokenPipe;
     return false;
 }
 
@@ -266,8 +282,10 @@ bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
 std::string FakeOs::GetPrivateProfileString(const std::string& section, const std::string& key,
                                             std::size_t bufferSize, const std::string& file) {
     Log("GetPrivateProfileString", key);
-    const auto content = files_.find(Resolve(file));
-    if (bufferSize == 0 || content == files_.end() || Fails("GetPrivateProfileString")) {
+    const std::string path = Resolve(file);
+    const auto content = files_.find(path);
+    if (bufferSize == 0 || content == files_.end() || heldFiles_.count(path) != 0 ||
+        Fails("GetPrivateProfileString")) {
         return {};
     }
     const std::optional<std::string> value = IniValue(content->second, section, key);
@@ -303,7 +321,7 @@ bool FakeOs::WritePrivateProfileString(const std::string& section, const std::st
     if (content == files_.end() && !value) {
         return true;
     }
-    if (!DriveWritable(path) || !FolderExists(ParentOf(path))) {
+    if (!DriveWritable(path) || !FolderExists(ParentOf(path)) || heldFiles_.count(path) != 0) {
         return false;
     }
     std::string& text = files_[path];
@@ -343,6 +361,25 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
     }
     shortPath = result;
     return static_cast<std::uint32_t>(length);
+}
+
+std::string FakeOs::GetLongPathName(const std::string& path) {
+    Log("GetLongPathName", path);
+    const std::string spelled = SystemPath(path);
+    const std::string resolved = Resolve(spelled);
+    if (Fails("GetLongPathName") || (!FolderExists(spelled) && files_.count(resolved) == 0)) {
+        return {};
+    }
+    // The longest short form the path starts with gives way to its long spelling.
+    const std::string upper = Upper(spelled);
+    for (auto known = longSpellings_.rbegin(); known != longSpellings_.rend(); ++known) {
+        const std::string& shortForm = known->first;
+        if (upper.starts_with(shortForm) &&
+            (upper.size() == shortForm.size() || upper[shortForm.size()] == '\\')) {
+            return known->second + path.substr(shortForm.size());
+        }
+    }
+    return path;
 }
 
 bool FakeOs::CreateDirectory(const std::string& path) {

@@ -41,6 +41,10 @@ class FakeOs : public platform::Os, public FaultPlan {
     const std::set<std::string>& Folders() const { return folders_; }
     std::optional<std::string> FileContent(const std::string& path) const;
     void SetShortName(const std::string& longPath, const std::string& shortPath);
+    // Another process opens the file without sharing, or lets it go: while it is held the profile
+    // functions can neither read nor write it.
+    void HoldFile(const std::string& path);
+    void ReleaseFile(const std::string& path);
     // Mappings made by the fake "subst", letter to folder.
     const std::map<char, std::string>& Mappings() const { return mappings_; }
     void RegisterProgram(const std::string& name, FakeProgram program);
@@ -84,6 +88,7 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::uint32_t GetDriveType(const std::string& root) override;
     std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
                                    std::string& shortPath) override;
+    std::string GetLongPathName(const std::string& path) override;
     bool CreateDirectory(const std::string& path) override;
     std::optional<std::uint32_t> GetFileAttributes(const std::string& path) override;
     std::string ModuleFileName() override { return moduleFileName; }
@@ -129,8 +134,10 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::set<char> readOnlyDrives_;
     std::set<std::string> folders_; // resolved
     std::map<std::string, std::string> files_;
-    std::map<std::string, std::string> shortNames_; // resolved long path to short form
-    std::map<std::string, std::string> longNames_;  // resolved short form to long path
+    std::map<std::string, std::string> shortNames_;    // resolved long path to short form
+    std::map<std::string, std::string> longNames_;     // resolved short form to long path
+    std::map<std::string, std::string> longSpellings_; // resolved short form to long, as given
+    std::set<std::string> heldFiles_;                  // resolved
     std::map<char, std::string> mappings_;
     std::map<std::string, FakeProgram> programs_;
     std::map<platform::Handle, HandleObject> handles_;

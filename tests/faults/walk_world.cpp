@@ -39,7 +39,8 @@ void World::Load() {
 std::vector<Flow> UserFlows() {
     Flow startup{"start-up with a restore", false, [](World& w) { w.Load(); }, {}, {}};
     startup.texts = {"无法载入保存的虚拟分区X:，请确认你对D:\\Data有权限！",
-                     "无法载入保存的虚拟分区Y:，请确认你对D:\\新建\\照片有权限！"};
+                     "无法载入保存的虚拟分区Y:，请确认你对D:\\新建\\照片有权限！",
+                     kLogOnEntryNotSaved};
 
     Flow newFolder{"create in a new folder",
                    true,
@@ -96,6 +97,7 @@ std::vector<Flow> UserFlows() {
             flow.texts.push_back(flow.goal.success);
         }
         flow.texts.insert(flow.texts.end(), flow.goal.failures.begin(), flow.goal.failures.end());
+        flow.texts.push_back(kTableNotSaved);
     }
     return flows;
 }

@@ -92,6 +92,20 @@ TEST_F(CommandRunnerTest, CommandLineTheCodePageCannotSpellIsNotRun) {
     EXPECT_EQ(os.OpenHandleCount(), 0u);
 }
 
+// Only the end of the pipe ends the output: a read that fails otherwise loses what was to come.
+TEST_F(CommandRunnerTest, ReadFailingInTheMiddleMakesTheRunIncomplete) {
+    Program("talk", std::string(600, 'a'));
+    command::DOSOutputs runner(os, toolkit);
+    EXPECT_EQ(runner.ExecuteCommand("talk"), std::string(600, 'a'));
+    EXPECT_TRUE(runner.Completed());
+
+    os.FailOnce("ReadFile", 4 + 2);
+    EXPECT_EQ(runner.ExecuteCommand("talk"), std::string(256, 'a'));
+    EXPECT_FALSE(runner.Completed());
+    EXPECT_TRUE(toolkit.messageBoxes.empty());
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
+}
+
 TEST_F(CommandRunnerTest, ArgumentReplacesStoredCommandLineAndEmptyOneRunsIt) {
     Program("first", std::string("1"));
     Program("second", std::string("2"));

@@ -109,6 +109,15 @@ TEST_F(CreatePartitionTest, LetterTakenMeanwhileIsReportedAndNoLongerOffered) {
     EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"X:\\: => C:\\elsewhere"});
 }
 
+TEST_F(CreatePartitionTest, CutAnswerOfTheCommandIsReportedAsFailure) {
+    Load();
+    Choose("V:", "D:");
+    os.FailOnce("ReadFile", CallCount("ReadFile") + 1);
+    Window().Click("cmdcreate");
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!"});
+}
+
 TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThroughItsShortName) {
     os.AddFolder("D:\\My Data\\照片");
     os.SetShortName("D:\\My Data\\照片", "D:\\MYDATA~1\\C6AC~1");
@@ -206,7 +215,9 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
     EXPECT_TRUE(sawProgress);
     EXPECT_EQ(toolkit.doEventsPasses, 1);
     EXPECT_EQ(CallCount("CreateProcess subst X:"), 1);
-    EXPECT_TRUE(form->Loaded());
+    // The close waited for the command and its message.
+    EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
+    EXPECT_FALSE(form->Loaded());
 }
 
 } // namespace

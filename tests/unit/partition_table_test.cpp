@@ -80,6 +80,22 @@ TEST_F(PartitionTableTest, TableSurvivesWhenTheListingCannotBeRun) {
               Messages().end());
 }
 
+TEST_F(PartitionTableTest, TableSurvivesAListingCutByAFailedRead) {
+    const std::string folder = "D:\\" + std::string(120, 'f');
+    Map('E', folder);
+    Map('F', folder + "\\g");
+    Load();
+    const std::string saved = Ini();
+    Map('G', "D:\\g");
+    // The listing is longer than one read; its second one fails.
+    os.FailOnce("ReadFile", CallCount("ReadFile") + 2);
+    form->RefreshPartitions();
+    EXPECT_EQ(Ini(), saved);
+    EXPECT_TRUE(Messages().empty());
+    form->RefreshPartitions();
+    EXPECT_NE(Ini(), saved);
+}
+
 TEST_F(PartitionTableTest, FillListSortsEveryLetterIntoOneListWithNothingChosen) {
     os.AddDrive('A', platform::kDriveRemovable);
     os.AddDrive('G', platform::kDriveCdrom, false);

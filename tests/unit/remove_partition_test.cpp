@@ -89,5 +89,16 @@ TEST_F(RemovePartitionTest, RefusedRemovalStillRefreshesFromTheLiveListing) {
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
 }
 
+// A read of subst's answer that fails leaves its outcome unknown: that is no success.
+TEST_F(RemovePartitionTest, CutAnswerOfTheCommandIsReportedAsFailure) {
+    Map('X', "D:\\Data");
+    Load();
+    Select("X:\\: => D:\\Data");
+    os.FailOnce("ReadFile", CallCount("ReadFile") + 1);
+    Window().Click("cmddele");
+    EXPECT_EQ(Messages().back(), "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
+                                 "你可以关闭正在打开的文件或重启计算机后再进行移除!");
+}
+
 } // namespace
 } // namespace kesto

@@ -139,27 +139,47 @@ TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
     EXPECT_EQ(toolkit.notifyCalls.size(), 2u);
 }
 
-// A close posted to the window (by the taskbar, or by a task manager) while a message box waits
-// is dropped: the handler that asked still needs the window afterwards.
-TEST_F(StartupTest, CloseArrivingDuringAnyMessageBoxLeavesTheHandlerItsWindow) {
-    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=E:\\: => H:\\Gone\r\n");
+// A close posted to the window (the taskbar, Alt+F4, a task manager) while a handler still needs
+// it waits for that handler to end, and is then carried out.
+TEST_F(StartupTest, CloseDuringACommandOrAMessageBoxIsCarriedOutWhenTheHandlerEnds) {
     Map('X', "D:\\Data");
-    int closes = 0;
-    toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) {
-        ++closes;
-        toolkit.Form("frmMain")->RequestClose();
+    Load();
+    const auto close = [this] {
+        if (fakes::FakeForm* window = toolkit.Form("frmMain")) {
+            window->RequestClose();
+        }
     };
+    ASSERT_TRUE(Control("CmbFreedisk").Select("V:"));
+    ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
+    toolkit.onDoEvents = close;
+    Window().Click("cmdcreate");
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_TRUE(toolkit.quit);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=V:\\: => D:\\KESTO_V\r\n1=X:\\: => D:\\Data\r\n");
+    EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
+
+    toolkit.onDoEvents = nullptr;
+    toolkit.messageBoxes.clear();
+    toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) { close(); };
     Load();
     ASSERT_TRUE(Control("listKesto").Select("X:\\: => D:\\Data"));
     Window().Click("cmddele");
-    ASSERT_TRUE(Control("CmbFreedisk").Select("V:"));
-    ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
-    Window().Click("cmdcreate");
-    EXPECT_EQ(closes, 4);
-    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"V:\\: => D:\\KESTO_V"});
-    toolkit.onMessageBox = nullptr;
-    Window().RequestClose();
     EXPECT_FALSE(form->Loaded());
+    EXPECT_EQ(os.Mappings().count('X'), 0u);
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=V:\\: => D:\\KESTO_V\r\n");
+}
+
+TEST_F(StartupTest, CloseDuringTheRestoreIsCarriedOutWhenStartUpEnds) {
+    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
+    toolkit.onDoEvents = [this] { toolkit.Form("frmMain")->RequestClose(); };
+    Load();
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_TRUE(toolkit.quit);
+    EXPECT_EQ(os.Mappings().at('X'), "D:\\Data");
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
+    ASSERT_EQ(toolkit.notifyCalls.size(), 2u);
+    EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
 }
 
 } // namespace

@@ -33,6 +33,23 @@ std::uint32_t Win32Os::GetShortPathName(const std::string& longPath, std::size_t
     return result;
 }
 
+std::string Win32Os::GetLongPathName(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    std::wstring longPath(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetLongPathNameW(wide.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < longPath.size()) {
+            longPath.resize(length);
+            return Narrow(longPath);
+        }
+        longPath.resize(length);
+    }
+}
+
 bool Win32Os::CreateDirectory(const std::string& path) {
     SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
     return ::CreateDirectoryW(Widen(path).c_str(), &attributes) != FALSE;

@@ -52,7 +52,11 @@ bool Win32Os::ReadFile(Handle handle, std::size_t capacity, std::string& data) {
     const BOOL ok = ::ReadFile(ToHandleValue(handle), data.data(), static_cast<DWORD>(capacity),
                                &read, nullptr);
     data.resize(read);
-    return ok != FALSE;
+    if (ok == FALSE) {
+        lastError_ = ::GetLastError();
+        return false;
+    }
+    return true;
 }
 
 bool Win32Os::CloseHandle(Handle handle) {

@@ -17,6 +17,7 @@
 #undef GetFileAttributes
 #undef GetDriveType
 #undef GetShortPathName
+#undef GetLongPathName
 #undef GetPrivateProfileString
 #undef WritePrivateProfileString
 #undef RegCreateKey

@@ -33,6 +33,7 @@ class Win32Os : public Os {
     std::uint32_t GetDriveType(const std::string& root) override;
     std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
                                    std::string& shortPath) override;
+    std::string GetLongPathName(const std::string& path) override;
     bool CreateDirectory(const std::string& path) override;
     std::optional<std::uint32_t> GetFileAttributes(const std::string& path) override;
 

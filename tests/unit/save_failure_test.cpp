@@ -1,0 +1,110 @@
+#include "main_form_fixture.h"
+
+namespace kesto {
+namespace {
+
+const std::string kMapped = "新的虚拟分区添加成功！";
+const std::string kRemoved = "你所指定的虚拟分区已被顺利移除！";
+const std::string kConfirm = "你确实要删除选中的虚拟分区吗？\r\n注意：删除分区并不删除你的数据，"
+                             "这些数据仍然保存在盘符所指向的文件夹中！";
+
+std::string TableWarning(const std::string& file) {
+    return "无法写入虚拟分区列表文件" + file +
+           "，虚拟分区无法保存，下次登录时将不会恢复。\r\n\r\n"
+           "请把本程序移到你有写权限的文件夹中再运行。";
+}
+
+const std::string kLogOnWarning = "无法写入登录时的启动项，下次登录时本程序将不会自动运行，"
+                                  "保存的虚拟分区要在你手动运行本程序后才会恢复。";
+
+class SaveFailureTest : public MainFormTest {
+  protected:
+    void Create(const std::string& letter) {
+        ASSERT_TRUE(Control("CmbFreedisk").Select(letter));
+        ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
+        Window().Click("cmdcreate");
+    }
+};
+
+// Where ordinary users may not write, as under Program Files; started from the log-on entry, the
+// program sees its folder by its short name.
+TEST_F(SaveFailureTest, ReadOnlyFolderIsToldOnceAfterTheFirstOutcomeByItsLongName) {
+    os.AddDrive('E', platform::kDriveFixed, false);
+    os.AddFolder("E:\\Kesto Tool");
+    os.SetShortName("E:\\Kesto Tool", "E:\\KESTOT~1");
+    os.moduleFileName = "E:\\KESTOT~1\\kesto.exe";
+    Load();
+    // Nothing to keep yet, so nothing was lost.
+    EXPECT_TRUE(Messages().empty());
+
+    Create("V:");
+    EXPECT_EQ(os.Mappings().count('V'), 1u);
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{kMapped, TableWarning("E:\\Kesto Tool\\kesto.ini")}));
+    EXPECT_EQ(toolkit.messageBoxes.back().style, 48);
+
+    Create("U:");
+    ASSERT_TRUE(Control("listKesto").Select("V:\\: => D:\\KESTO_V"));
+    Window().Click("cmddele");
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{kMapped, TableWarning("E:\\Kesto Tool\\kesto.ini"), kMapped,
+                                        kConfirm, kRemoved}));
+    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"U:\\: => D:\\KESTO_U"});
+    EXPECT_EQ(os.FileContent("E:\\Kesto Tool\\kesto.ini"), std::nullopt);
+}
+
+TEST_F(SaveFailureTest, EveryWriteFailingWarnsOnceForTheWholeRun) {
+    Map('X', "D:\\x");
+    os.failing.insert("WritePrivateProfileString");
+    Load();
+    EXPECT_EQ(Messages(), std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini")});
+    Create("V:");
+    form->RefreshPartitions();
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini"), kMapped}));
+}
+
+// The failed write is the second of three new lines, after every stale key was deleted.
+TEST_F(SaveFailureTest, WriteFailingInTheMiddleOfARewriteIsToldAndTheRestIsWritten) {
+    Map('E', "D:\\e");
+    Map('F', "D:\\f");
+    Map('G', "D:\\g");
+    os.AddFile("C:\\Tools\\kesto.ini");
+    os.FailOnce("WritePrivateProfileString", 26 + 2);
+    Load();
+    EXPECT_EQ(Messages(), std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini")});
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n");
+    // The next refresh mends the table without a word.
+    form->RefreshPartitions();
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n");
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(SaveFailureTest, DeletionThatFailsIsAWriteThatFails) {
+    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => Q:\\gone\r\n");
+    os.FailOnce("WritePrivateProfileString", 1);
+    Load();
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1], TableWarning("C:\\Tools\\kesto.ini"));
+}
+
+TEST_F(SaveFailureTest, LogOnEntryThatCannotBeWrittenIsToldBeforeTheRestore) {
+    for (const char* call : {"RegCreateKey", "RegSetValueEx"}) {
+        os.failing = {call};
+        os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=E:\\: => H:\\Gone\r\n");
+        toolkit.messageBoxes.clear();
+        Load();
+        EXPECT_EQ(Messages(),
+                  (std::vector<std::string>{
+                      kLogOnWarning, "无法载入保存的虚拟分区E:，请确认你对H:\\Gone有权限！"}))
+            << call;
+        EXPECT_EQ(toolkit.messageBoxes[0].style, 48);
+    }
+    os.failing = {"RegCloseKey"};
+    toolkit.messageBoxes.clear();
+    Load();
+    EXPECT_TRUE(Messages().empty());
+}
+
+} // namespace
+} // namespace kesto

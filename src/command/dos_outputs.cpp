@@ -33,8 +33,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     startup.stdOutput = pipe.write;
     startup.stdError = pipe.write;
     platform::ProcessHandles child;
-    if (!os_.CreateProcess(os_.ToAnsi(commandLine_), platform::kNormalPriorityClass, startup,
-                           child)) {
+    if (!os_.CreateProcess(os_.ToAnsi(commandLine_), kCreationFlags, startup, child)) {
         os_.CloseHandle(pipe.read);
         os_.CloseHandle(pipe.write);
         return Fail("File or command not found");

@@ -14,5 +14,7 @@ std::string ScratchFolder();
 // A command line that starts a child which writes `bytes` bytes ('a' to 'z' over and over) to
 // its standard output, then `errorText` to its standard error.
 std::string ChildCommandLine(int bytes, const std::string& errorText);
+// A command line that starts a child which tells what console it was given (child_output.h).
+std::string ConsoleChildCommandLine();
 
 } // namespace kesto::contract

@@ -8,6 +8,11 @@ namespace kesto::contract {
 platform::Os& SystemUnderTest() {
     static fakes::FakeOs os = [] {
         fakes::FakeOs fake(936);
+        fake.RegisterProgram("contract-console", [](const std::string&) {
+            const auto& self = static_cast<const fakes::FakeOs&>(SystemUnderTest());
+            const bool windowless = (self.creationFlags & platform::kCreateNoWindow) != 0;
+            return std::optional<std::string>(windowless ? kWindowlessConsole : "parent's console");
+        });
         fake.RegisterProgram("contract-child", [](const std::string& arguments) {
             const auto args = fakes::SplitArguments(arguments);
             return std::optional<std::string>(ChildOutput(std::stoi(args.at(0))) + args.at(1));
@@ -26,6 +31,10 @@ std::string ScratchFolder() {
 
 std::string ChildCommandLine(int bytes, const std::string& errorText) {
     return "contract-child " + std::to_string(bytes) + " " + errorText;
+}
+
+std::string ConsoleChildCommandLine() {
+    return "contract-console";
 }
 
 } // namespace kesto::contract

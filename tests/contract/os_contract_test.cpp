@@ -1,3 +1,4 @@
+#include "command/dos_outputs.h"
 #include "contract/child_output.h"
 #include "contract/contract_env.h"
 
@@ -41,8 +42,9 @@ TEST(IniContract, WritingIntoAMissingFolderFails) {
                                                 ScratchFolder() + "\\missing\\table.ini"));
 }
 
-// Runs a child the way the command runner does and returns what it printed, read by reads of
-// at most 256 bytes, counting every handle that is still open afterwards.
+// Runs a child the way the command runner does, with its creation flags, and returns what it
+// printed, read by reads of at most 256 bytes, counting every handle that is still open
+// afterwards.
 struct ChildRun {
     bool started = false;
     std::string output;
@@ -63,7 +65,7 @@ ChildRun RunChild(const std::string& commandLine) {
     startup.stdOutput = pipe.write;
     startup.stdError = pipe.write;
     platform::ProcessHandles child;
-    run.started = os().CreateProcess(os().ToAnsi(commandLine), platform::kNormalPriorityClass,
+    run.started = os().CreateProcess(os().ToAnsi(commandLine), command::DOSOutputs::kCreationFlags,
                                      startup, child);
     if (run.started) {
         open.insert({child.process, child.thread});
@@ -94,6 +96,13 @@ TEST(ProcessContract, ChildOutputAndErrorArriveThroughOnePipe) {
     EXPECT_EQ(run.output, ChildOutput(600) + "complaint");
     EXPECT_EQ(run.largestRead, 256u);
     EXPECT_EQ(run.handlesLeftOpen, 0);
+}
+
+// Where the default terminal would show a console program started hidden, there is no window.
+TEST(ProcessContract, ChildGetsAConsoleWithoutAWindow) {
+    const ChildRun run = RunChild(ConsoleChildCommandLine());
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.output, kWindowlessConsole);
 }
 
 TEST(ProcessContract, SilentChildGivesNothing) {

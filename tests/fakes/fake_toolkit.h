@@ -86,6 +86,7 @@ class FakeForm : public platform::Form {
     void MouseDown(const std::string& control, int button);
     void MouseMove(const std::string& control, int buttons, int x, int y);
     void RequestClose() { events_.OnCloseRequest(); }
+    void PressF1() { events_.OnHelpRequest(); }
     // A click that was queued before the form was disabled and is dispatched all the same.
     void QueuedClick(const std::string& control) { events_.OnClick(control); }
 

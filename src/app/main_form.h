@@ -61,6 +61,7 @@ class MainForm : private platform::FormEvents {
     void OnMouseDown(const std::string& control, int button) override;
     void OnMouseMove(const std::string& control, int buttons, int x, int y) override;
     void OnCloseRequest() override;
+    void OnHelpRequest() override { imgTitleHelp_Click(); }
 
     void Form_Unload();
     void CloseIfAsked();

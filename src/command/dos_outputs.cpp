@@ -36,7 +36,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     // A command line the code page cannot spell would run another command than the one asked.
     const std::optional<std::string> ansiCommandLine = os_.ToAnsi(commandLine_);
     if (!ansiCommandLine ||
-        !os_.CreateProcess(*ansiCommandLine, platform::kNormalPriorityClass, startup, child)) {
+        !os_.CreateProcess(*ansiCommandLine, kCreationFlags, startup, child)) {
         os_.CloseHandle(pipe.read);
         os_.CloseHandle(pipe.write);
         return Fail("File or command not found");

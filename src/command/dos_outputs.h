@@ -6,6 +6,7 @@
 #include "platform/os.h"
 #include "platform/toolkit.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -14,6 +15,10 @@ namespace kesto::command {
 class DOSOutputs {
   public:
     using ReceiveOutputsHandler = std::function<void(const std::string& commandOutputs)>;
+    // Hidden, and without a console window even where the default terminal would show one
+    // for a console program started hidden.
+    static constexpr std::uint32_t kCreationFlags =
+        platform::kNormalPriorityClass | platform::kCreateNoWindow;
 
     DOSOutputs(platform::Os& os, platform::Toolkit& toolkit) : os_(os), toolkit_(toolkit) {}
 

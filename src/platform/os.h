@@ -37,6 +37,7 @@ constexpr std::uint32_t kStartfUseShowWindow = 0x1;
 constexpr std::uint32_t kStartfUseStdHandles = 0x100;
 constexpr std::uint16_t kSwHide = 0;
 constexpr std::uint32_t kNormalPriorityClass = 0x20;
+constexpr std::uint32_t kCreateNoWindow = 0x08000000;
 
 constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 

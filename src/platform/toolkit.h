@@ -54,7 +54,7 @@ struct ControlLayout {
     std::string name; // "Opt1(0)" for element 0 of the group Opt1
     ControlKind kind = ControlKind::Label;
     std::string parent; // empty: the form itself
-    std::string text;
+    std::string text;   // a picture with a text is a command button, named by it
     Rect place;
     bool visible = true;
     bool checked = false;     // option buttons
@@ -95,6 +95,8 @@ class FormEvents {
                              int /*y*/) {}
     // The user asked the system to close the form (Alt+F4, the taskbar's close command).
     virtual void OnCloseRequest() {}
+    // F1.
+    virtual void OnHelpRequest() {}
 };
 
 class Control {

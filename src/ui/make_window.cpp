@@ -26,8 +26,8 @@ void SkinWindow(platform::Toolkit& toolkit, platform::Form& window) {
     platform::Control& title = window.Find("lblTitle");
     window.SetCaption(title.Text());
     platform::Rect titlePlace = title.Place();
-    titlePlace.left = 16;
-    titlePlace.top = 7;
+    titlePlace.left = kTitleLeft;
+    titlePlace.top = kTitleTop;
     title.SetPlace(titlePlace);
 
     const platform::Rect bounds = window.Bounds();

@@ -12,6 +12,9 @@
 namespace kesto::ui {
 
 inline constexpr platform::Rgb kFaceColor{207, 207, 207};
+// Where SkinWindow puts the title label.
+inline constexpr int kTitleLeft = 16;
+inline constexpr int kTitleTop = 7;
 
 // One row of the skin layout: the properties to set on a control; unset ones stay.
 struct SkinPlacement {

@@ -5,6 +5,10 @@
 
 namespace kesto::contract {
 
+// What the child started by ConsoleChildCommandLine prints when it has a console of its own
+// and that console has no window; anything else otherwise.
+inline constexpr char kWindowlessConsole[] = "own console, no window";
+
 inline std::string ChildOutput(int bytes) {
     std::string text;
     for (int i = 0; i < bytes; ++i) {

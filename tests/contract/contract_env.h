@@ -24,6 +24,8 @@ std::string ScratchFolder();
 // A command line that starts a child which writes `bytes` bytes ('a' to 'z' over and over) to
 // its standard output, then `errorText` to its standard error.
 std::string ChildCommandLine(int bytes, const std::string& errorText);
+// A command line that starts a child which tells what console it was given (child_output.h).
+std::string ConsoleChildCommandLine();
 // Opens the file (made when missing) as another program might, sharing it with nobody, until the
 // result is let go.
 std::shared_ptr<void> HoldWithoutSharing(const std::string& file);

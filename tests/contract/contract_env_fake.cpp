@@ -9,6 +9,11 @@ namespace {
 fakes::FakeOs& Fake() {
     static fakes::FakeOs os = [] {
         fakes::FakeOs fake(static_cast<int>(ExpectedAnsiCodePage()));
+        fake.RegisterProgram("contract-console", [](const std::string&) {
+            const auto& self = static_cast<const fakes::FakeOs&>(SystemUnderTest());
+            const bool windowless = (self.creationFlags & platform::kCreateNoWindow) != 0;
+            return std::optional<std::string>(windowless ? kWindowlessConsole : "parent's console");
+        });
         fake.RegisterProgram("contract-child", [](const std::string& arguments) {
             const auto args = fakes::SplitArguments(arguments);
             return std::optional<std::string>(ChildOutput(std::stoi(args.at(0))) + args.at(1));
@@ -54,6 +59,10 @@ std::shared_ptr<void> HoldWithoutSharing(const std::string& file) {
     }
     Fake().HoldFile(file);
     return std::shared_ptr<void>(&Fake(), [file](void*) { Fake().ReleaseFile(file); });
+}
+
+std::string ConsoleChildCommandLine() {
+    return "contract-console";
 }
 
 } // namespace kesto::contract

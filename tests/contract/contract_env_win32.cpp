@@ -63,13 +63,32 @@ std::optional<std::string> RegistryString(const std::string& subKey, const std::
     return platform::win32::Narrow(text);
 }
 
-std::string ChildCommandLine(int bytes, const std::string& errorText) {
+namespace {
+
+std::string QuotedSelf() {
     wchar_t self[MAX_PATH];
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::string commandLine = "\"";
-    commandLine += platform::win32::Narrow(self);
-    commandLine += "\" --child " + std::to_string(bytes) + " " + errorText;
-    return commandLine;
+    // Built up in steps: "\"" + text trips a false -Wrestrict in GCC 12.
+    std::string quoted = "\"";
+    quoted += platform::win32::Narrow(self);
+    quoted += "\"";
+    return quoted;
+}
+
+// Its own console, and no window for it: only CREATE_NO_WINDOW gives both.
+bool HasWindowlessConsole() {
+    DWORD processes[4];
+    return ::GetConsoleProcessList(processes, 4) == 1 && ::GetConsoleWindow() == nullptr;
+}
+
+} // namespace
+
+std::string ChildCommandLine(int bytes, const std::string& errorText) {
+    return QuotedSelf() + " --child " + std::to_string(bytes) + " " + errorText;
+}
+
+std::string ConsoleChildCommandLine() {
+    return QuotedSelf() + " --console";
 }
 
 // The profile functions open the file each time with sharing for reading and writing, whichever
@@ -88,6 +107,12 @@ std::shared_ptr<void> HoldWithoutSharing(const std::string& file) {
 
 // The test executable is also the child process that the pipe cases start.
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--console") == 0) {
+        std::fputs(kesto::contract::HasWindowlessConsole() ? kesto::contract::kWindowlessConsole
+                                                           : "another console",
+                   stdout);
+        return 0;
+    }
     if (argc == 4 && std::strcmp(argv[1], "--child") == 0) {
         const std::string output = kesto::contract::ChildOutput(std::atoi(argv[2]));
         std::fwrite(output.data(), 1, output.size(), stdout);

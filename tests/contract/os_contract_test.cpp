@@ -1,3 +1,4 @@
+#include "command/dos_outputs.h"
 #include "contract/child_output.h"
 #include "contract/contract_env.h"
 
@@ -62,8 +63,9 @@ TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");
 }
 
-// Runs a child the way the command runner does and returns what it printed, read by reads of
-// at most 256 bytes, counting every handle that is still open afterwards.
+// Runs a child the way the command runner does, with its creation flags, and returns what it
+// printed, read by reads of at most 256 bytes, counting every handle that is still open
+// afterwards.
 struct ChildRun {
     bool started = false;
     std::string output;
@@ -86,7 +88,7 @@ ChildRun RunChild(const std::string& commandLine) {
     startup.stdError = pipe.write;
     platform::ProcessHandles child;
     run.started = os().CreateProcess(os().ToAnsi(commandLine).value(),
-                                     platform::kNormalPriorityClass, startup, child);
+                                     command::DOSOutputs::kCreationFlags, startup, child);
     if (run.started) {
         open.insert({child.process, child.thread});
     }
@@ -118,6 +120,13 @@ TEST(ProcessContract, ChildOutputAndErrorArriveThroughOnePipe) {
     EXPECT_EQ(run.largestRead, 256u);
     EXPECT_EQ(run.endError, platform::kErrorBrokenPipe);
     EXPECT_EQ(run.handlesLeftOpen, 0);
+}
+
+// Where the default terminal would show a console program started hidden, there is no window.
+TEST(ProcessContract, ChildGetsAConsoleWithoutAWindow) {
+    const ChildRun run = RunChild(ConsoleChildCommandLine());
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.output, kWindowlessConsole);
 }
 
 TEST(ProcessContract, SilentChildGivesNothing) {

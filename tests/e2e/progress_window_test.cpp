@@ -43,6 +43,10 @@ class ProgressWindow : public KestoTest {
         EXPECT_NEAR(place.top + place.height / 2.0, over.top + over.height / 2.0, 2.0);
         EXPECT_TRUE(uidriver::WaitUntil([&] { return progress.Shows("lblView", text); }, 1s));
         EXPECT_FALSE(progress.Shows("lblView", otherText));
+        // What a screen reader reads there.
+        const uidriver::Window label = progress.Control("lblView");
+        EXPECT_EQ(label.ClassName(), "Static");
+        EXPECT_EQ(label.Text(), text);
         SaveScreenshot(screenshot,
                        Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     }

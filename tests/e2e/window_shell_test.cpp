@@ -1,6 +1,8 @@
 // The skinned frame around the controls: its shape, its pictures and its title-bar buttons.
 #include "kesto_test.h"
 
+#include "uidriver/find.h"
+#include "uidriver/keyboard.h"
 #include "uidriver/poll.h"
 #include "uidriver/screenshot.h"
 #include "uidriver/tray_icon.h"
@@ -108,6 +110,45 @@ TEST_F(WindowShell, MinimisesAndClosesFromItsTitleBar) {
     Main().Press("imgTitleClose");
     EXPECT_TRUE(Program().WaitForExit(15s));
     EXPECT_FALSE(tray->Receiver().Exists()) << "the tray icon's window outlived the program";
+}
+
+TEST_F(WindowShell, CarriesTheTaskbarsAndTheSystemMenusStylesButNoFrame) {
+    const uidriver::Window& frame = Main().Frame();
+    const LONG_PTR style = frame.Style();
+    EXPECT_NE(style & WS_POPUP, 0);
+    EXPECT_NE(style & WS_SYSMENU, 0) << "Alt+Space and the taskbar's menu need a system menu";
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0) << "the taskbar minimises only what can be minimised";
+    EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(frame.ExStyle() & WS_EX_APPWINDOW, 0);
+    EXPECT_EQ(frame.ExStyle() & WS_EX_TOOLWINDOW, 0);
+}
+
+// The taskbar's click, Win+Down and the system menu all send the window WM_SYSCOMMAND.
+TEST_F(WindowShell, MinimisesRestoresAndClosesOnTheTaskbarsCommands) {
+    const uidriver::Window& frame = Main().Frame();
+    const auto tray = uidriver::TrayIcon::Of(Program().Id());
+    ASSERT_TRUE(tray.has_value()) << "no tray window";
+
+    frame.Post(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
+    frame.Post(WM_SYSCOMMAND, SC_RESTORE);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Minimized() && frame.Visible(); }, 5s));
+    EXPECT_EQ(frame.ScreenRect().width, 356);
+    EXPECT_TRUE(frame.WindowRegion().has_value()) << "the rounded outline is gone";
+
+    frame.Post(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(Program().WaitForExit(15s));
+    EXPECT_FALSE(tray->Receiver().Exists()) << "the tray icon's window outlived the program";
+}
+
+TEST_F(WindowShell, AltSpaceOpensTheSystemMenu) {
+    const uidriver::Window remove = Main().Control("cmddele");
+    uidriver::PressKey(remove, VK_SPACE, true);
+    const auto menu = uidriver::WindowQuery("").OfProcess(Program().Id()).OfClass("#32768");
+    EXPECT_NO_THROW(uidriver::WaitForWindow(menu, 5s));
+    Main().Frame().Post(WM_CANCELMODE);
+    EXPECT_TRUE(uidriver::WaitForNoWindow(menu, 5s));
+    EXPECT_TRUE(Program().Running());
 }
 
 } // namespace

@@ -190,8 +190,9 @@ bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
     return true;
 }
 
-bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t /*creationFlags*/,
+bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t flags,
                            const platform::StartupInfo& startup, platform::ProcessHandles& out) {
+    creationFlags = flags;
     const std::string commandLine = FromAnsi(ansiCommandLine);
     Log("CreateProcess", commandLine);
     if (Fails("CreateProcess")) {

@@ -58,6 +58,8 @@ class FakeOs : public platform::Os, public FaultPlan {
     // The folder the browser gives, or nothing when the user cancels.
     std::optional<std::string> browseResult;
     std::vector<std::string> shellExecuted;
+    // Those of the last CreateProcess, already set while its program runs.
+    std::uint32_t creationFlags = 0;
     struct RegistryValue {
         std::uint32_t type = 0;
         std::string data; // ANSI bytes, or UTF-8 text for a value set in Unicode

@@ -88,6 +88,7 @@ class FakeForm : public platform::Form {
     void RequestClose() { events_.OnCloseRequest(); }
     // Runs at every Show(), before the form counts as visible.
     void OnShow(std::function<void()> hook) { onShow_ = std::move(hook); }
+    void PressF1() { events_.OnHelpRequest(); }
     // A click that was queued before the form was disabled and is dispatched all the same.
     void QueuedClick(const std::string& control) { events_.OnClick(control); }
 

@@ -30,6 +30,8 @@ class CommandRunnerTest : public ::testing::Test {
 TEST_F(CommandRunnerTest, SilentCommandGivesEmptyTextAndOneEmptyEvent) {
     Program("quiet", std::string());
     EXPECT_EQ(Run("quiet"), "");
+    // Normal priority, and no console window.
+    EXPECT_EQ(os.creationFlags, 0x08000020u);
     EXPECT_EQ(events, std::vector<std::string>{""});
     EXPECT_TRUE(toolkit.messageBoxes.empty());
     EXPECT_EQ(os.OpenHandleCount(), 0u);

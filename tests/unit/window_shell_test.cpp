@@ -95,6 +95,8 @@ TEST_F(WindowShellTest, HelpAndMinimise) {
     Window().Click("imgTitleHelp");
     EXPECT_EQ(os.shellExecuted, std::vector<std::string>{"file:///C:\\Tools\\help.htm"});
     EXPECT_EQ(CallCount("ShellExecute file:///C:\\Tools\\help.htm 1"), 1);
+    Window().PressF1();
+    EXPECT_EQ(CallCount("ShellExecute file:///C:\\Tools\\help.htm 1"), 2);
     EXPECT_TRUE(toolkit.messageBoxes.empty());
     Window().Click("imgTitleMinimize");
     EXPECT_EQ(Window().State(), platform::WindowState::Minimized);

@@ -14,6 +14,7 @@ class ChildControl : public ControlBase {
     ChildControl& operator=(const ChildControl&) = delete;
 
     HWND Window() const { return window_; }
+    HWND OwnWindow() const override { return window_; }
     void ApplyPlace() override;
     void ApplyFont() override;
 

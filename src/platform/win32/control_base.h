@@ -11,7 +11,7 @@ namespace kesto::platform::win32 {
 
 class Win32Form;
 
-// Labels, pictures and group frames have no window: their form paints them.
+// Labels, pictures and group frames: their form paints them, whether they have a window or not.
 bool IsWindowlessKind(ControlKind kind);
 
 // The option group a name like "Opt1(0)" belongs to.
@@ -35,6 +35,8 @@ class ControlBase : public Control {
     virtual void ApplyPlace() = 0;
     // Takes the form's fonts again after the density changed; painted controls ask each time.
     virtual void ApplyFont() {}
+    // The control's child window; null for a painted control that has none.
+    virtual HWND OwnWindow() const = 0;
 
     Rect Place() const override { return place_; }
     bool Checked() const override { return false; }

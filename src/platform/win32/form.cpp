@@ -27,7 +27,9 @@ FrameStyles StylesOf(FrameStyle frame) {
     if (frame == FrameStyle::ToolWindow) {
         return {WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW};
     }
-    return {WS_POPUP | WS_CLIPCHILDREN, WS_EX_APPWINDOW};
+    // No frame, but what the taskbar and the system menu ask of a window: minimise and restore
+    // on the taskbar button, Win+Down, Alt+Space. WS_CAPTION would draw a frame.
+    return {WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, WS_EX_APPWINDOW};
 }
 
 // The class holds the icon, so forms with and without it need classes of their own.
@@ -138,9 +140,15 @@ void Win32Form::CreateControls(const FormLayout& layout) {
             });
         controls_.push_back(std::make_unique<ChildControl>(*this, control, index, firstOfGroup));
     }
-    // Places inside group frames need every frame made first.
+    // Places inside group frames need every frame made first, and the windows of painted
+    // controls leave room for every child window.
     for (const auto& control : controls_) {
         if (!IsWindowlessKind(control->Kind())) {
+            control->ApplyPlace();
+        }
+    }
+    for (const auto& control : controls_) {
+        if (IsWindowlessKind(control->Kind()) && control->OwnWindow() != nullptr) {
             control->ApplyPlace();
         }
     }
@@ -320,6 +328,11 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         OnCommand(wParam, lParam);
         return 0;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        PaintBeneath(item.hwndItem, item.hDC, item.rcItem);
+        return TRUE;
+    }
     case WM_LBUTTONDOWN:
         OnButtonDown(lParam, 1);
         return 0;
@@ -352,23 +365,10 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-// Double-buffered: the painted controls overlap, and drawing them one by one on the screen
-// would flicker.
 void Win32Form::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
-    RECT client;
-    GetClientRect(window_, &client);
-    const HDC buffer = CreateCompatibleDC(dc);
-    const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    const HGDIOBJ oldBitmap = SelectObject(buffer, bitmap);
-    const RECT& area = paint.rcPaint;
-    PaintControls(buffer, area);
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer,
-           area.left, area.top, SRCCOPY);
-    SelectObject(buffer, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(buffer);
+    PaintBeneath(window_, dc, paint.rcPaint);
     EndPaint(window_, &paint);
 }
 
@@ -389,6 +389,8 @@ LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND window) {
         return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(window));
     }
+    // The device context may come with another control's text colour.
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, *control->BackColor());
     return reinterpret_cast<LRESULT>(Brush(*control->BackColor()));
 }
@@ -397,10 +399,15 @@ void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) != BN_CLICKED) {
         return;
     }
-    const ChildControl* control = ChildWithId(LOWORD(wParam));
-    if (control != nullptr && control->Window() == reinterpret_cast<HWND>(lParam) &&
+    // The title pictures' windows are buttons, pressed through their accessibility action.
+    const auto found = std::find_if(controls_.begin(), controls_.end(), [&](const auto& control) {
+        return control->Id() == LOWORD(wParam) &&
+               control->OwnWindow() == reinterpret_cast<HWND>(lParam);
+    });
+    const ControlBase* control = found == controls_.end() ? nullptr : found->get();
+    if (control != nullptr &&
         (control->Kind() == ControlKind::PushButton ||
-         control->Kind() == ControlKind::OptionButton)) {
+         control->Kind() == ControlKind::OptionButton || control->Kind() == ControlKind::Picture)) {
         const std::string name = control->Name();
         events_.OnClick(name);
     }

@@ -54,11 +54,20 @@ class Win32Form : public Form {
     // for "".
     POINT Origin(const std::string& parent) const;
     void PlaceChildren(const std::string& frame);
+    // Has area, in device pixels of the client area, painted again, in the form and in the
+    // windows of painted controls.
+    void InvalidatePainted(const RECT& area);
+    // Where the child windows lie in the client area, in device pixels.
+    std::vector<RECT> ChildWindowAreas() const;
+    // Paints part of window, the form or a child window, as the form's painted controls show
+    // there.
+    void PaintBeneath(HWND window, HDC dc, const RECT& part);
     void UncheckGroup(const ChildControl& option);
     // A painted control cannot hold the focus: the form holds it instead.
     void FocusItself();
 
-    // Tab, Shift+Tab and the arrow keys, seen by the message loop before dispatching.
+    // Tab, Shift+Tab, the arrow keys, Enter and F1, seen by the message loop before
+    // dispatching.
     bool HandleKey(const MSG& message);
 
   private:
@@ -84,7 +93,8 @@ class Win32Form : public Form {
     void OnLeftButtonUp(LPARAM lParam);
     void OnActivate(WPARAM wParam);
 
-    // Keyboard focus, in form_focus.cpp.
+    // Keyboard, in form_focus.cpp.
+    bool PressFocusedButton(bool repeated);
     bool CanTakeFocus(const ControlBase& control) const;
     ControlBase* FocusedControl() const;
     void MoveFocus(bool backward);

@@ -1,5 +1,5 @@
-// Keyboard focus of a form: moving it along the tab order, between the option buttons of a
-// group, and keeping it while the form is inactive.
+// The keyboard of a form: the focus moving along the tab order and between the option buttons
+// of a group, kept while the form is inactive; Enter on a push button, and F1.
 #include "platform/win32/control.h"
 #include "platform/win32/form.h"
 
@@ -20,6 +20,17 @@ bool Win32Form::HandleKey(const MSG& message) {
     if (message.message != WM_KEYDOWN) {
         return false;
     }
+    // Held down, the key repeats; a command runs once per press.
+    const bool repeated = (message.lParam & (LPARAM(1) << 30)) != 0;
+    if (message.wParam == VK_F1) {
+        if (!repeated) {
+            events_.OnHelpRequest();
+        }
+        return true;
+    }
+    if (message.wParam == VK_RETURN) {
+        return PressFocusedButton(repeated);
+    }
     if (message.wParam == VK_TAB) {
         if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
             return false;
@@ -35,6 +46,18 @@ bool Win32Form::HandleKey(const MSG& message) {
         return false;
     }
     MoveWithinGroup(*focused, backward);
+    return true;
+}
+
+// As in a dialog, but with no default button: Enter elsewhere is the focused control's own.
+bool Win32Form::PressFocusedButton(bool repeated) {
+    const ControlBase* focused = FocusedControl();
+    if (focused == nullptr || focused->Kind() != ControlKind::PushButton) {
+        return false;
+    }
+    if (!repeated) {
+        SendMessageW(focused->OwnWindow(), BM_CLICK, 0, 0);
+    }
     return true;
 }
 

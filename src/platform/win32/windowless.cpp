@@ -2,6 +2,7 @@
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/form.h"
+#include "platform/win32/shell_window.h"
 #include "platform/win32/wide_text.h"
 #include "ui/res/resource_ids.h"
 
@@ -32,7 +33,7 @@ int CaptionHeight(HDC dc) {
 WindowlessControl::WindowlessControl(Win32Form& form, const ControlLayout& entry, int index)
     : ControlBase(form, entry, index), text_(entry.text), visible_(entry.visible),
       transparent_(entry.transparent), titleFont_(entry.titleFont), stretch_(entry.stretch),
-      bitmap_(LoadPicture(entry.picture)) {}
+      bitmap_(LoadPicture(entry.picture)), shell_(CreateShellWindow(form, entry, Id())) {}
 
 WindowlessControl::~WindowlessControl() {
     if (bitmap_ != nullptr) {
@@ -62,6 +63,9 @@ bool WindowlessControl::Hit(POINT point) const {
 
 void WindowlessControl::ApplyPlace() {
     Invalidate();
+    if (shell_ != nullptr) {
+        PlaceShellWindow(shell_, Area(), form_.ChildWindowAreas());
+    }
     form_.Tips().MoveArea(static_cast<UINT_PTR>(Id()), Area());
     if (Kind() == ControlKind::GroupFrame) {
         form_.PlaceChildren(Name());
@@ -70,11 +74,17 @@ void WindowlessControl::ApplyPlace() {
 
 void WindowlessControl::SetText(const std::string& text) {
     text_ = text;
+    if (shell_ != nullptr) {
+        SetWindowTextW(shell_, Widen(text).c_str());
+    }
     Invalidate();
 }
 
 void WindowlessControl::SetVisible(bool visible) {
     visible_ = visible;
+    if (shell_ != nullptr) {
+        ShowWindow(shell_, visible ? SW_SHOWNA : SW_HIDE);
+    }
     Invalidate();
 }
 
@@ -102,8 +112,7 @@ Handle WindowlessControl::WindowHandle() const {
 }
 
 void WindowlessControl::Invalidate() const {
-    const RECT area = Area();
-    InvalidateRect(form_.Window(), &area, FALSE);
+    form_.InvalidatePainted(Area());
 }
 
 COLORREF WindowlessControl::Background() const {

@@ -1,4 +1,5 @@
-// Labels, pictures and group frames: drawn by their form, with no window of their own.
+// Labels, pictures and group frames: drawn by their form. Those with a text have a window of
+// their own for other programs to read (shell_window.h); it shows what the form paints.
 #pragma once
 
 #include "platform/win32/control_base.h"
@@ -26,6 +27,7 @@ class WindowlessControl : public ControlBase {
     void SetBackColor(Rgb color) override;
     void SetToolTipText(const std::string& text) override;
     Handle WindowHandle() const override;
+    HWND OwnWindow() const override { return shell_; }
 
   private:
     void Invalidate() const;
@@ -40,6 +42,7 @@ class WindowlessControl : public ControlBase {
     bool titleFont_;
     bool stretch_;
     HBITMAP bitmap_;
+    HWND shell_; // null for a picture without a text
 };
 
 } // namespace kesto::platform::win32

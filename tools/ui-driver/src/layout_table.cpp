@@ -28,9 +28,19 @@ Rect TablePlace(const platform::FormLayout& form, const std::string& name) {
     return place;
 }
 
-bool Windowless(platform::ControlKind kind) {
+bool Painted(platform::ControlKind kind) {
     return kind == platform::ControlKind::Picture || kind == platform::ControlKind::Label ||
            kind == platform::ControlKind::GroupFrame;
+}
+
+HWND ChildWindow(HWND form, const platform::FormLayout& layout, const std::string& name) {
+    // Child windows get their dialog ID from their place in the table.
+    constexpr int kFirstControlId = 1000;
+    HWND child = GetDlgItem(form, kFirstControlId + Find(layout, name).index);
+    if (child == nullptr) {
+        throw DriverError("the window " + layout.name + " has no child window for " + name);
+    }
+    return child;
 }
 
 } // namespace kesto::uidriver::layout

@@ -9,9 +9,6 @@ namespace kesto::uidriver {
 
 namespace {
 
-// Child windows get their dialog ID from their place in the table.
-constexpr int kFirstControlId = 1000;
-
 struct ButtonMessages {
     UINT down, up;
     WPARAM held;
@@ -32,20 +29,16 @@ ButtonMessages MessagesFor(MouseButton button) {
 } // namespace
 
 Window MainForm::Control(const std::string& name) const {
-    const layout::Entry found = layout::Find(ui::MainFormLayout(), name);
-    if (layout::Windowless(found.control->kind)) {
-        throw DriverError(name + " is painted by the main window, it has no window");
-    }
-    HWND child = GetDlgItem(window_.Handle(), kFirstControlId + found.index);
-    if (child == nullptr) {
-        throw DriverError("the main window has no child window for " + name);
-    }
-    return Window(child);
+    return Window(layout::ChildWindow(window_.Handle(), ui::MainFormLayout(), name));
 }
 
 Rect MainForm::Place(const std::string& name) const {
     const platform::FormLayout& form = ui::MainFormLayout();
     Rect place = layout::TablePlace(form, name);
+    if (name == "lblTitle") {
+        place.left = ui::kTitleLeft;
+        place.top = ui::kTitleTop;
+    }
     // The skin is fitted once, at the start, to the window's size then: without a frame, that of
     // its client area in the table. The window's size now would be wrong while it is minimised.
     for (const ui::SkinPlacement& row : ui::SkinLayout(form.clientWidth, form.clientHeight)) {
@@ -60,8 +53,8 @@ Rect MainForm::Place(const std::string& name) const {
 }
 
 void MainForm::Press(const std::string& name, MouseButton button) const {
-    if (!layout::Windowless(layout::Find(ui::MainFormLayout(), name).control->kind)) {
-        throw DriverError(name + " is a window: click it through its own messages");
+    if (!layout::Painted(layout::Find(ui::MainFormLayout(), name).control->kind)) {
+        throw DriverError(name + " takes the mouse itself: click it through its own messages");
     }
     const Rect place = Place(name);
     const LPARAM at = MAKELPARAM(place.CenterX(), place.CenterY());

@@ -6,6 +6,10 @@
 
 namespace kesto::uidriver {
 
+Window WorkingForm::Control(const std::string& name) const {
+    return Window(layout::ChildWindow(window_.Handle(), ui::WorkingFormLayout(), name));
+}
+
 bool WorkingForm::Shows(const std::string& label, const std::string& text) const {
     const Rect client = window_.ClientRectOnScreen();
     Rect area = layout::TablePlace(ui::WorkingFormLayout(), label);

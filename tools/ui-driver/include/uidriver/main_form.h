@@ -14,12 +14,13 @@ class MainForm {
     explicit MainForm(Window window) : window_(window) {}
     const Window& Frame() const { return window_; }
 
-    // Controls that are windows of their own; throws for windowless ones.
+    // The child window of a control; throws for painted controls without a text, which have
+    // none.
     Window Control(const std::string& name) const;
     // Where the program puts a control, in the main window's client coordinates: the layout
-    // table's place, or the one the skin gives its pictures to fit the window's size.
+    // table's place, or the one the skin gives its pictures and title to fit the window's size.
     Rect Place(const std::string& name) const;
-    // Presses and releases a mouse button at the centre of a windowless control.
+    // Presses and releases a mouse button at the centre of a painted control.
     void Press(const std::string& name, MouseButton button = MouseButton::Left) const;
 
   private:

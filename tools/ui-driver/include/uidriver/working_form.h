@@ -11,8 +11,9 @@ class WorkingForm {
   public:
     explicit WorkingForm(Window window) : window_(window) {}
     const Window& Frame() const { return window_; }
+    Window Control(const std::string& name) const;
 
-    // Whether a windowless label shows text: what the screen shows of it, held against the text
+    // Whether a painted label shows text: what the screen shows of it, held against the text
     // drawn here as the program draws its labels.
     bool Shows(const std::string& label, const std::string& text) const;
 

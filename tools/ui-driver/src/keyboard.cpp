@@ -1,0 +1,23 @@
+#include "uidriver/keyboard.h"
+
+namespace kesto::uidriver {
+
+void PressKey(const Window& window, WORD key, bool alt) {
+    const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    const LPARAM context = alt ? LPARAM(1) << 29 : 0;
+    const LPARAM released = (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    window.Post(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1 | scanCode | context);
+    window.Post(alt ? WM_SYSKEYUP : WM_KEYUP, key, 1 | scanCode | context | released);
+}
+
+std::optional<Window> FocusedWindow(const Window& window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window.Handle(), nullptr), &info) ||
+        info.hwndFocus == nullptr) {
+        return std::nullopt;
+    }
+    return Window(info.hwndFocus);
+}
+
+} // namespace kesto::uidriver

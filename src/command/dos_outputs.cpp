@@ -35,8 +35,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     platform::ProcessHandles child;
     // A command line the code page cannot spell would run another command than the one asked.
     const std::optional<std::string> ansiCommandLine = os_.ToAnsi(commandLine_);
-    if (!ansiCommandLine ||
-        !os_.CreateProcess(*ansiCommandLine, kCreationFlags, startup, child)) {
+    if (!ansiCommandLine || !os_.CreateProcess(*ansiCommandLine, kCreationFlags, startup, child)) {
         os_.CloseHandle(pipe.read);
         os_.CloseHandle(pipe.write);
         return Fail("File or command not found");

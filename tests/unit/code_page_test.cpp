@@ -7,27 +7,6 @@ namespace {
 
 class CodePageTest : public MainFormTest {
   protected:
-    void ChooseExistingFolderMode() {
-        Control("Opt1(1)").SetChecked(false);
-        Control("Opt1(0)").SetChecked(true);
-        Window().Click("Opt1(0)");
-    }
-    void MapExisting(const std::string& folder, const std::string& letter) {
-        ChooseExistingFolderMode();
-        Control("TxtDirector").SetText(folder);
-        ASSERT_TRUE(Control("CmbFreedisk").Select(letter));
-        Window().Click("cmdcreate");
-    }
-    // Mappings do not outlive the session.
-    void Restart() {
-        const auto mappings = os.Mappings();
-        for (const auto& mapping : mappings) {
-            command::DOSOutputs(os, toolkit)
-                .ExecuteCommand("subst " + std::string(1, mapping.first) + ": /d");
-        }
-        toolkit.messageBoxes.clear();
-        Load();
-    }
     // A mapping made by a program that hands subst its folder in Unicode.
     void MapInUnicode(char letter, const std::string& folder) {
         const int codePage = static_cast<int>(os.AnsiCodePage());

@@ -14,26 +14,7 @@ std::string LongFolder(std::size_t length) {
     return folder;
 }
 
-class FolderInputTest : public MainFormTest {
-  protected:
-    void MapExisting(const std::string& folder, const std::string& letter) {
-        Control("Opt1(1)").SetChecked(false);
-        Control("Opt1(0)").SetChecked(true);
-        Window().Click("Opt1(0)");
-        Control("TxtDirector").SetText(folder);
-        ASSERT_TRUE(Control("CmbFreedisk").Select(letter));
-        Window().Click("cmdcreate");
-    }
-    // Mappings do not outlive the session.
-    void Restart() {
-        const auto mappings = os.Mappings();
-        for (const auto& mapping : mappings) {
-            command::DOSOutputs(os, toolkit)
-                .ExecuteCommand("subst " + std::string(1, mapping.first) + ": /d");
-        }
-        Load();
-    }
-};
+using FolderInputTest = MainFormTest;
 
 TEST_F(FolderInputTest, FoldersWithBlanksChineseOrLongNamesAreMappedSavedAndRestoredWhole) {
     const std::vector<std::string> folders = {"D:\\My Data",   "D:\\照片 集\\新", LongFolder(248),

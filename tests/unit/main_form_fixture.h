@@ -39,6 +39,28 @@ class MainFormTest : public ::testing::Test {
             std::count_if(os.Calls().begin(), os.Calls().end(),
                           [&](const std::string& call) { return call.starts_with(prefix); }));
     }
+    void ChooseExistingFolderMode() {
+        Control("Opt1(1)").SetChecked(false);
+        Control("Opt1(0)").SetChecked(true);
+        Window().Click("Opt1(0)");
+    }
+    // A create in existing-folder mode, as the user would make it.
+    void MapExisting(const std::string& folder, const std::string& letter) {
+        ChooseExistingFolderMode();
+        Control("TxtDirector").SetText(folder);
+        ASSERT_TRUE(Control("CmbFreedisk").Select(letter));
+        Window().Click("cmdcreate");
+    }
+    // A new session: mappings do not outlive the old one, the table file does.
+    void Restart() {
+        const auto mappings = os.Mappings();
+        for (const auto& mapping : mappings) {
+            command::DOSOutputs(os, toolkit)
+                .ExecuteCommand("subst " + std::string(1, mapping.first) + ": /d");
+        }
+        toolkit.messageBoxes.clear();
+        Load();
+    }
     // A mapping made outside the program.
     void Map(char letter, const std::string& folder) {
         os.AddFolder(folder);

@@ -21,11 +21,13 @@ copy_sources() {
   fi
 }
 
-# $1: the copy's folder, then its umask, time zone and locale.
+# $1: the copy's folder, then its umask, time zone, locale and user name (with a home of its own).
 build_release() {
   copy_sources "$1"
-  if ! (cd "$1" && umask "$2" && TZ=$3 LC_ALL=$4 SOURCE_DATE_EPOCH=$epoch \
-        make -s --no-print-directory release JOBS="$jobs") >"$1.log" 2>&1; then
+  mkdir -p "$1.home"
+  if ! (cd "$1" && umask "$2" && TZ=$3 LC_ALL=$4 USER=$5 LOGNAME=$5 HOME=$1.home \
+        SOURCE_DATE_EPOCH=$epoch make -s --no-print-directory release JOBS="$jobs") \
+        >"$1.log" 2>&1; then
     echo "make release failed in $1:"
     tail -n 30 "$1.log"
     exit 1
@@ -34,16 +36,18 @@ build_release() {
 
 one=$work/one
 two=$work/second/copy
-build_release "$one" 022 UTC C
-build_release "$two" 077 Asia/Shanghai zh_CN.UTF-8
+build_release "$one" 022 UTC C builder
+build_release "$two" 077 Asia/Shanghai zh_CN.UTF-8 someone-else
 
 cd "$work"
 zip=$(cd one/dist && ls kesto-*-win64.zip)
 status=0
 for file in build/release/run/kesto.exe "dist/$zip"; do
-  if ! difference=$(cmp "one/$file" "second/copy/$file" 2>&1); then
-    echo "NOT reproducible: $difference ($(cmp -l "one/$file" "second/copy/$file" 2>/dev/null |
-      wc -l) bytes differ)"
+  if ! cmp -s "one/$file" "second/copy/$file"; then
+    # cmp counts bytes from 1.
+    byte=$(cmp "one/$file" "second/copy/$file" 2>&1 | sed -n 's/.* byte \([0-9]*\).*/\1/p')
+    count=$(cmp -l "one/$file" "second/copy/$file" 2>/dev/null | wc -l)
+    echo "NOT reproducible: $file differs from offset $((${byte:-1} - 1)) on ($count bytes differ)"
     status=1
   fi
 done

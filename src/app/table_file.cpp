@@ -45,8 +45,9 @@ std::optional<std::string> MainForm::StoredLine(const std::string& line) {
 }
 
 // Every write rewrites the whole file, and most refreshes change one line or none: only the keys
-// whose line changed are touched. Those are all removed before any is written again, so a write
-// that fails leaves its key empty rather than holding a mapping that no longer exists.
+// whose line changed are touched, and the keys that must be empty, since a read that failed looks
+// like an empty key. They are all removed before any is written again, so a write that fails
+// leaves its key empty rather than holding a mapping that no longer exists.
 bool MainForm::SaveTable(const std::vector<std::string>& lines) {
     std::vector<std::optional<std::string>> wanted(kTableKeys);
     for (std::size_t j = 0; j < lines.size() && j < kTableKeys; ++j) {

@@ -106,5 +106,16 @@ TEST_F(SaveFailureTest, LogOnEntryThatCannotBeWrittenIsToldBeforeTheRestore) {
     EXPECT_TRUE(Messages().empty());
 }
 
+// The value a program folder the code page cannot spell needs goes in through another call.
+TEST_F(SaveFailureTest, LogOnEntryInUnicodeThatCannotBeWrittenIsToldToo) {
+    os.SetCodePage(1252);
+    os.moduleFileName = "C:\\工具 箱\\kesto.exe";
+    os.AddFolder("C:\\工具 箱");
+    os.failing = {"RegSetStringValue"};
+    Load();
+    EXPECT_EQ(Messages(), std::vector<std::string>{kLogOnWarning});
+    EXPECT_EQ(CallCount("RegSetStringValue"), 1);
+}
+
 } // namespace
 } // namespace kesto

@@ -95,7 +95,7 @@ class FormEvents {
                              int /*y*/) {}
     // The user asked the system to close the form (Alt+F4, the taskbar's close command).
     virtual void OnCloseRequest() {}
-    // F1.
+    // The user asked for help (F1).
     virtual void OnHelpRequest() {}
 };
 

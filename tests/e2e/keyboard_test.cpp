@@ -49,6 +49,16 @@ TEST_F(Keyboard, EnterPressesTheFocusedButtonButThereIsNoDefaultOrCancelButton) 
     EXPECT_TRUE(HasFocus(Main().Frame(), list));
 }
 
+// Released alone, Alt would enter the menu mode of a window with a system menu; ours shows no
+// menu bar, so the next key would be lost in it.
+TEST_F(Keyboard, AltPressedAloneLeavesTheNextKeyToTheWindow) {
+    const Window remove = Main().Control("cmddele");
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return HasFocus(Main().Frame(), remove); }, 5s));
+    uidriver::PressKey(remove, VK_MENU, true);
+    uidriver::PressKey(remove, VK_RETURN);
+    EXPECT_EQ(AcknowledgeNextMessage(), "请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!");
+}
+
 // Makes the shell open .htm files by writing the file's path into opened.txt of folder, and
 // puts the prefix back as it was afterwards.
 class HelpPageRecorder {

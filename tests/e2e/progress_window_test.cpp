@@ -4,6 +4,7 @@
 
 #include "uidriver/find.h"
 #include "uidriver/poll.h"
+#include "uidriver/screenshot.h"
 #include "uidriver/working_form.h"
 
 #include <windows.h>
@@ -78,6 +79,41 @@ TEST_F(ProgressWindow, StandsCentredOverTheMainWindowWhereverThatWasMoved) {
     EXPECT_EQ(AcknowledgeNextMessage(), "你所指定的虚拟分区已被顺利移除！");
     WaitUntilIdle();
     ExpectMainBackInUse();
+}
+
+// The label's window is there for screen readers only: the form paints the text beneath it.
+// Shown again by the test once subst has ended: it does not repaint while subst runs.
+TEST_F(ProgressWindow, LabelWindowChangesNoPixel) {
+    const std::string letter = FreeLetters().back();
+    RemoveAfterwards(std::filesystem::path(L"C:\\KESTO_") += letter.front());
+    uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
+    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
+    uidriver::ClickButton(Main().Control("cmdcreate"));
+    EXPECT_EQ(AcknowledgeNextMessage(), "新的虚拟分区添加成功！");
+    WaitUntilIdle();
+    const uidriver::WorkingForm progress(uidriver::WaitForWindow(
+        uidriver::WindowQuery("工作中……").OfProcess(Program().Id()).IncludingHidden(), 10s));
+    const uidriver::Window& frame = progress.Frame();
+    const uidriver::Window label = progress.Control("lblView");
+    ShowWindow(frame.Handle(), SW_SHOWNA);
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return progress.Shows("lblView", label.Text()); }, 5s));
+    const Rect area = frame.ScreenRect();
+    const uidriver::Image shown = uidriver::CaptureArea(area);
+    ShowWindow(label.Handle(), SW_HIDE);
+    uidriver::Image bare;
+    const bool same = uidriver::WaitUntil(
+        [&] {
+            bare = uidriver::CaptureArea(area);
+            return bare.pixels == shown.pixels;
+        },
+        3s);
+    ShowWindow(label.Handle(), SW_SHOWNA);
+    ShowWindow(frame.Handle(), SW_HIDE);
+    int unlike = 0;
+    for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
+        unlike += shown.pixels[i] != bare.pixels[i];
+    }
+    EXPECT_TRUE(same) << unlike << " pixels differ";
 }
 
 } // namespace

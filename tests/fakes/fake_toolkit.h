@@ -142,7 +142,7 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     int MessageBox(const std::string& text, int style) override;
     void DoEvents() override;
     void Run() override {}
-    void Quit() override { quit = true; }
+    void Quit() override { ++quits; }
     bool SetWindowPos(platform::Handle window, platform::Handle insertAfter, int x, int y, int cx,
                       int cy, std::uint32_t flags) override;
     platform::Handle CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth,
@@ -168,7 +168,7 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     std::vector<WindowCall> windowCalls;
     std::vector<NotifyCall> notifyCalls;
     int doEventsPasses = 0;
-    bool quit = false;
+    int quits = 0;
     // List entries are this many pixels high for LB_ITEMFROMPOINT.
     static constexpr int kItemHeight = 16;
 

@@ -131,7 +131,7 @@ TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
     EXPECT_TRUE(form->Loaded());
     Window().Click("imgTitleClose");
     EXPECT_FALSE(form->Loaded());
-    EXPECT_TRUE(toolkit.quit);
+    EXPECT_EQ(toolkit.quits, 1);
     EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
     EXPECT_EQ(toolkit.Form("frmMain"), nullptr);
     EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
@@ -154,7 +154,7 @@ TEST_F(StartupTest, CloseDuringACommandOrAMessageBoxIsCarriedOutWhenTheHandlerEn
     toolkit.onDoEvents = close;
     Window().Click("cmdcreate");
     EXPECT_FALSE(form->Loaded());
-    EXPECT_TRUE(toolkit.quit);
+    EXPECT_EQ(toolkit.quits, 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=V:\\: => D:\\KESTO_V\r\n1=X:\\: => D:\\Data\r\n");
     EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
@@ -170,12 +170,34 @@ TEST_F(StartupTest, CloseDuringACommandOrAMessageBoxIsCarriedOutWhenTheHandlerEn
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=V:\\: => D:\\KESTO_V\r\n");
 }
 
+// The taskbar's Close and the title's close button, both while a command runs, are one close.
+TEST_F(StartupTest, CloseRequestAndTitleCloseTogetherUnloadOnce) {
+    Load();
+    ASSERT_TRUE(Control("CmbFreedisk").Select("V:"));
+    ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
+    toolkit.onDoEvents = [this] {
+        if (fakes::FakeForm* window = toolkit.Form("frmMain")) {
+            window->RequestClose();
+            window->Click("imgTitleClose");
+        }
+    };
+    Window().Click("cmdcreate");
+    EXPECT_FALSE(form->Loaded());
+    EXPECT_EQ(toolkit.quits, 1);
+    form.reset();
+    EXPECT_EQ(std::count_if(toolkit.notifyCalls.begin(), toolkit.notifyCalls.end(),
+                            [](const fakes::NotifyCall& call) {
+                                return call.message == platform::kNimDelete;
+                            }),
+              1);
+}
+
 TEST_F(StartupTest, CloseDuringTheRestoreIsCarriedOutWhenStartUpEnds) {
     os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
     toolkit.onDoEvents = [this] { toolkit.Form("frmMain")->RequestClose(); };
     Load();
     EXPECT_FALSE(form->Loaded());
-    EXPECT_TRUE(toolkit.quit);
+    EXPECT_EQ(toolkit.quits, 1);
     EXPECT_EQ(os.Mappings().at('X'), "D:\\Data");
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
     ASSERT_EQ(toolkit.notifyCalls.size(), 2u);

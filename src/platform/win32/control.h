@@ -13,7 +13,6 @@ class ChildControl : public ControlBase {
     ChildControl(const ChildControl&) = delete;
     ChildControl& operator=(const ChildControl&) = delete;
 
-    HWND Window() const { return window_; }
     HWND OwnWindow() const override { return window_; }
     void ApplyPlace() override;
     void ApplyFont() override;

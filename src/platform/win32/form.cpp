@@ -330,6 +330,9 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_BUTTON || !OwnsControlWindow(item.hwndItem)) {
+            return DefWindowProcW(window_, message, wParam, lParam);
+        }
         PaintBeneath(item.hwndItem, item.hDC, item.rcItem);
         return TRUE;
     }
@@ -385,7 +388,7 @@ void Win32Form::PaintControls(HDC dc, const RECT& area) {
 
 LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND window) {
     const ChildControl* control = ChildWithId(GetDlgCtrlID(window));
-    if (control == nullptr || control->Window() != window || !control->BackColor()) {
+    if (control == nullptr || control->OwnWindow() != window || !control->BackColor()) {
         return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(window));
     }
@@ -393,6 +396,12 @@ LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND window) {
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, *control->BackColor());
     return reinterpret_cast<LRESULT>(Brush(*control->BackColor()));
+}
+
+bool Win32Form::OwnsControlWindow(HWND window) const {
+    return window != nullptr &&
+           std::any_of(controls_.begin(), controls_.end(),
+                       [window](const auto& control) { return control->OwnWindow() == window; });
 }
 
 void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -83,6 +83,7 @@ class Win32Form : public Form {
     ControlBase* FindControl(const std::string& name) const;
     ChildControl* ChildWithId(int id) const;
     WindowlessControl* PaintedControlAt(POINT point) const;
+    bool OwnsControlWindow(HWND window) const;
     bool Inside(const ControlBase& control, const std::string& frame) const;
 
     void Paint();

@@ -1,6 +1,5 @@
 // The keyboard of a form: the focus moving along the tab order and between the option buttons
 // of a group, kept while the form is inactive; Enter on a push button, and F1.
-#include "platform/win32/control.h"
 #include "platform/win32/form.h"
 
 #include <algorithm>
@@ -14,6 +13,10 @@ bool Usable(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(window);
 }
 
+bool AnyModifierHeld() {
+    return GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
 } // namespace
 
 bool Win32Form::HandleKey(const MSG& message) {
@@ -23,6 +26,9 @@ bool Win32Form::HandleKey(const MSG& message) {
     // Held down, the key repeats; a command runs once per press.
     const bool repeated = (message.lParam & (LPARAM(1) << 30)) != 0;
     if (message.wParam == VK_F1) {
+        if (AnyModifierHeld()) {
+            return false;
+        }
         if (!repeated) {
             events_.OnHelpRequest();
         }
@@ -62,8 +68,7 @@ bool Win32Form::PressFocusedButton(bool repeated) {
 }
 
 bool Win32Form::CanTakeFocus(const ControlBase& control) const {
-    if (IsWindowlessKind(control.Kind()) ||
-        !Usable(static_cast<const ChildControl&>(control).Window())) {
+    if (IsWindowlessKind(control.Kind()) || !Usable(control.OwnWindow())) {
         return false;
     }
     if (control.Kind() != ControlKind::OptionButton || control.Checked()) {
@@ -82,7 +87,7 @@ ControlBase* Win32Form::FocusedControl() const {
         if (IsWindowlessKind(control->Kind())) {
             continue;
         }
-        const HWND window = static_cast<const ChildControl&>(*control).Window();
+        const HWND window = control->OwnWindow();
         if (window == focus || IsChild(window, focus)) {
             return control.get();
         }
@@ -104,7 +109,7 @@ void Win32Form::MoveFocus(bool backward) {
         const int index = ((current + (backward ? -step : step)) % count + count) % count;
         const ControlBase* candidate = FindControl(tabOrder_[static_cast<std::size_t>(index)]);
         if (candidate != nullptr && CanTakeFocus(*candidate)) {
-            ::SetFocus(static_cast<const ChildControl&>(*candidate).Window());
+            ::SetFocus(candidate->OwnWindow());
             return;
         }
     }
@@ -112,11 +117,11 @@ void Win32Form::MoveFocus(bool backward) {
 
 // Like a dialog: the arrow keys select the next option button of the group, which clicks it.
 void Win32Form::MoveWithinGroup(const ControlBase& option, bool backward) {
-    std::vector<const ChildControl*> group;
+    std::vector<const ControlBase*> group;
     for (const auto& control : controls_) {
         if (control->Kind() == ControlKind::OptionButton &&
             control->GroupName() == option.GroupName()) {
-            group.push_back(static_cast<const ChildControl*>(control.get()));
+            group.push_back(control.get());
         }
     }
     const int count = static_cast<int>(group.size());
@@ -124,7 +129,7 @@ void Win32Form::MoveWithinGroup(const ControlBase& option, bool backward) {
         static_cast<int>(std::find(group.begin(), group.end(), &option) - group.begin());
     for (int step = 1; step < count; ++step) {
         const int index = ((current + (backward ? -step : step)) % count + count) % count;
-        const HWND window = group[static_cast<std::size_t>(index)]->Window();
+        const HWND window = group[static_cast<std::size_t>(index)]->OwnWindow();
         if (Usable(window)) {
             SendMessageW(window, BM_CLICK, 0, 0);
             return;
@@ -136,7 +141,7 @@ void Win32Form::FocusFirst() {
     for (const std::string& name : tabOrder_) {
         const ControlBase* control = FindControl(name);
         if (control != nullptr && CanTakeFocus(*control)) {
-            ::SetFocus(static_cast<const ChildControl&>(*control).Window());
+            ::SetFocus(control->OwnWindow());
             return;
         }
     }

@@ -72,6 +72,13 @@ void WindowlessControl::ApplyPlace() {
     }
 }
 
+void WindowlessControl::ApplyFont() {
+    if (shell_ != nullptr) {
+        SendMessageW(shell_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.GetFonts().Message()),
+                     FALSE);
+    }
+}
+
 void WindowlessControl::SetText(const std::string& text) {
     text_ = text;
     if (shell_ != nullptr) {

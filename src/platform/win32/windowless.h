@@ -17,6 +17,8 @@ class WindowlessControl : public ControlBase {
     // Group frames take no mouse input.
     bool Hit(POINT point) const;
     void ApplyPlace() override;
+    // The form paints with its fonts each time; the window must not keep a deleted one.
+    void ApplyFont() override;
 
     std::string Text() const override { return text_; }
     void SetText(const std::string& text) override;

@@ -360,6 +360,13 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         events_.OnCloseRequest();
         return 0;
+    case WM_SYSCOMMAND:
+        // Alt alone would put the system menu in keyboard mode, which a window without a caption
+        // never shows: the next key would vanish into it. Alt+Space still opens the menu.
+        if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) {
+            return 0;
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -1,19 +1,18 @@
 #include "app/text.h"
 
+#include "command/utf8.h"
+
 namespace kesto::app {
 
 namespace {
-
-bool IsContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
 
 // Byte offset of character number `index` (0-based), or the text's size when it has fewer.
 std::size_t ByteOffset(const std::string& text, std::size_t index) {
     std::size_t offset = 0;
     for (std::size_t seen = 0; offset < text.size() && seen < index; ++seen) {
         ++offset;
-        while (offset < text.size() && IsContinuationByte(text[offset])) {
+        while (offset < text.size() &&
+               command::IsUtf8Continuation(static_cast<unsigned char>(text[offset]))) {
             ++offset;
         }
     }
@@ -34,7 +33,7 @@ std::size_t Utf16Length(const std::string& text) {
     std::size_t length = 0;
     for (const char byte : text) {
         const auto value = static_cast<unsigned char>(byte);
-        length += IsContinuationByte(byte) ? 0 : value >= 0xF0 ? 2 : 1;
+        length += command::IsUtf8Continuation(value) ? 0 : value >= 0xF0 ? 2 : 1;
     }
     return length;
 }

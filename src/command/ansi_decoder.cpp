@@ -1,5 +1,7 @@
 #include "command/ansi_decoder.h"
 
+#include "command/utf8.h"
+
 namespace kesto::command {
 
 namespace {
@@ -21,10 +23,6 @@ std::size_t Utf8SequenceLength(unsigned char lead) {
         return 4;
     }
     return 0;
-}
-
-bool IsUtf8Continuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
 }
 
 // A sequence cut off by the end of the piece: its lead byte within the last three bytes, only

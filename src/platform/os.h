@@ -134,7 +134,7 @@ class Os {
     // --- shell32 ---
     // SHBrowseForFolderW owned by `owner`; returns the item list, or 0 when cancelled.
     virtual Handle BrowseForFolder(Handle owner, const std::string& title, std::uint32_t flags) = 0;
-    // SHGetPathFromIDListA on a list BrowseForFolder gave, into a buffer of bufferSize
+    // SHGetPathFromIDListW on a list BrowseForFolder gave, into a buffer of bufferSize
     // characters.
     virtual bool GetPathFromIdList(Handle idList, std::size_t bufferSize, std::string& path) = 0;
     virtual void FreeIdList(Handle idList) = 0;

@@ -1,6 +1,7 @@
 // Names that the ANSI code page of the run may not spell: the program's own folder, folders the
 // user types, look-alikes best fit would give, and listings in the OEM code page. Each holds in
 // every locale the suite runs in.
+#include "help_page_recorder.h"
 #include "kesto_test.h"
 
 #include "uidriver/poll.h"
@@ -105,7 +106,7 @@ TEST_F(CodePages, ALookAlikeFolderThatBestFitWouldNameIsNeverMapped) {
     EXPECT_FALSE(fs::exists(lookAlike / L"probe.txt"));
 }
 
-// A long name with a blank, which the ANSI and the OEM code page both spell, differently where
+// Long names with a blank, which the ANSI and the OEM code page both spell, differently where
 // the locale is Western or Cyrillic.
 class OemListing : public KestoTest {
   protected:
@@ -119,30 +120,39 @@ class OemListing : public KestoTest {
     }
 };
 
-TEST_F(OemListing, AMappingMadeOutsideIsListedAndRestoredToItsOwnFolder) {
-    std::wstring name;
-    for (const std::wstring candidate : {L"Café au lait", L"Данные папки", L"中文 文件夹"}) {
-        if (name.empty() && InBothCodePages(candidate)) {
-            name = candidate;
+TEST_F(OemListing, MappingsMadeOutsideAreListedAndRestoredToTheirOwnFolders) {
+    // ü is 0x81 in code page 437 and Ш 0x98 in 866: bytes that 1252 and 1251 leave undefined.
+    std::vector<fs::path> folders;
+    for (const std::wstring name :
+         {L"Café au lait", L"Müller Daten", L"Данные папки", L"Шкаф папки", L"中文 文件夹"}) {
+        if (InBothCodePages(name)) {
+            folders.push_back(NewFolder(name));
         }
     }
-    ASSERT_FALSE(name.empty());
-    const fs::path folder = NewFolder(name);
-    std::ofstream(folder / L"own.txt") << "own";
-    Mappings().Map('X', folder);
-    const std::string line = Line("X:", uidriver::Utf8Path(folder));
-    ASSERT_EQ(Mappings().List(), std::vector<std::string>{line});
+    ASSERT_GE(folders.size(), 2u);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const char letter = static_cast<char>('P' + i);
+        std::ofstream(folders[i] / L"own.txt") << letter;
+        Mappings().Map(letter, folders[i]);
+        lines.push_back(Line(std::string{letter, ':'}, uidriver::Utf8Path(folders[i])));
+    }
+    ASSERT_EQ(Mappings().List(), lines);
 
     Launch();
-    EXPECT_EQ(Listed(), std::vector<std::string>{line});
+    EXPECT_EQ(Listed(), lines);
     EXPECT_TRUE(ShowsAndSavesTheListing());
 
     Quit();
     Mappings().RemoveAll();
     Launch();
-    EXPECT_EQ(Mappings().List(), std::vector<std::string>{line});
+    EXPECT_EQ(Mappings().List(), lines);
     EXPECT_TRUE(ShowsAndSavesTheListing());
-    EXPECT_EQ(Content(L"X:\\own.txt"), "own");
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const char letter = static_cast<char>('P' + i);
+        EXPECT_EQ(Content(std::wstring{static_cast<wchar_t>(letter), L':', L'\\'} + L"own.txt"),
+                  std::string{letter});
+    }
 }
 
 // The program unpacked into a folder whose name holds Chinese.
@@ -164,10 +174,21 @@ TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
     const auto run = uidriver::ReadRegistryValue(HKEY_CURRENT_USER, kRunKey, "KESTO");
     ASSERT_TRUE(run.has_value()) << "the program did not register itself to run at log-on";
     // Started as at a log-on, from elsewhere: it restores the table and waits in the tray.
-    Launch({{}, {}, run->text});
+    Launch({{}, {}, run->text, L"C:\\"});
     EXPECT_TRUE(uidriver::WaitUntil([&] { return !Main().Frame().Visible(); }, 10s));
     EXPECT_EQ(Mappings().List(), std::vector<std::string>{Line("X:", ListedForm(data))});
     EXPECT_EQ(Content(L"X:\\own.txt"), "own");
+}
+
+TEST_F(ChineseProgramFolder, HelpOpensTheHelpPageOfItsOwnFolder) {
+    // Marked, so that no other test's copy of the page can pass for it.
+    std::ofstream(Folder() / L"help.htm", std::ios::app) << "<!-- this test's page -->";
+    const std::string page = Content(Folder() / L"help.htm");
+    const HelpPageRecorder recorder(Folder());
+    Launch();
+    Main().Press("imgTitleHelp");
+    EXPECT_FALSE(recorder.WaitForOpened().empty()) << "the shell was not asked to open a page";
+    EXPECT_EQ(recorder.OpenedContent(), page);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Drive mappings made and removed from outside the program, with the same subst.exe it uses.
 #pragma once
 
+#include "code_page_switch.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -10,9 +12,6 @@ namespace kesto::e2e {
 // How subst lists a folder the program mapped: by its path, or by its short form where the ANSI
 // code page cannot spell the path.
 std::string ListedForm(const std::filesystem::path& folder);
-
-// The subst beside the program writes its listing in the OEM code page while this is set.
-inline constexpr wchar_t kSubstCodePageVariable[] = L"KESTO_SUBST_CODE_PAGE";
 
 class DriveMappings {
   public:

@@ -93,7 +93,9 @@ void KestoTest::Start(const LaunchOptions& options) {
             commandLine += " " + options.arguments;
         }
     }
-    program_.emplace(uidriver::Process::Start(commandLine, folder_, options.environment));
+    const std::filesystem::path& workingFolder =
+        options.workingFolder.empty() ? folder_ : options.workingFolder;
+    program_.emplace(uidriver::Process::Start(commandLine, workingFolder, options.environment));
     // Its message boxes carry the same title; started with /auto it hides at once.
     main_.emplace(uidriver::WaitForWindow(uidriver::WindowQuery("Tarvel")
                                               .OfProcess(program_->Id())

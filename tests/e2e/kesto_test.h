@@ -25,6 +25,8 @@ struct LaunchOptions {
     uidriver::Environment environment;
     // The whole command line instead of the program's path and the arguments.
     std::string commandLine;
+    // Where it is started from instead of its own folder.
+    std::filesystem::path workingFolder;
 };
 
 class KestoTest : public ::testing::Test {

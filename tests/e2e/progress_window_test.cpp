@@ -23,7 +23,7 @@ class ProgressWindow : public KestoTest {
   protected:
     void SetUp() override {
         KestoTest::SetUp();
-        Launch({"", {{"KESTO_SUBST_DELAY_MS", "2000"}}, {}});
+        Launch({"", {{"KESTO_SUBST_DELAY_MS", "2000"}}, {}, {}});
     }
 
     // Checks the progress window while it is up, and saves the whole screen then.

@@ -85,7 +85,7 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
 }
 
 TEST_F(Startup, WithAutoWaitsHiddenUntilTheTrayIconIsPressed) {
-    Launch({"/auto", {}, {}});
+    Launch({"/auto", {}, {}, {}});
     const uidriver::Window& frame = Main().Frame();
     EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Visible(); }, 10s));
     const auto tray = uidriver::TrayIcon::Of(Program().Id());

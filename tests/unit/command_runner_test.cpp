@@ -75,9 +75,8 @@ TEST_F(CommandRunnerTest, Utf8CharactersSplitBetweenReadsComeBackWhole) {
 TEST_F(CommandRunnerTest, CutOffUtf8SequenceAtTheEndIsNotLost) {
     os.SetCodePage(65001);
     Program("cut", std::string(10, 'x') + "\xE6\x95");
-    const std::string output = Run("cut");
-    EXPECT_EQ(output.substr(0, 10), std::string(10, 'x'));
-    EXPECT_GT(output.size(), 10u);
+    // The bytes of the cut character are decoded on their own: one replacement character.
+    EXPECT_EQ(Run("cut"), std::string(10, 'x') + "?");
 }
 
 TEST_F(CommandRunnerTest, CommandLineTheCodePageCannotSpellIsNotRun) {

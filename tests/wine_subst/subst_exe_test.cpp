@@ -1,3 +1,4 @@
+#include "code_page_switch.h"
 #include "mount_manager.h"
 
 #include <gtest/gtest.h>
@@ -206,9 +207,9 @@ TEST_F(SubstExe, ListsInTheOemCodePageWhenAsked) {
     fs::create_directory(folder);
     ASSERT_EQ(run_subst(map_args(folder)).output, "");
     const std::wstring line = drive() + L"\\: => " + folder + L"\r\n";
-    SetEnvironmentVariableW(L"KESTO_SUBST_CODE_PAGE", L"oem");
+    SetEnvironmentVariableW(kSubstCodePageVariable, L"oem");
     const std::string listing = run_subst(L"").output;
-    SetEnvironmentVariableW(L"KESTO_SUBST_CODE_PAGE", nullptr);
+    SetEnvironmentVariableW(kSubstCodePageVariable, nullptr);
     EXPECT_NE(listing.find(*encoded(CP_OEMCP, line)), npos);
     if (GetOEMCP() != GetACP()) {
         EXPECT_EQ(listing.find(ansi(line)), npos);

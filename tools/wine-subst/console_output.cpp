@@ -1,5 +1,7 @@
 #include "console_output.h"
 
+#include "code_page_switch.h"
+
 #include <string>
 
 #include <windows.h>
@@ -8,7 +10,7 @@ namespace {
 
 UINT output_code_page() {
     wchar_t value[8] = {};
-    const DWORD size = GetEnvironmentVariableW(L"KESTO_SUBST_CODE_PAGE", value, 8);
+    const DWORD size = GetEnvironmentVariableW(kSubstCodePageVariable, value, 8);
     return size > 0 && size < 8 && std::wstring_view(value) == L"oem" ? CP_OEMCP : CP_ACP;
 }
 

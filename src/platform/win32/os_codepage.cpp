@@ -54,10 +54,6 @@ std::uint32_t Win32Os::AnsiCodePage() const {
     return ::GetACP();
 }
 
-std::string UpToFirstZero(const std::string& buffer) {
-    return buffer.substr(0, buffer.find('\0'));
-}
-
 std::wstring UpToFirstZero(const std::wstring& buffer) {
     return buffer.substr(0, buffer.find(L'\0'));
 }

@@ -56,8 +56,7 @@ class Win32Os : public Os {
     std::uint32_t lastError_ = 0;
 };
 
-// The text of a buffer the system filled, up to its first zero.
-std::string UpToFirstZero(const std::string& buffer);
+// The text of a wide buffer the system filled, up to its first zero.
 std::wstring UpToFirstZero(const std::wstring& buffer);
 
 } // namespace kesto::platform::win32

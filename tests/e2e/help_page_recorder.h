@@ -1,0 +1,37 @@
+// Makes the shell open .htm files by recording them, and puts the prefix back as it was
+// afterwards.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kesto::e2e {
+
+class HelpPageRecorder {
+  public:
+    // The records go into `folder`.
+    explicit HelpPageRecorder(const std::filesystem::path& folder);
+    ~HelpPageRecorder();
+    HelpPageRecorder(const HelpPageRecorder&) = delete;
+    HelpPageRecorder& operator=(const HelpPageRecorder&) = delete;
+
+    // The path of the page the shell was last asked to open, in the console's code page, once
+    // it was; empty after timeout.
+    std::string WaitForOpened() const;
+    // The bytes of the page last opened, which tell which file it was where its path holds
+    // characters the console's code page cannot spell.
+    std::string OpenedContent() const;
+
+  private:
+    static std::optional<std::wstring> Default(const std::wstring& key);
+    static void SetDefault(const std::wstring& key, const std::wstring& value);
+
+    std::filesystem::path record_;
+    std::filesystem::path copy_;
+    std::optional<std::wstring> previous_;
+};
+
+} // namespace kesto::e2e

@@ -102,18 +102,8 @@ TEST_F(ScreenReaders, ControlsChangeNoPixelOfTheWindow) {
     for (const PaintedControl& control : kPainted) {
         ShowWindow(Main().Control(control.name).Handle(), SW_HIDE);
     }
-    uidriver::Image bare;
-    const bool same = uidriver::WaitUntil(
-        [&] {
-            bare = uidriver::CaptureArea(area);
-            return bare.pixels == shown.pixels;
-        },
-        3s);
-    int unlike = 0;
-    for (std::size_t i = 0; i < shown.pixels.size(); ++i) {
-        unlike += shown.pixels[i] != bare.pixels[i];
-    }
-    EXPECT_TRUE(same) << unlike << " pixels differ";
+    const int unlike = uidriver::PixelsUnlike(shown, area, 3s);
+    EXPECT_EQ(unlike, 0);
     SaveScreenshot("main-window-without-control-windows", area);
     for (const PaintedControl& control : kPainted) {
         ShowWindow(Main().Control(control.name).Handle(), SW_SHOWNA);

@@ -1,6 +1,7 @@
 #include "uidriver/screenshot.h"
 
 #include "uidriver/error.h"
+#include "uidriver/poll.h"
 #include "uidriver/text.h"
 
 #include <windows.h>
@@ -111,6 +112,21 @@ void SaveBmp(const Image& image, const std::filesystem::path& file) {
     if (!out) {
         throw DriverError("cannot write " + Utf8Path(file));
     }
+}
+
+int PixelsUnlike(const Image& expected, const Rect& area, std::chrono::milliseconds timeout) {
+    Image now;
+    WaitUntil(
+        [&] {
+            now = CaptureArea(area);
+            return now.pixels == expected.pixels;
+        },
+        timeout);
+    int unlike = 0;
+    for (std::size_t i = 0; i < expected.pixels.size() && i < now.pixels.size(); ++i) {
+        unlike += expected.pixels[i] != now.pixels[i];
+    }
+    return unlike;
 }
 
 } // namespace kesto::uidriver

@@ -3,6 +3,7 @@
 
 #include "uidriver/geometry.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -24,5 +25,8 @@ Image CaptureScreen();
 // area in screen coordinates; parts off the screen come out black.
 Image CaptureArea(const Rect& area);
 void SaveBmp(const Image& image, const std::filesystem::path& file);
+// Waits up to `timeout` for `area` to show exactly `expected`; returns how many pixels still
+// differ then (0 when it does).
+int PixelsUnlike(const Image& expected, const Rect& area, std::chrono::milliseconds timeout);
 
 } // namespace kesto::uidriver

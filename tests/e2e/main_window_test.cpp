@@ -84,16 +84,10 @@ TEST_F(MainWindow, ShowsItsControlsWithTheirTextsAndPlaces) {
     }
 }
 
-bool OneColour(const uidriver::Image& image) {
-    return std::all_of(image.pixels.begin(), image.pixels.end(),
-                       [&](const uidriver::Rgb& pixel) { return pixel == image.pixels.front(); });
-}
-
 TEST_F(MainWindow, IsPaintedOnTheScreen) {
     const Window& frame = Main().Frame();
     // Shown comes a moment before painted.
-    EXPECT_TRUE(uidriver::WaitUntil(
-        [&] { return !OneColour(uidriver::CaptureArea(frame.ScreenRect())); }, 5s));
+    EXPECT_TRUE(uidriver::CaptureSettled(frame.ScreenRect(), 5s));
     SaveScreenshot("main-window", frame);
 }
 

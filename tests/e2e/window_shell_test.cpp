@@ -9,7 +9,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -38,11 +37,6 @@ bool ButtonFace(Rgb pixel) {
     return pixel.b >= 200 && pixel.g >= 150 && pixel.b >= pixel.r;
 }
 
-bool OneColour(const Image& image) {
-    return std::all_of(image.pixels.begin(), image.pixels.end(),
-                       [&](const Rgb& pixel) { return pixel == image.pixels.front(); });
-}
-
 TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
     const uidriver::Window& frame = Main().Frame();
     EXPECT_TRUE(frame.Topmost());
@@ -66,13 +60,9 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
         EXPECT_TRUE(region->Contains(x, y)) << "pixel " << x << ", " << y;
     }
 
-    Image shown;
-    ASSERT_TRUE(uidriver::WaitUntil(
-        [&] {
-            shown = uidriver::CaptureArea(frame.ScreenRect());
-            return !OneColour(shown);
-        },
-        5s));
+    const std::optional<Image> settled = uidriver::CaptureSettled(frame.ScreenRect(), 5s);
+    ASSERT_TRUE(settled) << "the window never finished painting";
+    const Image& shown = *settled;
 
     // Clear of the title text and the buttons, at the top, middle and foot of the bar.
     for (int x : {100, 178, 250, 290}) {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace kesto::uidriver {
@@ -112,6 +113,24 @@ void SaveBmp(const Image& image, const std::filesystem::path& file) {
     if (!out) {
         throw DriverError("cannot write " + Utf8Path(file));
     }
+}
+
+std::optional<Image> CaptureSettled(const Rect& area, std::chrono::milliseconds timeout) {
+    constexpr int kSameInARow = 5;
+    Image last;
+    int same = 0;
+    const bool settled = WaitUntil(
+        [&] {
+            Image now = CaptureArea(area);
+            const bool oneColour =
+                std::all_of(now.pixels.begin(), now.pixels.end(),
+                            [&](const Rgb& pixel) { return pixel == now.pixels.front(); });
+            same = !oneColour && now.pixels == last.pixels ? same + 1 : 0;
+            last = std::move(now);
+            return same >= kSameInARow;
+        },
+        timeout);
+    return settled ? std::optional(last) : std::nullopt;
 }
 
 int PixelsUnlike(const Image& expected, const Rect& area, std::chrono::milliseconds timeout) {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 namespace kesto::uidriver {
@@ -25,6 +26,9 @@ Image CaptureScreen();
 // area in screen coordinates; parts off the screen come out black.
 Image CaptureArea(const Rect& area);
 void SaveBmp(const Image& image, const std::filesystem::path& file);
+// The picture of `area` once the windows there have painted: not all of one colour, and the same
+// for a quarter of a second. Nothing when it does not settle within `timeout`.
+std::optional<Image> CaptureSettled(const Rect& area, std::chrono::milliseconds timeout);
 // Waits up to `timeout` for `area` to show exactly `expected`; returns how many pixels still
 // differ then (0 when it does).
 int PixelsUnlike(const Image& expected, const Rect& area, std::chrono::milliseconds timeout);

@@ -81,10 +81,8 @@ TEST_F(CodePages, FoldersWithChineseCyrillicAndPolishNamesAreMappedListedSavedAn
     EXPECT_EQ(Mappings().List(), lines);
     EXPECT_TRUE(ShowsAndSavesTheListing());
 
-    // As after a log-on: the mappings are gone, the table brings them back.
-    Quit();
-    Mappings().RemoveAll();
-    Launch();
+    // The table brings them back.
+    LogOffAndOn();
     EXPECT_EQ(Mappings().List(), lines);
     EXPECT_TRUE(ShowsAndSavesTheListing());
     for (const auto& [folder, letter] : made) {
@@ -143,9 +141,7 @@ TEST_F(OemListing, MappingsMadeOutsideAreListedAndRestoredToTheirOwnFolders) {
     EXPECT_EQ(Listed(), lines);
     EXPECT_TRUE(ShowsAndSavesTheListing());
 
-    Quit();
-    Mappings().RemoveAll();
-    Launch();
+    LogOffAndOn();
     EXPECT_EQ(Mappings().List(), lines);
     EXPECT_TRUE(ShowsAndSavesTheListing());
     for (std::size_t i = 0; i < folders.size(); ++i) {

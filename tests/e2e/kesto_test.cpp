@@ -154,6 +154,12 @@ const uidriver::MainForm& KestoTest::Main() const {
     return *main_;
 }
 
+void KestoTest::LogOffAndOn() {
+    Quit();
+    mappings_->RemoveAll();
+    Launch();
+}
+
 ::testing::AssertionResult KestoTest::ShowsAndSavesTheListing() const {
     const std::vector<std::string> lines = Mappings().List();
     uidriver::IniEntries expected;

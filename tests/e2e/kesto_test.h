@@ -44,6 +44,8 @@ class KestoTest : public ::testing::Test {
     void WaitUntilLoaded();
     // Closes the program as its user would; ends it when it does not go.
     void Quit();
+    // As at the next log-on: the program ends, the mappings are gone, the program starts again.
+    void LogOffAndOn();
 
     const std::filesystem::path& Folder() const { return folder_; }
     std::filesystem::path IniFile() const { return folder_ / L"kesto.ini"; }

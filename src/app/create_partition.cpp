@@ -1,22 +1,21 @@
 #include "app/main_form.h"
 
-#include "app/busy_scope.h"
+#include "app/ansi_folder.h"
 #include "app/command_line.h"
 #include "app/text.h"
 
 namespace kesto::app {
 
 namespace {
-constexpr std::size_t kShortNameBuffer = 250;
 constexpr std::size_t kBrowsePathBuffer = 512;
 constexpr std::uint32_t kBifReturnOnlyFsDirs = 1;
 } // namespace
 
 void MainForm::cmdcreate_Click() {
-    if (busy_) {
+    const auto running = busy_.BeginCommand();
+    if (!running) {
         return;
     }
-    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     const std::string freeDisk = Control("CmbFreedisk").Text();
     if (freeDisk.empty()) {
         toolkit_.MessageBox("请选择你新建虚拟分区所使用的盘符!", platform::kMbIconExclamation);
@@ -26,7 +25,7 @@ void MainForm::cmdcreate_Click() {
     if (Control("Opt1(0)").Checked()) {
         const std::string folder = Control("TxtDirector").Text();
         const std::optional<std::string> target =
-            IsFolder(folder) ? AnsiFolder(folder) : std::nullopt;
+            IsFolder(folder) ? AnsiFolder(os_, folder) : std::nullopt;
         if (!target) {
             toolkit_.MessageBox("你选择的目录不正确", platform::kMbIconExclamation);
             Control("TxtDirector").SetFocus();
@@ -45,7 +44,8 @@ void MainForm::cmdcreate_Click() {
     }
     const std::string folder = busyDisk + "\\KESTO_" + Left(freeDisk, 1);
     CreateNewDirectory(folder);
-    const std::optional<std::string> target = IsFolder(folder) ? AnsiFolder(folder) : std::nullopt;
+    const std::optional<std::string> target =
+        IsFolder(folder) ? AnsiFolder(os_, folder) : std::nullopt;
     if (!target) {
         toolkit_.MessageBox("无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！",
                             platform::kMbIconExclamation);
@@ -64,10 +64,10 @@ void MainForm::Opt1_Click(int index) {
 }
 
 void MainForm::CmdFindDirector_Click() {
-    if (busy_) {
+    const auto running = busy_.BeginCommand();
+    if (!running) {
         return;
     }
-    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     const platform::Handle idList = os_.BrowseForFolder(
         form_->WindowHandle(), "请选择你所要虚拟为分区的目录", kBifReturnOnlyFsDirs);
     if (idList == 0) {
@@ -85,7 +85,6 @@ std::string MainForm::RunWithProgress(const std::string& commandLine, const std:
     objDOS_->SetCommandLine(commandLine);
     FrmWorking_->SetView(view);
     FrmWorking_->Show();
-    const BusyScope busy(busy_);
     // Disabled before the pass of pending events, so that queued input cannot start a second
     // command that would replace the runner this one still needs.
     form_->SetEnabled(false);
@@ -133,28 +132,8 @@ std::string MainForm::ShortNameOrLong(const std::string& path) {
     return shortPath.empty() ? path : shortPath;
 }
 
-// A path the code page cannot spell would reach subst changed, naming another folder or none.
-std::optional<std::string> MainForm::AnsiFolder(const std::string& folder) {
-    const std::string shortPath = ShortName(folder);
-    for (const std::string& candidate : {shortPath, folder}) {
-        if (!candidate.empty() && os_.ToAnsi(candidate)) {
-            return candidate;
-        }
-    }
-    return std::nullopt;
-}
-
 std::string MainForm::ShortName(const std::string& LongPath) {
-    std::string shortPath;
-    const std::uint32_t result = os_.GetShortPathName(LongPath, kShortNameBuffer - 1, shortPath);
-    if (result == 0) {
-        return {};
-    }
-    // The short form did not fit: ask again with the room the system says it needs.
-    if (result >= kShortNameBuffer - 1 && os_.GetShortPathName(LongPath, result, shortPath) == 0) {
-        return {};
-    }
-    return shortPath;
+    return app::ShortName(os_, LongPath);
 }
 
 } // namespace kesto::app

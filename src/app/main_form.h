@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/app_paths.h"
+#include "app/busy_state.h"
+#include "app/table_file.h"
 #include "command/dos_outputs.h"
 #include "platform/os.h"
 #include "platform/toolkit.h"
@@ -64,22 +66,16 @@ class MainForm : private platform::FormEvents {
     void OnHelpRequest() override { imgTitleHelp_Click(); }
 
     void Form_Unload();
-    void CloseIfAsked();
     void WriteLogOnEntry();
     void RestoreSavedPartitions();
-    std::string ReadSavedLine(std::size_t key);
-    // False when a write of the file failed.
-    bool SaveTable(const std::vector<std::string>& lines);
+    PartitionTableFile Table() { return {os_, paths_.tableFilePath}; }
     void WarnTableNotSaved();
     void WarnLogOnEntryNotSaved();
     std::string ShortNameOrLong(const std::string& path);
-    // How the subst command line and the table can name an existing folder: its short form or
-    // else its long path, whichever the ANSI code page can spell. Nothing when neither.
-    std::optional<std::string> AnsiFolder(const std::string& folder);
-    std::optional<std::string> StoredLine(const std::string& line);
     // The listing line with the folder that is really mapped.
     std::string MappedFolderLine(const std::string& line);
     // Runs one subst command line with the progress window up and the main window disabled.
+    // Only from a handler that holds busy_: a close meanwhile must wait for the handler's end.
     std::string RunWithProgress(const std::string& commandLine, const std::string& view);
     platform::Control& Control(const char* name) { return form_->Find(name); }
 
@@ -90,12 +86,7 @@ class MainForm : private platform::FormEvents {
     std::unique_ptr<command::DOSOutputs> objDOS_;
     std::unique_ptr<ui::FrmWorking> FrmWorking_;
     std::unique_ptr<tray::TrayArea> TrayArea1_;
-    // Set while a handler runs that still needs the window after a message box, the folder
-    // browser or a subst command: input that reaches us meanwhile (a queued click, a close) must
-    // neither start another command nor pull the window from under it.
-    bool busy_ = false;
-    // A close that came while busy_ was set, carried out when the handler has ended.
-    bool closeAsked_ = false;
+    BusyState busy_{[this] { Unload(); }};
     // The table warning is shown once a run: every later refresh would fail the same way.
     bool tableWarned_ = false;
 };

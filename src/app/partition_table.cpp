@@ -19,7 +19,7 @@ void MainForm::RefreshPartitions() {
         listKesto.AddItem(line);
     }
     // Without a listing the saved table is all we know of the partitions: keep it.
-    if (listed && !SaveTable(lines)) {
+    if (listed && !Table().Save(lines)) {
         WarnTableNotSaved();
     }
     objDOS_.reset();

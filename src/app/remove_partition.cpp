@@ -1,16 +1,15 @@
 #include "app/main_form.h"
 
-#include "app/busy_scope.h"
 #include "app/command_line.h"
 #include "app/subst_line.h"
 
 namespace kesto::app {
 
 void MainForm::cmddele_Click() {
-    if (busy_) {
+    const auto running = busy_.BeginCommand();
+    if (!running) {
         return;
     }
-    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
     platform::Control& listKesto = Control("listKesto");
     const std::string selected = listKesto.Text();
     if (selected.empty()) {

@@ -1,9 +1,8 @@
 #include "app/main_form.h"
 
-#include "app/busy_scope.h"
+#include "app/ansi_folder.h"
 #include "app/command_line.h"
 #include "app/subst_line.h"
-#include "app/table_file.h"
 #include "ui/make_window.h"
 
 namespace kesto::app {
@@ -14,7 +13,8 @@ constexpr const char* kRunValueName = "KESTO";
 } // namespace
 
 void MainForm::Form_Load() {
-    const BusyScope busy(busy_, [this] { CloseIfAsked(); });
+    // Start-up is no input of its own, but the restore runs commands and shows messages.
+    const BusyState::Hold startUp(busy_);
     ui::SkinWindow(toolkit_, *form_);
     ui::SetTopmost(toolkit_, *form_, -1);
     paths_ = AppPathsOf(os_.ModuleFileName());
@@ -50,8 +50,9 @@ void MainForm::WriteLogOnEntry() {
 }
 
 void MainForm::RestoreSavedPartitions() {
+    PartitionTableFile table = Table();
     for (std::size_t key = 0; key < kTableKeys; ++key) {
-        const std::string line = ReadSavedLine(key);
+        const std::string line = table.ReadLine(key);
         if (line.empty()) {
             continue;
         }
@@ -60,7 +61,7 @@ void MainForm::RestoreSavedPartitions() {
         if (IsMappingLine(line)) {
             CreateNewDirectory(folder);
             const std::optional<std::string> target =
-                IsFolder(folder) ? AnsiFolder(folder) : std::nullopt;
+                IsFolder(folder) ? AnsiFolder(os_, folder) : std::nullopt;
             if (target) {
                 MapDrive(drive, *target, false);
                 continue;
@@ -77,10 +78,7 @@ void MainForm::Form_Unload() {
 }
 
 void MainForm::Unload() {
-    // A close that arrives while a handler runs would pull the window from under it: it waits
-    // for the handler to end.
-    if (busy_) {
-        closeAsked_ = true;
+    if (busy_.Admit(BusyState::Input::Close) == BusyState::Outcome::Deferred) {
         return;
     }
     if (!Loaded()) {
@@ -91,13 +89,6 @@ void MainForm::Unload() {
     FrmWorking_.reset();
     form_.reset();
     toolkit_.Quit();
-}
-
-void MainForm::CloseIfAsked() {
-    if (closeAsked_) {
-        closeAsked_ = false;
-        Unload();
-    }
 }
 
 } // namespace kesto::app

@@ -1,11 +1,8 @@
-#include "app/main_form.h"
-
-#include "app/subst_line.h"
 #include "app/table_file.h"
-#include "app/text.h"
 
-#include <optional>
-#include <vector>
+#include "app/ansi_folder.h"
+#include "app/subst_line.h"
+#include "app/text.h"
 
 namespace kesto::app {
 
@@ -15,13 +12,11 @@ constexpr std::size_t kSavedLineBuffer = 255;
 constexpr std::size_t kSavedLineLimit = 1 << 16;
 } // namespace
 
-// The whole saved line, however long: a line cut short would make and map the wrong folder, so
-// one that does not fit even the largest buffer is read as nothing.
-std::string MainForm::ReadSavedLine(std::size_t key) {
+std::string PartitionTableFile::ReadLine(std::size_t key) {
     for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
         const std::size_t capacity = buffer - 1;
-        std::string value = os_.GetPrivateProfileString(kTableSection, std::to_string(key),
-                                                        capacity, paths_.tableFilePath);
+        std::string value =
+            os_.GetPrivateProfileString(kTableSection, std::to_string(key), capacity, path_);
         // A cut line fills the buffer but for its terminator, or falls one short of that where
         // it would have split a character of two units: only a shorter one is surely whole.
         if (Utf16Length(value) + 2 < capacity) {
@@ -33,14 +28,14 @@ std::string MainForm::ReadSavedLine(std::size_t key) {
 
 // The table is an ANSI file: a line the code page cannot spell names its folder the way the
 // subst command line does, or is not kept at all.
-std::optional<std::string> MainForm::StoredLine(const std::string& line) {
+std::optional<std::string> PartitionTableFile::StoredLine(const std::string& line) {
     if (os_.ToAnsi(line)) {
         return line;
     }
     if (!IsMappingLine(line)) {
         return std::nullopt;
     }
-    const std::optional<std::string> folder = AnsiFolder(FolderOf(line));
+    const std::optional<std::string> folder = AnsiFolder(os_, FolderOf(line));
     return folder ? std::optional(Left(line, 8) + *folder) : std::nullopt;
 }
 
@@ -48,30 +43,30 @@ std::optional<std::string> MainForm::StoredLine(const std::string& line) {
 // whose line changed are touched, and the keys that must be empty, since a read that failed looks
 // like an empty key. They are all removed before any is written again, so a write that fails
 // leaves its key empty rather than holding a mapping that no longer exists.
-bool MainForm::SaveTable(const std::vector<std::string>& lines) {
+bool PartitionTableFile::Save(const std::vector<std::string>& listing) {
     std::vector<std::optional<std::string>> wanted(kTableKeys);
-    for (std::size_t j = 0; j < lines.size() && j < kTableKeys; ++j) {
+    for (std::size_t j = 0; j < listing.size() && j < kTableKeys; ++j) {
         // A line break inside a value would add lines of its own to the file.
-        if (lines[j].find_first_of("\r\n") == std::string::npos) {
-            wanted[j] = StoredLine(lines[j]);
+        if (listing[j].find_first_of("\r\n") == std::string::npos) {
+            wanted[j] = StoredLine(listing[j]);
         }
     }
     std::vector<std::size_t> changed;
     for (std::size_t key = 0; key < kTableKeys; ++key) {
         // An empty line reads the same as a missing key.
-        if (!wanted[key] || wanted[key]->empty() || ReadSavedLine(key) != *wanted[key]) {
+        if (!wanted[key] || wanted[key]->empty() || ReadLine(key) != *wanted[key]) {
             changed.push_back(key);
         }
     }
     bool saved = true;
     for (const std::size_t key : changed) {
-        saved &= os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt,
-                                               paths_.tableFilePath);
+        saved &=
+            os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt, path_);
     }
     for (const std::size_t key : changed) {
         if (wanted[key]) {
             saved &= os_.WritePrivateProfileString(kTableSection, std::to_string(key), *wanted[key],
-                                                   paths_.tableFilePath);
+                                                   path_);
         }
     }
     return saved;

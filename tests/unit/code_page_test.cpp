@@ -160,16 +160,5 @@ TEST_F(CodePageTest, ListedFolderTheCodePageCannotSpellIsSavedByItsShortForm) {
     EXPECT_EQ(os.Mappings(), (std::map<char, std::string>{{'X', "D:\\DATA~1"}}));
 }
 
-TEST_F(CodePageTest, SavedLineOneUnitShortOfTheBufferIsReadAgainWhole) {
-    os.SetCodePage(65001);
-    // 252 units before a character of two: a buffer of 254 holds 253 and leaves it out.
-    const std::string folder = "D:\\" + std::string(252 - 8 - 3, 'a') + "📁b";
-    os.AddFolder(folder);
-    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => " + folder + "\r\n");
-    Load();
-    EXPECT_EQ(os.Mappings(), (std::map<char, std::string>{{'X', folder}}));
-    EXPECT_FALSE(os.FolderExists(folder.substr(0, folder.size() - 5)));
-}
-
 } // namespace
 } // namespace kesto

@@ -32,42 +32,6 @@ TEST_F(PartitionTableTest, TableAndListMirrorTheListingInItsOrder) {
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => C:\\Data\r\n1=F:\\: => D:\\\xD5\xD5\xC6\xAC\r\n");
 }
 
-TEST_F(PartitionTableTest, RefreshDropsStaleKeysAndLeavesTheRestOfTheFile) {
-    os.AddFile("C:\\Tools\\kesto.ini",
-               "[Other]\r\n0=keep\r\n[KESTO]\r\n0=X:\\: => Q:\\gone\r\n25=stale\r\n26=beyond\r\n");
-    Map('E', "C:\\Data");
-    Load().RefreshPartitions();
-    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n0=E:\\: => C:\\Data\r\n");
-
-    os.RegisterProgram("subst", [](const std::string&) { return std::string(); });
-    form->RefreshPartitions();
-    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n");
-    EXPECT_EQ(Control("listKesto").ListCount(), 0);
-}
-
-TEST_F(PartitionTableTest, RefreshRewritesOnlyTheLinesThatChanged) {
-    // Hand-ordered: a rewritten key would move to the end of the section.
-    os.AddFile("C:\\Tools\\kesto.ini",
-               "[KESTO]\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n0=E:\\: => D:\\e\r\n");
-    Map('E', "D:\\e");
-    Map('F', "D:\\f");
-    Map('G', "D:\\g");
-    Load();
-    EXPECT_EQ(Ini(), "[KESTO]\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n0=E:\\: => D:\\e\r\n");
-    EXPECT_EQ(CallCount("WritePrivateProfileString 0="), 0);
-
-    Control("listKesto").Select("E:\\: => D:\\e");
-    toolkit.answers.push_back(platform::kIdYes);
-    form->cmddele_Click();
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=F:\\: => D:\\f\r\n1=G:\\: => D:\\g\r\n");
-
-    // A longer line that starts like the live one is no match.
-    os.AddFile("C:\\Tools\\kesto.ini",
-               "[KESTO]\r\n0=F:\\: => D:\\f\\deeper\r\n1=G:\\: => D:\\g\r\n");
-    form->RefreshPartitions();
-    EXPECT_EQ(Ini(), "[KESTO]\r\n1=G:\\: => D:\\g\r\n0=F:\\: => D:\\f\r\n");
-}
-
 TEST_F(PartitionTableTest, TableSurvivesWhenTheListingCannotBeRun) {
     const std::string saved = "[KESTO]\r\n0=E:\\: => C:\\Data\r\n";
     os.AddFile("C:\\Tools\\kesto.ini", saved);

@@ -64,30 +64,6 @@ TEST_F(SaveFailureTest, EveryWriteFailingWarnsOnceForTheWholeRun) {
               (std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini"), kMapped}));
 }
 
-// The failed write is the second of three new lines, after every stale key was deleted.
-TEST_F(SaveFailureTest, WriteFailingInTheMiddleOfARewriteIsToldAndTheRestIsWritten) {
-    Map('E', "D:\\e");
-    Map('F', "D:\\f");
-    Map('G', "D:\\g");
-    os.AddFile("C:\\Tools\\kesto.ini");
-    os.FailOnce("WritePrivateProfileString", 26 + 2);
-    Load();
-    EXPECT_EQ(Messages(), std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini")});
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n");
-    // The next refresh mends the table without a word.
-    form->RefreshPartitions();
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n");
-    EXPECT_EQ(Messages().size(), 1u);
-}
-
-TEST_F(SaveFailureTest, DeletionThatFailsIsAWriteThatFails) {
-    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => Q:\\gone\r\n");
-    os.FailOnce("WritePrivateProfileString", 1);
-    Load();
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[1], TableWarning("C:\\Tools\\kesto.ini"));
-}
-
 TEST_F(SaveFailureTest, LogOnEntryThatCannotBeWrittenIsToldBeforeTheRestore) {
     for (const char* call : {"RegCreateKey", "RegSetValueEx"}) {
         os.failing = {call};

@@ -36,12 +36,6 @@ TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
          {{'X', "D:\\Data"}, {'Z', "D:\\Zed"}},
          {"D:\\ZED"},
          0},
-        // Cut to any buffer it would name another folder.
-        {"a value longer than any buffer",
-         "[KESTO]\r\n0=X:\\: => D:\\" + std::string(70000, 'a') + "\r\n",
-         {},
-         {},
-         0},
         {"binary garbage", Garbage(), {}, {}, 4},
         // A share as the listing shows it, and folders relative to wherever the program started.
         {"folders that are not full paths",

@@ -1,0 +1,113 @@
+// The partition table file on its own, over the in-memory Windows.
+#include "app/table_file.h"
+#include "fakes/fake_os.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace kesto {
+namespace {
+
+const std::string kFile = "C:\\Tools\\kesto.ini";
+
+class TableFileTest : public ::testing::Test {
+  protected:
+    TableFileTest() { os.AddFolder("C:\\Tools"); }
+
+    std::string Ini() const { return os.FileContent(kFile).value_or("<none>"); }
+    // The profile writes made since the last call, in their order.
+    std::vector<std::string> NewWrites() {
+        std::vector<std::string> writes;
+        for (std::size_t i = seen_; i < os.Calls().size(); ++i) {
+            if (os.Calls()[i].starts_with("WritePrivateProfileString ")) {
+                writes.push_back(os.Calls()[i].substr(26));
+            }
+        }
+        seen_ = os.Calls().size();
+        return writes;
+    }
+
+    int WritesSoFar() const {
+        return static_cast<int>(
+            std::count_if(os.Calls().begin(), os.Calls().end(), [](const std::string& call) {
+                return call.starts_with("WritePrivateProfileString ");
+            }));
+    }
+
+    fakes::FakeOs os;
+    app::PartitionTableFile table{os, kFile};
+
+  private:
+    std::size_t seen_ = 0;
+};
+
+TEST_F(TableFileTest, LinesAreReadWholeOrNotAtAll) {
+    os.SetCodePage(65001);
+    // 252 units before a character of two: a buffer of 254 holds 253 and leaves it out.
+    const std::string split = "X:\\: => D:\\" + std::string(252 - 11, 'a') + "📁b";
+    const std::string longer = "Y:\\: => D:\\" + std::string(3000, 'y');
+    os.AddFile(kFile, "[KESTO]\r\n0=" + split + "\r\n1=" + longer + "\r\n2=Z:\\: => D:\\" +
+                          std::string(70000, 'z') + "\r\n3=\r\n");
+    EXPECT_EQ(table.ReadLine(0), split);
+    EXPECT_EQ(table.ReadLine(1), longer);
+    // Cut to any buffer it would name another folder.
+    EXPECT_EQ(table.ReadLine(2), "");
+    EXPECT_EQ(table.ReadLine(3), "");
+    EXPECT_EQ(table.ReadLine(4), "");
+}
+
+TEST_F(TableFileTest, SaveDropsStaleKeysAndLeavesTheRestOfTheFile) {
+    os.AddFile(kFile,
+               "[Other]\r\n0=keep\r\n[KESTO]\r\n0=X:\\: => Q:\\gone\r\n25=stale\r\n26=beyond\r\n");
+    EXPECT_TRUE(table.Save({"E:\\: => C:\\Data"}));
+    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n0=E:\\: => C:\\Data\r\n");
+    EXPECT_TRUE(table.Save({}));
+    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n");
+}
+
+TEST_F(TableFileTest, SaveRewritesOnlyTheLinesThatChangedRemovingThemFirst) {
+    // Hand-ordered: a rewritten key would move to the end of the section.
+    os.AddFile(kFile, "[KESTO]\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n0=E:\\: => D:\\e\r\n");
+    const std::vector<std::string> live = {"E:\\: => D:\\e", "F:\\: => D:\\f", "G:\\: => D:\\g"};
+    EXPECT_TRUE(table.Save(live));
+    EXPECT_EQ(Ini(), "[KESTO]\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n0=E:\\: => D:\\e\r\n");
+    const std::vector<std::string> writes = NewWrites();
+    EXPECT_EQ(writes.size(), 23u);
+    EXPECT_TRUE(std::all_of(writes.begin(), writes.end(),
+                            [](const std::string& write) { return write.ends_with(" (delete)"); }));
+
+    EXPECT_TRUE(table.Save({live[1], live[2]}));
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=F:\\: => D:\\f\r\n1=G:\\: => D:\\g\r\n");
+    const std::vector<std::string> rewrite = NewWrites();
+    ASSERT_EQ(rewrite.size(), 26u + 2u);
+    EXPECT_EQ(std::vector<std::string>(rewrite.begin(), rewrite.begin() + 3),
+              (std::vector<std::string>{"0 (delete)", "1 (delete)", "2 (delete)"}));
+    EXPECT_EQ(std::vector<std::string>(rewrite.end() - 2, rewrite.end()),
+              (std::vector<std::string>{"0=" + live[1], "1=" + live[2]}));
+
+    // A longer line that starts like the live one is no match.
+    os.AddFile(kFile, "[KESTO]\r\n0=F:\\: => D:\\f\\deeper\r\n1=G:\\: => D:\\g\r\n");
+    EXPECT_TRUE(table.Save({live[1], live[2]}));
+    EXPECT_EQ(Ini(), "[KESTO]\r\n1=G:\\: => D:\\g\r\n0=F:\\: => D:\\f\r\n");
+}
+
+TEST_F(TableFileTest, FailedWriteOrRemovalIsReportedAndTheRestIsWritten) {
+    os.AddFile(kFile);
+    const std::vector<std::string> live = {"E:\\: => D:\\e", "F:\\: => D:\\f", "G:\\: => D:\\g"};
+    // The second of three new lines, after every stale key was removed.
+    os.FailOnce("WritePrivateProfileString", 26 + 2);
+    EXPECT_FALSE(table.Save(live));
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n");
+    // The next save mends the table.
+    EXPECT_TRUE(table.Save(live));
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n");
+
+    os.AddFile(kFile, "[KESTO]\r\n0=X:\\: => Q:\\gone\r\n");
+    os.FailOnce("WritePrivateProfileString", WritesSoFar() + 1);
+    EXPECT_FALSE(table.Save({}));
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => Q:\\gone\r\n");
+}
+
+} // namespace
+} // namespace kesto

@@ -19,6 +19,8 @@ platform::Os& SystemUnderTest();
 std::size_t HandlesOpen();
 // The bytes of a file, nothing when it cannot be read.
 std::optional<std::string> FileBytes(const std::string& path);
+// Makes the file with these bytes, however long its path.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // A value under HKEY_CURRENT_USER as the system reads it back, through RegQueryValueExW and
 // through RegQueryValueExA.

@@ -44,7 +44,11 @@ std::string ScratchFolder() {
 }
 
 std::optional<std::string> FileBytes(const std::string& path) {
-    return static_cast<fakes::FakeOs&>(SystemUnderTest()).FileContent(path);
+    return Fake().FileContent(path);
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    Fake().AddFile(path, bytes);
 }
 
 // The system keeps a string value in UTF-16, whichever call set it.

@@ -63,6 +63,12 @@ std::optional<std::string> FileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(std::filesystem::path(L"\\\\?\\" + platform::win32::Widen(path)),
+                  std::ios::binary)
+        << bytes;
+}
+
 std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::string& name) {
     HKEY key = nullptr;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, platform::win32::Widen(subKey).c_str(), 0,

@@ -176,10 +176,10 @@ std::string MadeFolderOfLength(std::size_t length) {
     return folder;
 }
 
-// The Unicode calls for folders take paths past MAX_PATH (Windows refuses them from 248 and 260
-// characters on where long paths are not enabled); the profile functions find no file whose path
-// reaches MAX_PATH, even through their Unicode form. (Writing one, Wine says it succeeded and
-// writes some other file, where Windows fails.)
+// The Unicode calls our folders go through take paths past MAX_PATH here (Windows without long
+// paths enabled refuses them past MAX_PATH, CreateDirectory past MAX_PATH - 12); the profile
+// functions find no file whose path reaches MAX_PATH, even through their Unicode form. (Writing
+// one, Wine says it succeeded and writes some other file, where Windows fails.)
 TEST(FileContract, LongFoldersAndTheLongestTableFile) {
     for (const std::size_t length : {247u, 248u, 259u, 260u, 300u}) {
         SCOPED_TRACE(length);

@@ -15,10 +15,24 @@ namespace kesto::contract {
 // The ANSI code page the run was set up for: KESTO_CONTRACT_CODE_PAGE, 936 unless told.
 std::uint32_t ExpectedAnsiCodePage();
 platform::Os& SystemUnderTest();
+// The pipe and process handles SystemUnderTest() gave that are still open.
+std::size_t HandlesOpen();
 // The bytes of a file, nothing when it cannot be read.
 std::optional<std::string> FileBytes(const std::string& path);
-// A string value under HKEY_CURRENT_USER as the system reads it back, in UTF-8.
-std::optional<std::string> RegistryString(const std::string& subKey, const std::string& name);
+// Makes the file with these bytes, however long its path.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// A value under HKEY_CURRENT_USER as the system reads it back, through RegQueryValueExW and
+// through RegQueryValueExA.
+struct StoredValue {
+    std::uint32_t type = 0;
+    std::string wideData;       // the UTF-16 data in UTF-8, every zero in it kept
+    std::uint32_t wideSize = 0; // in bytes
+    std::string ansiData;       // the bytes as they come, every zero kept
+};
+std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::string& name);
+// Deletes the key and all below it; true when nothing of it is left.
+bool DeleteRegistryKey(const std::string& subKey);
 // A fresh, empty folder of the system under test, ending without a backslash.
 std::string ScratchFolder();
 // A command line that starts a child which writes `bytes` bytes ('a' to 'z' over and over) to

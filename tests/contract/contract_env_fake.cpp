@@ -1,14 +1,18 @@
 #include "contract/child_output.h"
 #include "contract/contract_env.h"
+#include "contract/handle_counting.h"
+#include "fakes/code_page.h"
 #include "fakes/command_line_args.h"
 #include "fakes/fake_os.h"
 
 namespace kesto::contract {
 
 namespace {
-fakes::FakeOs& Fake() {
-    static fakes::FakeOs os = [] {
-        fakes::FakeOs fake(static_cast<int>(ExpectedAnsiCodePage()));
+using CountedFake = HandleCounting<fakes::FakeOs>;
+
+CountedFake& Fake() {
+    static CountedFake os = [] {
+        CountedFake fake(static_cast<int>(ExpectedAnsiCodePage()));
         fake.RegisterProgram("contract-console", [](const std::string&) {
             const auto& self = static_cast<const fakes::FakeOs&>(SystemUnderTest());
             const bool windowless = (self.creationFlags & platform::kCreateNoWindow) != 0;
@@ -28,6 +32,10 @@ platform::Os& SystemUnderTest() {
     return Fake();
 }
 
+std::size_t HandlesOpen() {
+    return Fake().HandlesOpen();
+}
+
 std::string ScratchFolder() {
     static int count = 0;
     const std::string folder = "C:\\contract" + std::to_string(++count);
@@ -36,17 +44,41 @@ std::string ScratchFolder() {
 }
 
 std::optional<std::string> FileBytes(const std::string& path) {
-    return static_cast<fakes::FakeOs&>(SystemUnderTest()).FileContent(path);
+    return Fake().FileContent(path);
 }
 
-std::optional<std::string> RegistryString(const std::string& subKey, const std::string& name) {
-    auto& fake = static_cast<fakes::FakeOs&>(SystemUnderTest());
-    const auto value = fake.registry.find("HKCU\\" + subKey + "\\" + name);
-    if (value == fake.registry.end()) {
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    Fake().AddFile(path, bytes);
+}
+
+// The system keeps a string value in UTF-16, whichever call set it.
+std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::string& name) {
+    const auto found = Fake().registry.find("HKCU\\" + subKey + "\\" + name);
+    if (found == Fake().registry.end()) {
         return std::nullopt;
     }
-    const std::string& data = value->second.data;
-    return value->second.unicode ? data : fake.FromAnsi(data.substr(0, data.find('\0')));
+    const fakes::FakeOs::RegistryValue& stored = found->second;
+    const std::string codePage = fakes::CodePageName(static_cast<int>(Fake().AnsiCodePage()));
+    StoredValue value;
+    value.type = stored.type;
+    if (stored.unicode) {
+        value.wideData = stored.data + '\0';
+        value.wideSize = stored.size;
+        value.ansiData = fakes::ConvertCodePage(stored.data, "UTF-8", codePage) + '\0';
+    } else {
+        value.wideData = Fake().FromAnsi(stored.data);
+        value.wideSize = static_cast<std::uint32_t>(
+            fakes::ConvertCodePage(value.wideData, "UTF-8", "UTF-16LE").size());
+        value.ansiData = stored.data;
+    }
+    return value;
+}
+
+bool DeleteRegistryKey(const std::string& subKey) {
+    std::erase_if(Fake().registry, [&](const auto& entry) {
+        return entry.first.starts_with("HKCU\\" + subKey + "\\");
+    });
+    return true;
 }
 
 std::string ChildCommandLine(int bytes, const std::string& errorText) {

@@ -1,5 +1,6 @@
 #include "contract/child_output.h"
 #include "contract/contract_env.h"
+#include "contract/handle_counting.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
 
@@ -14,9 +15,19 @@
 
 namespace kesto::contract {
 
-platform::Os& SystemUnderTest() {
-    static platform::win32::Win32Os os;
+namespace {
+HandleCounting<platform::win32::Win32Os>& Counted() {
+    static HandleCounting<platform::win32::Win32Os> os;
     return os;
+}
+} // namespace
+
+platform::Os& SystemUnderTest() {
+    return Counted();
+}
+
+std::size_t HandlesOpen() {
+    return Counted().HandlesOpen();
 }
 
 // Folders of earlier runs may linger under a process id that Wine hands out again: take the
@@ -52,15 +63,49 @@ std::optional<std::string> FileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-std::optional<std::string> RegistryString(const std::string& subKey, const std::string& name) {
-    wchar_t text[1024] = {};
-    DWORD size = sizeof text - sizeof(wchar_t);
-    if (::RegGetValueW(HKEY_CURRENT_USER, platform::win32::Widen(subKey).c_str(),
-                       platform::win32::Widen(name).c_str(), RRF_RT_REG_SZ, nullptr, text,
-                       &size) != ERROR_SUCCESS) {
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(std::filesystem::path(L"\\\\?\\" + platform::win32::Widen(path)),
+                  std::ios::binary)
+        << bytes;
+}
+
+std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::string& name) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, platform::win32::Widen(subKey).c_str(), 0,
+                        KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    return platform::win32::Narrow(text);
+    StoredValue value;
+    std::vector<BYTE> data(4096);
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(data.size());
+    const bool readWide = ::RegQueryValueExW(key, platform::win32::Widen(name).c_str(), nullptr,
+                                             &type, data.data(), &size) == ERROR_SUCCESS;
+    value.type = type;
+    value.wideSize = size;
+    value.wideData = platform::win32::Narrow(
+        std::wstring(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t)));
+    size = static_cast<DWORD>(data.size());
+    const bool readAnsi =
+        ::RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+    value.ansiData.assign(reinterpret_cast<const char*>(data.data()), size);
+    ::RegCloseKey(key);
+    if (!readWide || !readAnsi) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool DeleteRegistryKey(const std::string& subKey) {
+    const std::wstring wide = platform::win32::Widen(subKey);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, wide.c_str());
+    ::RegDeleteKeyW(HKEY_CURRENT_USER, wide.c_str());
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, wide.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        ::RegCloseKey(key);
+        return false;
+    }
+    return true;
 }
 
 namespace {

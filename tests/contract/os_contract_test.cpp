@@ -1,12 +1,13 @@
 #include "command/dos_outputs.h"
 #include "contract/child_output.h"
 #include "contract/contract_env.h"
+#include "fakes/fake_toolkit.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
-#include <set>
 #include <vector>
 
 namespace kesto::contract {
@@ -63,89 +64,68 @@ TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");
 }
 
-// Runs a child the way the command runner does, with its creation flags, and returns what it
-// printed, read by reads of at most 256 bytes, counting every handle that is still open
-// afterwards.
-struct ChildRun {
-    bool started = false;
+// The command runner itself, against the system under test: what it returns, what it passed on
+// read by read, and what it told the user.
+struct RunnerRun {
     std::string output;
-    std::size_t largestRead = 0;
-    std::uint32_t endError = 0; // of the read that ended the output
-    int handlesLeftOpen = 0;
+    std::vector<std::string> reads;
+    bool completed = false;
+    std::vector<std::string> messages;
+    std::size_t handlesLeftOpen = 0;
 };
 
-ChildRun RunChild(const std::string& commandLine) {
-    ChildRun run;
-    platform::PipeEnds pipe;
-    if (!os().CreatePipe(pipe)) {
-        return run;
+RunnerRun RunCommand(const std::string& commandLine) {
+    RunnerRun run;
+    fakes::FakeToolkit toolkit;
+    command::DOSOutputs runner(os(), toolkit);
+    runner.OnReceiveOutputs([&run](const std::string& read) { run.reads.push_back(read); });
+    const std::size_t openBefore = HandlesOpen();
+    run.output = runner.ExecuteCommand(commandLine);
+    run.handlesLeftOpen = HandlesOpen() - openBefore;
+    run.completed = runner.Completed();
+    for (const auto& box : toolkit.messageBoxes) {
+        run.messages.push_back(box.text);
     }
-    std::set<platform::Handle> open = {pipe.read, pipe.write};
-    platform::StartupInfo startup;
-    startup.flags = platform::kStartfUseShowWindow | platform::kStartfUseStdHandles;
-    startup.showWindow = platform::kSwHide;
-    startup.stdOutput = pipe.write;
-    startup.stdError = pipe.write;
-    platform::ProcessHandles child;
-    const std::optional<std::string> ansiCommandLine = os().ToAnsi(commandLine);
-    if (!ansiCommandLine) {
-        ADD_FAILURE() << "the code page cannot spell " << commandLine;
-        return run;
-    }
-    run.started =
-        os().CreateProcess(*ansiCommandLine, command::DOSOutputs::kCreationFlags, startup, child);
-    if (run.started) {
-        open.insert({child.process, child.thread});
-    }
-    const auto close = [&](platform::Handle handle) {
-        if (os().CloseHandle(handle)) {
-            open.erase(handle);
-        }
-    };
-    close(pipe.write);
-    if (run.started) {
-        std::string bytes;
-        while (os().ReadFile(pipe.read, 256, bytes)) {
-            run.largestRead = std::max(run.largestRead, bytes.size());
-            run.output += bytes;
-        }
-        run.endError = os().LastError();
-        close(child.process);
-        close(child.thread);
-    }
-    close(pipe.read);
-    run.handlesLeftOpen = static_cast<int>(open.size());
     return run;
 }
 
+std::size_t LongestRead(const RunnerRun& run) {
+    std::size_t longest = 0;
+    for (const std::string& read : run.reads) {
+        longest = std::max(longest, read.size());
+    }
+    return longest;
+}
+
+// Both outputs through one pipe, in reads of at most 256 bytes, up to the pipe's end.
 TEST(ProcessContract, ChildOutputAndErrorArriveThroughOnePipe) {
-    const ChildRun run = RunChild(ChildCommandLine(600, "complaint"));
-    ASSERT_TRUE(run.started);
+    const RunnerRun run = RunCommand(ChildCommandLine(600, "complaint"));
     EXPECT_EQ(run.output, ChildOutput(600) + "complaint");
-    EXPECT_EQ(run.largestRead, 256u);
-    EXPECT_EQ(run.endError, platform::kErrorBrokenPipe);
-    EXPECT_EQ(run.handlesLeftOpen, 0);
+    EXPECT_EQ(LongestRead(run), 256u);
+    ASSERT_FALSE(run.reads.empty());
+    EXPECT_EQ(run.reads.back(), "");
+    EXPECT_TRUE(run.completed);
+    EXPECT_EQ(run.messages, std::vector<std::string>{});
+    EXPECT_EQ(run.handlesLeftOpen, 0u);
+
+    const RunnerRun silent = RunCommand(ChildCommandLine(0, "\"\""));
+    EXPECT_EQ(silent.output, "");
+    EXPECT_EQ(silent.reads, std::vector<std::string>{""});
+    EXPECT_TRUE(silent.completed);
+    EXPECT_EQ(silent.handlesLeftOpen, 0u);
 }
 
 // Where the default terminal would show a console program started hidden, there is no window.
 TEST(ProcessContract, ChildGetsAConsoleWithoutAWindow) {
-    const ChildRun run = RunChild(ConsoleChildCommandLine());
-    ASSERT_TRUE(run.started);
-    EXPECT_EQ(run.output, kWindowlessConsole);
-}
-
-TEST(ProcessContract, SilentChildGivesNothing) {
-    const ChildRun run = RunChild(ChildCommandLine(0, "\"\""));
-    ASSERT_TRUE(run.started);
-    EXPECT_EQ(run.output, "");
-    EXPECT_EQ(run.endError, platform::kErrorBrokenPipe);
-    EXPECT_EQ(run.handlesLeftOpen, 0);
+    EXPECT_EQ(RunCommand(ConsoleChildCommandLine()).output, kWindowlessConsole);
 }
 
 TEST(ProcessContract, MissingProgramDoesNotStartAndLeavesNoHandle) {
-    const ChildRun run = RunChild("kesto-no-such-program-here /x");
-    EXPECT_FALSE(run.started);
-    EXPECT_EQ(run.handlesLeftOpen, 0);
+    const RunnerRun run = RunCommand("kesto-no-such-program-here /x");
+    EXPECT_EQ(run.output, "");
+    EXPECT_FALSE(run.completed);
+    EXPECT_EQ(run.messages, std::vector<std::string>{"File or command not found"});
+    EXPECT_EQ(run.handlesLeftOpen, 0u);
 }
 
 TEST(FileContract, FoldersAttributesAndShortNames) {
@@ -176,6 +156,55 @@ TEST(FileContract, FoldersAttributesAndShortNames) {
     const std::uint32_t needed = os().GetShortPathName(folder, 4, shortPath);
     EXPECT_GT(needed, 4u);
     EXPECT_EQ(shortPath, "");
+}
+
+// A fresh "<scratch>\aaa…\bbb…" of exactly `length` characters, made part by part.
+std::string MadeFolderOfLength(std::size_t length) {
+    std::string folder = ScratchFolder();
+    for (char letter = 'a'; folder.size() < length; ++letter) {
+        const std::size_t room = length - folder.size() - 1;
+        std::size_t part = std::min<std::size_t>(100, room);
+        if (room - part == 1) {
+            --part; // else the last part would have no room for a name
+        }
+        folder += '\\';
+        folder.append(part, letter);
+        if (!os().CreateDirectory(folder)) {
+            ADD_FAILURE() << "no folder of " << folder.size() << " characters";
+        }
+    }
+    return folder;
+}
+
+// The Unicode calls our folders go through take paths past MAX_PATH here (Windows without long
+// paths enabled refuses them past MAX_PATH, CreateDirectory past MAX_PATH - 12); the profile
+// functions find no file whose path reaches MAX_PATH, even through their Unicode form. (Writing
+// one, Wine says it succeeded and writes some other file, where Windows fails.)
+TEST(FileContract, LongFoldersAndTheLongestTableFile) {
+    for (const std::size_t length : {247u, 248u, 259u, 260u, 300u}) {
+        SCOPED_TRACE(length);
+        const std::string folder = MadeFolderOfLength(length);
+        ASSERT_EQ(folder.size(), length);
+        const auto attributes = os().GetFileAttributes(folder);
+        ASSERT_TRUE(attributes.has_value());
+        EXPECT_NE(*attributes & platform::kFileAttributeDirectory, 0u);
+        EXPECT_EQ(os().GetLongPathName(folder), folder);
+        std::string shortPath;
+        EXPECT_GT(os().GetShortPathName(folder, 1000, shortPath), 0u);
+        EXPECT_TRUE(os().GetFileAttributes(shortPath).has_value());
+    }
+    const std::string line = "X:\\: => D:\\Data";
+    for (const std::size_t length : {258u, 259u, 260u, 261u, 300u}) {
+        SCOPED_TRACE(length);
+        const std::string file = MadeFolderOfLength(length - 6) + "\\t.ini";
+        ASSERT_EQ(file.size(), length);
+        WriteFileBytes(file, "[KESTO]\r\n0=" + line + "\r\n");
+        EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), length < 260 ? line : "");
+        if (length < 260) {
+            ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", line, file));
+            EXPECT_EQ(FileBytes(file), "[KESTO]\r\n0=" + line + "\r\n1=" + line + "\r\n");
+        }
+    }
 }
 
 TEST(DriveContract, SystemDriveIsFixedAndSomeLetterIsFree) {
@@ -320,8 +349,29 @@ TEST(FileContract, FoldersAreReachedByTheirOwnNamesNotByLookAlikes) {
     EXPECT_FALSE(os().GetFileAttributes(lookAlike + "\\probe.ini").has_value());
 }
 
+// The characters of UTF-8 text, each one UTF-16 unit: all the spellings lie in the BMP.
+std::size_t Utf16Length(const std::string& utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    }));
+}
+
+// Read back as a string of the command's text and its terminator, both ways the system reads it.
+void ExpectRunValue(const std::string& subKey, const std::string& command) {
+    const std::optional<StoredValue> value = RegistryValue(subKey, "KESTO");
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value->type, platform::kRegSz);
+    EXPECT_EQ(value->wideData, command + '\0');
+    EXPECT_EQ(value->wideSize, 2 * (Utf16Length(command) + 1));
+    if (const auto ansi = os().ToAnsi(command)) {
+        EXPECT_EQ(value->ansiData, *ansi + '\0');
+    }
+}
+
 TEST(RegistryContract, RunKeyValueIsWrittenInAnsiOrInUnicode) {
     const std::string subKey = "SOFTWARE\\KestoContract";
+    ASSERT_TRUE(DeleteRegistryKey(subKey));
+    const std::shared_ptr<void> cleanup(nullptr, [&](void*) { DeleteRegistryKey(subKey); });
     platform::Handle key = 0;
     ASSERT_EQ(os().RegCreateKey(platform::Os::kHkeyCurrentUser, subKey, key), 0);
     for (const Spelling& spelling : Spellings()) {
@@ -331,12 +381,14 @@ TEST(RegistryContract, RunKeyValueIsWrittenInAnsiOrInUnicode) {
             EXPECT_EQ(os().RegSetValueEx(key, "KESTO", platform::kRegSz, *data,
                                          static_cast<std::uint32_t>(data->size() + 1)),
                       0);
-            EXPECT_EQ(RegistryString(subKey, "KESTO"), command);
+            ExpectRunValue(subKey, command);
         }
         EXPECT_EQ(os().RegSetStringValue(key, "KESTO", command), 0);
-        EXPECT_EQ(RegistryString(subKey, "KESTO"), command);
+        ExpectRunValue(subKey, command);
     }
     EXPECT_EQ(os().RegCloseKey(key), 0);
+    EXPECT_TRUE(DeleteRegistryKey(subKey));
+    EXPECT_FALSE(RegistryValue(subKey, "KESTO").has_value());
 }
 
 } // namespace

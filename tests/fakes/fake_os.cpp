@@ -47,6 +47,12 @@ std::size_t Utf16Units(const std::string& utf8) {
     return units;
 }
 
+// The profile functions take a file's path whole into a buffer of MAX_PATH, terminator included:
+// a longer one names no file (even through the Unicode calls).
+bool TooLongForProfile(const std::string& file) {
+    return Utf16Units(file) >= 260;
+}
+
 std::string ParentOf(const std::string& resolved) {
     const std::size_t slash = resolved.find_last_of('\\');
     return slash == std::string::npos ? std::string() : resolved.substr(0, slash);
@@ -187,12 +193,14 @@ bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
     pipes_[pipe] = Pipe{};
     ends.read = NewHandle({HandleObject::PipeRead, pipe, {}});
     ends.write = NewHandle({HandleObject::PipeWrite, pipe, {}});
+    pipeEnds = ends;
     return true;
 }
 
 bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t flags,
                            const platform::StartupInfo& startup, platform::ProcessHandles& out) {
     creationFlags = flags;
+    startupInfo = startup;
     const std::string commandLine = FromAnsi(ansiCommandLine);
     Log("CreateProcess", commandLine);
     if (Fails("CreateProcess")) {
@@ -286,7 +294,7 @@ std::string FakeOs::GetPrivateProfileString(const std::string& section, const st
     const std::string path = Resolve(file);
     const auto content = files_.find(path);
     if (bufferSize == 0 || content == files_.end() || heldFiles_.count(path) != 0 ||
-        Fails("GetPrivateProfileString")) {
+        TooLongForProfile(file) || Fails("GetPrivateProfileString")) {
         return {};
     }
     const std::optional<std::string> value = IniValue(content->second, section, key);
@@ -322,7 +330,8 @@ bool FakeOs::WritePrivateProfileString(const std::string& section, const std::st
     if (content == files_.end() && !value) {
         return true;
     }
-    if (!DriveWritable(path) || !FolderExists(ParentOf(path)) || heldFiles_.count(path) != 0) {
+    if (!DriveWritable(path) || !FolderExists(ParentOf(path)) || heldFiles_.count(path) != 0 ||
+        TooLongForProfile(file)) {
         return false;
     }
     std::string& text = files_[path];

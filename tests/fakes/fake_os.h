@@ -60,6 +60,9 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::vector<std::string> shellExecuted;
     // Those of the last CreateProcess, already set while its program runs.
     std::uint32_t creationFlags = 0;
+    platform::StartupInfo startupInfo;
+    // The ends the last CreatePipe gave.
+    platform::PipeEnds pipeEnds;
     struct RegistryValue {
         std::uint32_t type = 0;
         std::string data; // ANSI bytes, or UTF-8 text for a value set in Unicode

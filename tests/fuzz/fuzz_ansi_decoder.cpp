@@ -1,8 +1,10 @@
-// A child's output decoded in the pieces the pipe happens to deliver reads as the output decoded
-// whole, on both code pages, double-byte characters split anywhere; and the command runner
-// returns that text.
+// A child's output decoded in the pieces the pipe happens to deliver reads as the code page's own
+// converter reads it whole, on a double-byte and on a single-byte code page; no piece gives a
+// character before its last byte has come, nor keeps back more than the one whose end is still
+// to come; and the command runner returns that text.
 #include "command/ansi_decoder.h"
 #include "command/dos_outputs.h"
+#include "fakes/code_page.h"
 #include "fakes/fake_os.h"
 #include "fakes/fake_toolkit.h"
 #include "fuzz_check.h"
@@ -13,6 +15,18 @@
 #include <string>
 
 using namespace kesto;
+
+namespace {
+
+// What the converter makes of bytes cut off anywhere: the text of every character the bytes
+// hold whole, then at most one replacement for the start of the character the cut fell in.
+bool HoldsAllButACutOffCharacter(const std::string& decoded, const std::string& received,
+                                 const std::string& codePage) {
+    const std::string whole = fakes::ConvertCodePage(received, codePage, "UTF-8");
+    return whole == decoded || whole == decoded + "?";
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static fakes::FakeOs chinese(936), western(1252);
@@ -28,26 +42,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FuzzedDataProvider input(data, size);
     fakes::FakeOs& os = input.ConsumeBool() ? western : chinese;
+    const std::string codePage = fakes::CodePageName(static_cast<int>(os.AnsiCodePage()));
     std::minstd_rand cuts(input.ConsumeIntegral<std::uint32_t>());
     const std::string bytes = input.ConsumeRemainingBytesAsString();
-
-    const std::string whole = command::AnsiStreamDecoder(os).Decode(bytes, true);
-    FUZZ_REQUIRE(whole == (bytes.empty() ? std::string() : os.FromAnsi(bytes)));
+    const std::string expected = fakes::ConvertCodePage(bytes, codePage, "UTF-8");
 
     command::AnsiStreamDecoder decoder(os);
-    std::string pieces;
+    std::string decoded;
     for (std::size_t at = 0; at < bytes.size();) {
         // Mostly a byte or three, now and then a long piece, and empty reads too.
         const std::size_t length = cuts() % 8 == 0 ? cuts() % 300 : cuts() % 4;
-        pieces += decoder.Decode(bytes.substr(at, length), false);
+        decoded += decoder.Decode(bytes.substr(at, length), false);
         at += length;
+        FUZZ_REQUIRE(expected.starts_with(decoded));
+        FUZZ_REQUIRE(HoldsAllButACutOffCharacter(decoded, bytes.substr(0, at), codePage));
     }
-    pieces += decoder.Decode({}, true);
-    FUZZ_REQUIRE(pieces == whole);
+    decoded += decoder.Decode({}, true);
+    FUZZ_REQUIRE(decoded == expected);
 
     childOutput = bytes;
     command::DOSOutputs runner(os, toolkit);
-    FUZZ_REQUIRE(runner.ExecuteCommand("child") == whole);
+    FUZZ_REQUIRE(runner.ExecuteCommand("child") == expected);
     FUZZ_REQUIRE(runner.Completed());
     FUZZ_REQUIRE(os.OpenHandleCount() == 0);
     return 0;

@@ -27,11 +27,22 @@ class CommandRunnerTest : public ::testing::Test {
     std::vector<std::string> events;
 };
 
+// Hidden, at normal priority, without a console window, and with both of its outputs sent into
+// the write end of the pipe the runner made.
+TEST_F(CommandRunnerTest, ChildStartsHiddenWritingIntoThePipe) {
+    Program("quiet", std::string());
+    Run("quiet");
+    EXPECT_EQ(os.creationFlags, 0x08000020u);
+    EXPECT_EQ(os.startupInfo.flags, 0x101u);
+    EXPECT_EQ(os.startupInfo.showWindow, 0u);
+    EXPECT_NE(os.pipeEnds.write, 0u);
+    EXPECT_EQ(os.startupInfo.stdOutput, os.pipeEnds.write);
+    EXPECT_EQ(os.startupInfo.stdError, os.pipeEnds.write);
+}
+
 TEST_F(CommandRunnerTest, SilentCommandGivesEmptyTextAndOneEmptyEvent) {
     Program("quiet", std::string());
     EXPECT_EQ(Run("quiet"), "");
-    // Normal priority, and no console window.
-    EXPECT_EQ(os.creationFlags, 0x08000020u);
     EXPECT_EQ(events, std::vector<std::string>{""});
     EXPECT_TRUE(toolkit.messageBoxes.empty());
     EXPECT_EQ(os.OpenHandleCount(), 0u);

@@ -3,6 +3,7 @@
 #include "app/busy_scope.h"
 #include "app/command_line.h"
 #include "app/subst_line.h"
+#include "ui/main_names.h"
 
 namespace kesto::app {
 
@@ -11,7 +12,7 @@ void MainForm::cmddele_Click() {
         return;
     }
     const BusyScope busy(busy_, [this] { CloseIfAsked(); });
-    platform::Control& listKesto = Control("listKesto");
+    platform::ListBox& listKesto = Control(ui::listKesto);
     const std::string selected = listKesto.Text();
     if (selected.empty()) {
         toolkit_.MessageBox("请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!", platform::kMbOk);

@@ -3,6 +3,7 @@
 #include "app/ansi_folder.h"
 #include "app/command_line.h"
 #include "app/text.h"
+#include "ui/main_names.h"
 
 namespace kesto::app {
 
@@ -16,19 +17,19 @@ void MainForm::cmdcreate_Click() {
     if (!running) {
         return;
     }
-    const std::string freeDisk = Control("CmbFreedisk").Text();
+    const std::string freeDisk = Control(ui::CmbFreedisk).Text();
     if (freeDisk.empty()) {
         toolkit_.MessageBox("请选择你新建虚拟分区所使用的盘符!", platform::kMbIconExclamation);
-        Control("CmbFreedisk").SetFocus();
+        Control(ui::CmbFreedisk).SetFocus();
         return;
     }
-    if (Control("Opt1(0)").Checked()) {
-        const std::string folder = Control("TxtDirector").Text();
+    if (Control(ui::Opt1_0).Checked()) {
+        const std::string folder = Control(ui::TxtDirector).Text();
         const std::optional<std::string> target =
             IsFolder(folder) ? AnsiFolder(os_, folder) : std::nullopt;
         if (!target) {
             toolkit_.MessageBox("你选择的目录不正确", platform::kMbIconExclamation);
-            Control("TxtDirector").SetFocus();
+            Control(ui::TxtDirector).SetFocus();
             return;
         }
         MapDrive(freeDisk, *target, true);
@@ -36,10 +37,10 @@ void MainForm::cmdcreate_Click() {
         RefreshPartitions();
         return;
     }
-    const std::string busyDisk = Control("CmbBusyDisk").Text();
+    const std::string busyDisk = Control(ui::CmbBusyDisk).Text();
     if (busyDisk.empty()) {
         toolkit_.MessageBox("你尚未选择要从那一个磁盘分配空间！", platform::kMbIconExclamation);
-        Control("CmbBusyDisk").SetFocus();
+        Control(ui::CmbBusyDisk).SetFocus();
         return;
     }
     const std::string folder = busyDisk + "\\KESTO_" + Left(freeDisk, 1);
@@ -58,9 +59,9 @@ void MainForm::cmdcreate_Click() {
 
 void MainForm::Opt1_Click(int index) {
     const bool newFolderMode = index == 1;
-    Control("CmbBusyDisk").SetVisible(newFolderMode);
-    Control("TxtDirector").SetVisible(!newFolderMode);
-    Control("CmdFindDirector").SetVisible(!newFolderMode);
+    Control(ui::CmbBusyDisk).SetVisible(newFolderMode);
+    Control(ui::TxtDirector).SetVisible(!newFolderMode);
+    Control(ui::CmdFindDirector).SetVisible(!newFolderMode);
 }
 
 void MainForm::CmdFindDirector_Click() {
@@ -75,7 +76,7 @@ void MainForm::CmdFindDirector_Click() {
     }
     std::string path;
     if (os_.GetPathFromIdList(idList, kBrowsePathBuffer, path)) {
-        Control("TxtDirector").SetText(path);
+        Control(ui::TxtDirector).SetText(path);
     }
     os_.FreeIdList(idList);
 }

@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "ui/main_layout.h"
+#include "ui/main_names.h"
 #include "ui/make_window.h"
 
 namespace kesto::app {
@@ -21,34 +22,34 @@ MainForm::~MainForm() {
 }
 
 void MainForm::OnClick(const std::string& control) {
-    if (control == "cmdcreate") {
+    if (control == ui::cmdcreate.text) {
         cmdcreate_Click();
-    } else if (control == "cmddele") {
+    } else if (control == ui::cmddele.text) {
         cmddele_Click();
-    } else if (control == "CmdFindDirector") {
+    } else if (control == ui::CmdFindDirector.text) {
         CmdFindDirector_Click();
-    } else if (control == "Opt1(0)") {
+    } else if (control == ui::Opt1_0.text) {
         Opt1_Click(0);
-    } else if (control == "Opt1(1)") {
+    } else if (control == ui::Opt1_1.text) {
         Opt1_Click(1);
-    } else if (control == "imgTitleHelp") {
+    } else if (control == ui::imgTitleHelp.text) {
         imgTitleHelp_Click();
-    } else if (control == "imgTitleMinimize") {
+    } else if (control == ui::imgTitleMinimize.text) {
         imgTitleMinimize_Click();
-    } else if (control == "imgTitleClose") {
+    } else if (control == ui::imgTitleClose.text) {
         imgTitleClose_Click();
     }
 }
 
 void MainForm::OnMouseDown(const std::string& control, int /*button*/) {
-    if (control == "imgTitleLeft" || control == "imgTitleMain" || control == "imgTitleRight" ||
-        control == "lblTitle") {
+    if (control == ui::imgTitleLeft.text || control == ui::imgTitleMain.text ||
+        control == ui::imgTitleRight.text || control == ui::lblTitle.text) {
         TitleMouseDown();
     }
 }
 
 void MainForm::OnMouseMove(const std::string& control, int buttons, int x, int y) {
-    if (control == "listKesto") {
+    if (control == ui::listKesto.text) {
         listKesto_MouseMove(buttons, x, y);
     }
 }

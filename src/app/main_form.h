@@ -77,7 +77,9 @@ class MainForm : private platform::FormEvents {
     // Runs one subst command line with the progress window up and the main window disabled.
     // Only from a handler that holds busy_: a close meanwhile must wait for the handler's end.
     std::string RunWithProgress(const std::string& commandLine, const std::string& view);
-    platform::Control& Control(const char* name) { return form_->Find(name); }
+    template <class Kind> Kind& Control(platform::ControlName<Kind> name) {
+        return form_->Find(name);
+    }
 
     platform::Os& os_;
     platform::Toolkit& toolkit_;

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/subst_line.h"
+#include "ui/main_names.h"
 
 namespace kesto::app {
 
@@ -11,7 +12,7 @@ void MainForm::RefreshPartitions() {
     const std::string listing = objDOS_->ExecuteCommand();
     const bool listed = objDOS_->Completed();
 
-    platform::Control& listKesto = Control("listKesto");
+    platform::ListBox& listKesto = Control(ui::listKesto);
     listKesto.Clear();
     std::vector<std::string> lines = SplitListing(listing);
     for (std::string& line : lines) {
@@ -42,8 +43,8 @@ std::string MainForm::MappedFolderLine(const std::string& line) {
 }
 
 void MainForm::FillList() {
-    platform::Control& CmbFreedisk = Control("CmbFreedisk");
-    platform::Control& CmbBusyDisk = Control("CmbBusyDisk");
+    platform::DropDownList& CmbFreedisk = Control(ui::CmbFreedisk);
+    platform::DropDownList& CmbBusyDisk = Control(ui::CmbBusyDisk);
     CmbFreedisk.Clear();
     CmbBusyDisk.Clear();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {

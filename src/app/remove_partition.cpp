@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/subst_line.h"
+#include "ui/main_names.h"
 
 namespace kesto::app {
 
@@ -10,7 +11,7 @@ void MainForm::cmddele_Click() {
     if (!running) {
         return;
     }
-    platform::Control& listKesto = Control("listKesto");
+    platform::ListBox& listKesto = Control(ui::listKesto);
     const std::string selected = listKesto.Text();
     if (selected.empty()) {
         toolkit_.MessageBox("请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!", platform::kMbOk);

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "ui/main_names.h"
 #include "ui/make_window.h"
 #include "ui/title_bar.h"
 
@@ -18,7 +19,7 @@ void MainForm::TitleMouseDown() {
 }
 
 void MainForm::listKesto_MouseMove(int button, int x, int y) {
-    ui::ShowEntryUnderPointer(toolkit_, Control("listKesto"), button, x, y);
+    ui::ShowEntryUnderPointer(toolkit_, Control(ui::listKesto), button, x, y);
 }
 
 void MainForm::TrayArea1_MouseDown(std::int16_t /*button*/) {

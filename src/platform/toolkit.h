@@ -1,14 +1,16 @@
 // Portable interface to the window toolkit: forms built from layout tables, controls reached by
-// name, message boxes, one pass of pending events, and the few user32/gdi32/shell32 calls that
-// act on windows. Sizes and places are pixels at 96 dots per inch (the backend scales them to the
-// screen); texts are UTF-8.
+// typed name, message boxes, one pass of pending events, and the few user32/gdi32/shell32 calls
+// that act on windows. Sizes and places are pixels at 96 dots per inch (the backend scales them to
+// the screen); texts are UTF-8.
 #pragma once
 
 #include "platform/os.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace kesto::platform {
@@ -31,11 +33,12 @@ enum class ControlKind {
     OptionButton,
     GroupFrame,
     Picture,
+    PictureButton, // a picture that names a command: clicked, and read out by its text
     PushButton,
 };
 
 // Bitmap resources the skin pictures show.
-enum class Picture {
+enum class Bitmap {
     None,
     TitleLeft,
     TitleMain,
@@ -54,13 +57,13 @@ struct ControlLayout {
     std::string name; // "Opt1(0)" for element 0 of the group Opt1
     ControlKind kind = ControlKind::Label;
     std::string parent; // empty: the form itself
-    std::string text;   // a picture with a text is a command button, named by it
+    std::string text;
     Rect place;
     bool visible = true;
     bool checked = false;     // option buttons
     bool transparent = false; // labels
     bool titleFont = false;   // white Arial 9.75 pt bold
-    Picture picture = Picture::None;
+    Bitmap bitmap = Bitmap::None;
     bool stretch = false;
 };
 
@@ -99,6 +102,8 @@ class FormEvents {
     virtual void OnHelpRequest() {}
 };
 
+// What every control has. The kinds below add only what that kind has, so that a call a kind
+// does not take does not build.
 class Control {
   public:
     virtual ~Control() = default;
@@ -110,23 +115,91 @@ class Control {
     virtual Rect Place() const = 0;
     virtual void SetPlace(const Rect& place) = 0;
     virtual void SetBackColor(Rgb color) = 0;
+    virtual void SetToolTipText(const std::string& text) = 0;
+    virtual Handle WindowHandle() const = 0;
+};
+
+class Label : public virtual Control {
+  public:
+    static constexpr ControlKind kKind = ControlKind::Label;
+};
+
+class TextBox : public virtual Control {
+  public:
+    static constexpr ControlKind kKind = ControlKind::TextBox;
+};
+
+class PushButton : public virtual Control {
+  public:
+    static constexpr ControlKind kKind = ControlKind::PushButton;
+};
+
+class GroupFrame : public virtual Control {
+  public:
+    static constexpr ControlKind kKind = ControlKind::GroupFrame;
+};
+
+class Picture : public virtual Control {
+  public:
+    static constexpr ControlKind kKind = ControlKind::Picture;
+};
+
+class PictureButton : public virtual Control {
+  public:
+    static constexpr ControlKind kKind = ControlKind::PictureButton;
+};
+
+class OptionButton : public virtual Control {
+  public:
+    static constexpr ControlKind kKind = ControlKind::OptionButton;
     virtual bool Checked() const = 0;
+    // Checking one unchecks the others of its group.
     virtual void SetChecked(bool checked) = 0;
-    // Lists and combo boxes.
+};
+
+// List boxes and combo boxes.
+class ListControl : public virtual Control {
+  public:
     virtual void Clear() = 0;
     virtual void AddItem(const std::string& item) = 0;
     virtual int ListCount() const = 0;
     virtual std::string List(int index) const = 0;
     virtual int ListIndex() const = 0; // -1: nothing selected
     virtual void SetListIndex(int index) = 0;
-    virtual void SetToolTipText(const std::string& text) = 0;
-    virtual Handle WindowHandle() const = 0;
+};
+
+class ListBox : public virtual ListControl {
+  public:
+    static constexpr ControlKind kKind = ControlKind::ListBox;
+};
+
+class DropDownList : public virtual ListControl {
+  public:
+    static constexpr ControlKind kKind = ControlKind::DropDownList;
+};
+
+// A control's name in its layout table, with its kind: declared once per form, so that a
+// misspelt name or a wrong kind does not build.
+template <class Kind> struct ControlName {
+    const char* text;
+
+    // A list box's name is also the name of a control.
+    template <class Base>
+    requires std::is_base_of_v<Base, Kind>
+    constexpr operator ControlName<Base>() const { return {text}; }
 };
 
 class Form {
   public:
     virtual ~Form() = default;
-    virtual Control& Find(const std::string& name) = 0;
+    // Every name of a form's layout finds its control: layouts are built from the same names.
+    template <class Kind> Kind& Find(ControlName<Kind> name) {
+        auto* control = dynamic_cast<Kind*>(Lookup(name.text));
+        if (control == nullptr) {
+            std::abort(); // a name of another form's layout
+        }
+        return *control;
+    }
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool Visible() const = 0;
@@ -140,6 +213,10 @@ class Form {
     virtual void Move(int left, int top) = 0;
     virtual Handle WindowHandle() const = 0;
     virtual Handle IconHandle() const = 0; // 0 without an icon
+
+  protected:
+    // Null when the layout has no control of that name.
+    virtual Control* Lookup(const std::string& name) = 0;
 };
 
 // ANSI NOTIFYICONDATA as the tray control keeps it; the backend hands it to the shell.

@@ -2,6 +2,7 @@
 
 #include "ui/main_layout.h"
 #include "ui/make_window.h"
+#include "ui/working_names.h"
 
 #include <cmath>
 
@@ -31,7 +32,7 @@ void FrmWorking::SetView(const std::string& text) {
     if (!form_) {
         Form_Load();
     }
-    form_->Find("lblView").SetText(text);
+    form_->Find(lblView).SetText(text);
 }
 
 void FrmWorking::Show() {

@@ -1,36 +1,47 @@
 #include "ui/main_layout.h"
 
+#include "ui/main_names.h"
+#include "ui/working_names.h"
+
 namespace kesto::ui {
 
-using platform::ControlKind;
+using platform::Bitmap;
 using platform::ControlLayout;
 using platform::FormLayout;
-using platform::Picture;
 
 namespace {
 
-ControlLayout Make(const char* name, ControlKind kind, const char* parent, const char* text,
-                   platform::Rect place) {
+// The kind comes from the name's type, so that the table cannot disagree with the code.
+template <class Kind> ControlLayout Make(Name<Kind> name, const char* text, platform::Rect place) {
     ControlLayout layout;
-    layout.name = name;
-    layout.kind = kind;
-    layout.parent = parent;
+    layout.name = name.text;
+    layout.kind = Kind::kKind;
     layout.text = text;
     layout.place = place;
     return layout;
 }
 
-ControlLayout SkinPicture(const char* name, Picture picture, platform::Rect place, bool stretch) {
-    ControlLayout layout = Make(name, ControlKind::Picture, "", "", place);
-    layout.picture = picture;
+template <class Kind>
+ControlLayout Make(Name<Kind> name, Name<platform::GroupFrame> parent, const char* text,
+                   platform::Rect place) {
+    ControlLayout layout = Make(name, text, place);
+    layout.parent = parent.text;
+    return layout;
+}
+
+ControlLayout SkinPicture(Name<platform::Picture> name, Bitmap bitmap, platform::Rect place,
+                          bool stretch) {
+    ControlLayout layout = Make(name, "", place);
+    layout.bitmap = bitmap;
     layout.stretch = stretch;
     return layout;
 }
 
-ControlLayout TitleButton(const char* name, Picture picture, const char* text,
+// Its text names the command for other programs; the window shows only the picture.
+ControlLayout TitleButton(Name<platform::PictureButton> name, Bitmap bitmap, const char* text,
                           platform::Rect place) {
-    ControlLayout layout = SkinPicture(name, picture, place, false);
-    layout.text = text;
+    ControlLayout layout = Make(name, text, place);
+    layout.bitmap = bitmap;
     return layout;
 }
 
@@ -47,49 +58,43 @@ FormLayout BuildMainForm() {
     // meet the controls and by which they name a list after the label before it. Painted
     // controls made earlier lie on top of those made later.
     auto& c = form.controls;
-    c.push_back(Make("lblTitle", ControlKind::Label, "", "Tarvel", {16, 8, 136, 16}));
+    c.push_back(Make(lblTitle, "Tarvel", {16, 8, 136, 16}));
     c.back().transparent = true;
     c.back().titleFont = true;
-    c.push_back(TitleButton("imgTitleHelp", Picture::TitleHelp, "帮助", {280, 8, 13, 13}));
-    c.push_back(
-        TitleButton("imgTitleMinimize", Picture::TitleMinimize, "最小化", {304, 8, 13, 13}));
-    c.push_back(TitleButton("imgTitleClose", Picture::TitleClose, "关闭", {328, 8, 13, 13}));
-    c.push_back(Make("Frame1", ControlKind::GroupFrame, "", "新建虚拟分区", {18, 50, 315, 115}));
-    c.push_back(Make("Opt1(1)", ControlKind::OptionButton, "Frame1", "在已有分区中新建分区",
-                     {10, 26, 143, 17}));
+    c.push_back(TitleButton(imgTitleHelp, Bitmap::TitleHelp, "帮助", {280, 8, 13, 13}));
+    c.push_back(TitleButton(imgTitleMinimize, Bitmap::TitleMinimize, "最小化", {304, 8, 13, 13}));
+    c.push_back(TitleButton(imgTitleClose, Bitmap::TitleClose, "关闭", {328, 8, 13, 13}));
+    c.push_back(Make(Frame1, "新建虚拟分区", {18, 50, 315, 115}));
+    c.push_back(Make(Opt1_1, Frame1, "在已有分区中新建分区", {10, 26, 143, 17}));
     c.back().checked = true;
-    c.push_back(Make("CmbBusyDisk", ControlKind::DropDownList, "Frame1", "", {156, 26, 65, 20}));
-    c.push_back(Make("Opt1(0)", ControlKind::OptionButton, "Frame1", "将文件夹模拟为新分区",
-                     {10, 52, 141, 17}));
-    c.push_back(Make("TxtDirector", ControlKind::TextBox, "Frame1", "", {156, 52, 115, 17}));
+    c.push_back(Make(CmbBusyDisk, Frame1, "", {156, 26, 65, 20}));
+    c.push_back(Make(Opt1_0, Frame1, "将文件夹模拟为新分区", {10, 52, 141, 17}));
+    c.push_back(Make(TxtDirector, Frame1, "", {156, 52, 115, 17}));
     c.back().visible = false;
-    c.push_back(
-        Make("CmdFindDirector", ControlKind::PushButton, "Frame1", "浏览", {274, 52, 35, 17}));
+    c.push_back(Make(CmdFindDirector, Frame1, "浏览", {274, 52, 35, 17}));
     c.back().visible = false;
-    c.push_back(Make("lbls(1)", ControlKind::Label, "Frame1", "新建虚拟分区使用的盘符：",
-                     {8, 90, 145, 17}));
+    c.push_back(Make(lbls_1, Frame1, "新建虚拟分区使用的盘符：", {8, 90, 145, 17}));
     c.back().transparent = true;
-    c.push_back(Make("CmbFreedisk", ControlKind::DropDownList, "Frame1", "", {152, 88, 67, 20}));
+    c.push_back(Make(CmbFreedisk, Frame1, "", {152, 88, 67, 20}));
+    c.push_back(Make(cmdcreate, Frame1, "新建分区", {228, 84, 83, 25}));
+    c.push_back(Make(Frame2, "已有虚拟分区", {16, 174, 319, 213}));
+    c.push_back(Make(listKesto, Frame2, "", {10, 24, 299, 148}));
+    c.push_back(Make(cmddele, Frame2, "移除选中的虚拟硬盘", {104, 180, 129, 25}));
+    c.push_back(SkinPicture(imgTitleLeft, Bitmap::TitleLeft, {0, 0, 19, 30}, false));
+    c.push_back(SkinPicture(imgTitleRight, Bitmap::TitleRight, {336, 0, 19, 30}, false));
     c.push_back(
-        Make("cmdcreate", ControlKind::PushButton, "Frame1", "新建分区", {228, 84, 83, 25}));
-    c.push_back(Make("Frame2", ControlKind::GroupFrame, "", "已有虚拟分区", {16, 174, 319, 213}));
-    c.push_back(Make("listKesto", ControlKind::ListBox, "Frame2", "", {10, 24, 299, 148}));
-    c.push_back(Make("cmddele", ControlKind::PushButton, "Frame2", "移除选中的虚拟硬盘",
-                     {104, 180, 129, 25}));
-    c.push_back(SkinPicture("imgTitleLeft", Picture::TitleLeft, {0, 0, 19, 30}, false));
-    c.push_back(SkinPicture("imgTitleRight", Picture::TitleRight, {336, 0, 19, 30}, false));
+        SkinPicture(imgWindowBottomLeft, Bitmap::WindowBottomLeft, {0, 376, 19, 30}, false));
     c.push_back(
-        SkinPicture("imgWindowBottomLeft", Picture::WindowBottomLeft, {0, 376, 19, 30}, false));
-    c.push_back(
-        SkinPicture("imgWindowBottomRight", Picture::WindowBottomRight, {336, 376, 19, 30}, false));
-    c.push_back(SkinPicture("imgTitleMain", Picture::TitleMain, {16, 0, 323, 30}, true));
-    c.push_back(SkinPicture("imgWindowBottom", Picture::WindowBottom, {16, 376, 323, 30}, true));
-    c.push_back(SkinPicture("imgWindowLeft", Picture::WindowLeft, {0, 24, 19, 358}, true));
-    c.push_back(SkinPicture("imgWindowRight", Picture::WindowRight, {336, 24, 19, 358}, true));
+        SkinPicture(imgWindowBottomRight, Bitmap::WindowBottomRight, {336, 376, 19, 30}, false));
+    c.push_back(SkinPicture(imgTitleMain, Bitmap::TitleMain, {16, 0, 323, 30}, true));
+    c.push_back(SkinPicture(imgWindowBottom, Bitmap::WindowBottom, {16, 376, 323, 30}, true));
+    c.push_back(SkinPicture(imgWindowLeft, Bitmap::WindowLeft, {0, 24, 19, 358}, true));
+    c.push_back(SkinPicture(imgWindowRight, Bitmap::WindowRight, {336, 24, 19, 358}, true));
 
-    form.tabOrder = {"lblTitle",    "Frame2",      "cmddele", "listKesto", "Frame1",
-                     "cmdcreate",   "CmbBusyDisk", "Opt1(1)", "Opt1(0)",   "CmdFindDirector",
-                     "TxtDirector", "CmbFreedisk", "lbls(1)"};
+    form.tabOrder = {lblTitle.text, Frame2.text,          cmddele.text,     listKesto.text,
+                     Frame1.text,   cmdcreate.text,       CmbBusyDisk.text, Opt1_1.text,
+                     Opt1_0.text,   CmdFindDirector.text, TxtDirector.text, CmbFreedisk.text,
+                     lbls_1.text};
     return form;
 }
 
@@ -102,8 +107,7 @@ FormLayout BuildWorkingForm() {
     form.frame = platform::FrameStyle::ToolWindow;
     // Wide enough for the removal text on one line in the interface font (14 characters of 12
     // pixels); at 161 pixels its end was cut off.
-    form.controls.push_back(
-        Make("lblView", ControlKind::Label, "", "正在添加磁盘，请稍候……", {20, 12, 175, 17}));
+    form.controls.push_back(Make(lblView, "正在添加磁盘，请稍候……", {20, 12, 175, 17}));
     return form;
 }
 

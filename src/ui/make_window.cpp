@@ -1,29 +1,32 @@
 #include "ui/make_window.h"
 
+#include "ui/main_names.h"
+
 namespace kesto::ui {
 
 std::vector<SkinPlacement> SkinLayout(int W, int H) {
     return {
-        {"imgTitleLeft", 0, 0, {}, {}},
-        {"imgTitleRight", 0, W - 19, {}, {}},
-        {"imgTitleMain", 0, 19, W - 19, {}},
-        {"imgWindowLeft", 30, 0, {}, H - 60},
-        {"imgWindowBottomLeft", H - 30, 0, {}, {}},
-        {"imgWindowBottom", H - 30, 19, W - 38, {}},
-        {"imgWindowBottomRight", H - 30, W - 19, {}, {}},
-        {"imgWindowRight", 30, W - 19, {}, H - 38},
-        {"imgTitleClose", 8, W - 22, {}, {}},
-        {"imgTitleMinimize", 8, W - 39, {}, {}},
-        {"imgTitleHelp", 8, W - 56, {}, {}},
+        {imgTitleLeft, 0, 0, {}, {}},
+        {imgTitleRight, 0, W - 19, {}, {}},
+        {imgTitleMain, 0, 19, W - 19, {}},
+        {imgWindowLeft, 30, 0, {}, H - 60},
+        {imgWindowBottomLeft, H - 30, 0, {}, {}},
+        {imgWindowBottom, H - 30, 19, W - 38, {}},
+        {imgWindowBottomRight, H - 30, W - 19, {}, {}},
+        {imgWindowRight, 30, W - 19, {}, H - 38},
+        {imgTitleClose, 8, W - 22, {}, {}},
+        {imgTitleMinimize, 8, W - 39, {}, {}},
+        {imgTitleHelp, 8, W - 56, {}, {}},
     };
 }
 
 void SkinWindow(platform::Toolkit& toolkit, platform::Form& window) {
     window.SetBackColor(kFaceColor);
-    for (const char* name : {"Frame1", "Frame2", "Opt1(0)", "Opt1(1)"}) {
+    const platform::ControlName<platform::Control> faced[] = {Frame1, Frame2, Opt1_0, Opt1_1};
+    for (const auto name : faced) {
         window.Find(name).SetBackColor(kFaceColor);
     }
-    platform::Control& title = window.Find("lblTitle");
+    platform::Label& title = window.Find(lblTitle);
     window.SetCaption(title.Text());
     platform::Rect titlePlace = title.Place();
     titlePlace.left = kTitleLeft;

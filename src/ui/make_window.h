@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace kesto::ui {
@@ -18,7 +17,7 @@ inline constexpr int kTitleTop = 7;
 
 // One row of the skin layout: the properties to set on a control; unset ones stay.
 struct SkinPlacement {
-    std::string control;
+    platform::ControlName<platform::Control> control;
     int top = 0;
     int left = 0;
     std::optional<int> width;

@@ -14,7 +14,7 @@ std::int32_t PackPoint(int x, int y) {
     return static_cast<std::int32_t>(static_cast<std::int64_t>(y) * 65536 + x);
 }
 
-void ShowEntryUnderPointer(platform::Toolkit& toolkit, platform::Control& list, int buttons, int x,
+void ShowEntryUnderPointer(platform::Toolkit& toolkit, platform::ListBox& list, int buttons, int x,
                            int y) {
     if (buttons != 0) {
         return;

@@ -18,7 +18,7 @@ std::int32_t PackPoint(int x, int y);
 
 // Sets the list's tool tip to the whole entry under the pointer, or to nothing. Held buttons
 // leave it as it was.
-void ShowEntryUnderPointer(platform::Toolkit& toolkit, platform::Control& list, int buttons, int x,
+void ShowEntryUnderPointer(platform::Toolkit& toolkit, platform::ListBox& list, int buttons, int x,
                            int y);
 
 } // namespace kesto::ui

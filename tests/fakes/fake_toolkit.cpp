@@ -13,10 +13,6 @@ constexpr int kScreenHeight = 768;
 constexpr int kToolFrameWidth = 8;
 constexpr int kToolFrameHeight = 27;
 
-bool IsList(platform::ControlKind kind) {
-    return kind == platform::ControlKind::ListBox || kind == platform::ControlKind::DropDownList;
-}
-
 class FakeTrayWindow : public platform::TrayWindow {
   public:
     explicit FakeTrayWindow(platform::Handle handle) : handle_(handle) {}
@@ -32,14 +28,7 @@ class FakeTrayWindow : public platform::TrayWindow {
 
 FakeControl::FakeControl(const platform::ControlLayout& layout, platform::Handle handle)
     : layout_(layout), handle_(handle), text_(layout.text), visible_(layout.visible),
-      checked_(layout.checked), place_(layout.place) {}
-
-std::string FakeControl::Text() const {
-    if (IsList(layout_.kind)) {
-        return listIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(listIndex_)];
-    }
-    return text_;
-}
+      place_(layout.place) {}
 
 void FakeControl::SetFocus() {
     if (onFocus) {
@@ -47,24 +36,59 @@ void FakeControl::SetFocus() {
     }
 }
 
-void FakeControl::Clear() {
+void FakeControl::SetToolTipText(const std::string& text) {
+    toolTip_ = text;
+    ++toolTipWrites_;
+}
+
+namespace {
+
+std::unique_ptr<FakeControl> MakeFake(const platform::ControlLayout& layout,
+                                      platform::Handle handle) {
+    switch (layout.kind) {
+    case platform::ControlKind::Label:
+        return std::make_unique<FakeOf<platform::Label>>(layout, handle);
+    case platform::ControlKind::TextBox:
+        return std::make_unique<FakeOf<platform::TextBox>>(layout, handle);
+    case platform::ControlKind::DropDownList:
+        return std::make_unique<FakeOf<platform::DropDownList>>(layout, handle);
+    case platform::ControlKind::ListBox:
+        return std::make_unique<FakeOf<platform::ListBox>>(layout, handle);
+    case platform::ControlKind::OptionButton:
+        return std::make_unique<FakeOf<platform::OptionButton>>(layout, handle);
+    case platform::ControlKind::GroupFrame:
+        return std::make_unique<FakeOf<platform::GroupFrame>>(layout, handle);
+    case platform::ControlKind::Picture:
+        return std::make_unique<FakeOf<platform::Picture>>(layout, handle);
+    case platform::ControlKind::PictureButton:
+        return std::make_unique<FakeOf<platform::PictureButton>>(layout, handle);
+    case platform::ControlKind::PushButton:
+        break;
+    }
+    return std::make_unique<FakeOf<platform::PushButton>>(layout, handle);
+}
+
+} // namespace
+
+// --- FakeList ---
+
+std::string FakeList::Text() const {
+    return listIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(listIndex_)];
+}
+
+void FakeList::Clear() {
     items_.clear();
     listIndex_ = -1;
 }
 
-std::string FakeControl::List(int index) const {
+std::string FakeList::List(int index) const {
     if (index < 0 || index >= ListCount()) {
         throw std::out_of_range("no list entry " + std::to_string(index));
     }
     return items_[static_cast<std::size_t>(index)];
 }
 
-void FakeControl::SetToolTipText(const std::string& text) {
-    toolTip_ = text;
-    ++toolTipWrites_;
-}
-
-bool FakeControl::Select(const std::string& item) {
+bool FakeList::Select(const std::string& item) {
     const auto found = std::find(items_.begin(), items_.end(), item);
     if (found == items_.end()) {
         return false;
@@ -81,7 +105,7 @@ FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& eve
       caption_(layout.caption) {
     platform::Handle controlHandle = handle + 16;
     for (const platform::ControlLayout& control : layout.controls) {
-        auto fake = std::make_unique<FakeControl>(control, controlHandle++);
+        auto fake = MakeFake(control, controlHandle++);
         fake->onFocus = [this](const std::string& name) { focused_ = name; };
         controls_[control.name] = std::move(fake);
     }
@@ -96,12 +120,26 @@ FakeForm::~FakeForm() {
     onDestroy_(this);
 }
 
-FakeControl& FakeForm::Find(const std::string& name) {
+FakeControl& FakeForm::Named(const std::string& name) const {
     const auto found = controls_.find(name);
     if (found == controls_.end()) {
         throw std::out_of_range("no control " + name + " on " + layout_.name);
     }
     return *found->second;
+}
+
+platform::Control* FakeForm::Lookup(const std::string& name) {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second.get();
+}
+
+FakeControl* FakeForm::WithHandle(platform::Handle handle) const {
+    for (const auto& [name, control] : controls_) {
+        if (control->WindowHandle() == handle) {
+            return control.get();
+        }
+    }
+    return nullptr;
 }
 
 void FakeForm::Show() {
@@ -118,23 +156,24 @@ void FakeForm::Move(int left, int top) {
     bounds_.top = top;
 }
 
-void FakeForm::Click(const std::string& control) {
-    Find(control);
+void FakeForm::Click(platform::ControlName<platform::Control> control) {
+    Named(control.text);
     if (enabled_) {
-        events_.OnClick(control);
+        events_.OnClick(control.text);
     }
 }
 
-void FakeForm::MouseDown(const std::string& control, int button) {
-    Find(control);
+void FakeForm::MouseDown(platform::ControlName<platform::Control> control, int button) {
+    Named(control.text);
     if (enabled_) {
-        events_.OnMouseDown(control, button);
+        events_.OnMouseDown(control.text, button);
     }
 }
 
-void FakeForm::MouseMove(const std::string& control, int buttons, int x, int y) {
-    Find(control);
-    events_.OnMouseMove(control, buttons, x, y);
+void FakeForm::MouseMove(platform::ControlName<platform::Control> control, int buttons, int x,
+                         int y) {
+    Named(control.text);
+    events_.OnMouseMove(control.text, buttons, x, y);
 }
 
 // --- FakeToolkit ---
@@ -217,7 +256,7 @@ std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t me
         Record({"SendMessage",
                 {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(message),
                  static_cast<std::intptr_t>(wParam), lParam}});
-    const FakeControl* list = ControlByHandle(window);
+    const auto* list = dynamic_cast<const FakeList*>(ControlByHandle(window));
     if (fails || message != platform::kLbItemFromPoint || list == nullptr) {
         return 0;
     }
@@ -253,11 +292,8 @@ FakeForm* FakeToolkit::Form(const std::string& name) const {
 
 FakeControl* FakeToolkit::ControlByHandle(platform::Handle handle) const {
     for (FakeForm* form : forms_) {
-        for (const platform::ControlLayout& layout : form->Layout().controls) {
-            FakeControl& control = form->Find(layout.name);
-            if (control.WindowHandle() == handle) {
-                return &control;
-            }
+        if (FakeControl* control = form->WithHandle(handle)) {
+            return control;
         }
     }
     return nullptr;

@@ -14,11 +14,12 @@
 
 namespace kesto::fakes {
 
-class FakeControl : public platform::Control {
+// What every fake control keeps. The kinds below add only what that kind has, as the real ones.
+class FakeControl : public virtual platform::Control {
   public:
     FakeControl(const platform::ControlLayout& layout, platform::Handle handle);
 
-    std::string Text() const override;
+    std::string Text() const override { return text_; }
     void SetText(const std::string& text) override { text_ = text; }
     bool Visible() const override { return visible_; }
     void SetVisible(bool visible) override { visible_ = visible; }
@@ -26,24 +27,13 @@ class FakeControl : public platform::Control {
     platform::Rect Place() const override { return place_; }
     void SetPlace(const platform::Rect& place) override { place_ = place; }
     void SetBackColor(platform::Rgb color) override { backColor_ = color; }
-    bool Checked() const override { return checked_; }
-    void SetChecked(bool checked) override { checked_ = checked; }
-    void Clear() override;
-    void AddItem(const std::string& item) override { items_.push_back(item); }
-    int ListCount() const override { return static_cast<int>(items_.size()); }
-    std::string List(int index) const override;
-    int ListIndex() const override { return listIndex_; }
-    void SetListIndex(int index) override { listIndex_ = index; }
     void SetToolTipText(const std::string& text) override;
     platform::Handle WindowHandle() const override { return handle_; }
 
     const platform::ControlLayout& Layout() const { return layout_; }
     std::optional<platform::Rgb> BackColor() const { return backColor_; }
-    const std::vector<std::string>& Items() const { return items_; }
     const std::string& ToolTipText() const { return toolTip_; }
     int ToolTipWrites() const { return toolTipWrites_; }
-    // Picks the item with this text, as a user would; false when there is none.
-    bool Select(const std::string& item);
     // Set by the form: the control that last took the focus.
     std::function<void(const std::string&)> onFocus;
 
@@ -52,13 +42,61 @@ class FakeControl : public platform::Control {
     platform::Handle handle_;
     std::string text_;
     bool visible_;
-    bool checked_;
     platform::Rect place_;
     std::optional<platform::Rgb> backColor_;
-    std::vector<std::string> items_;
-    int listIndex_ = -1;
     std::string toolTip_;
     int toolTipWrites_ = 0;
+};
+
+// Labels, text boxes, push buttons, group frames and pictures: nothing of their own.
+template <class Kind> class FakeOf final : public FakeControl, public Kind {
+  public:
+    using FakeControl::FakeControl;
+};
+
+template <>
+class FakeOf<platform::OptionButton> final : public FakeControl, public platform::OptionButton {
+  public:
+    FakeOf(const platform::ControlLayout& layout, platform::Handle handle)
+        : FakeControl(layout, handle), checked_(layout.checked) {}
+
+    bool Checked() const override { return checked_; }
+    void SetChecked(bool checked) override { checked_ = checked; }
+
+  private:
+    bool checked_;
+};
+
+class FakeList : public FakeControl, public virtual platform::ListControl {
+  public:
+    using FakeControl::FakeControl;
+
+    std::string Text() const override;
+    void Clear() override;
+    void AddItem(const std::string& item) override { items_.push_back(item); }
+    int ListCount() const override { return static_cast<int>(items_.size()); }
+    std::string List(int index) const override;
+    int ListIndex() const override { return listIndex_; }
+    void SetListIndex(int index) override { listIndex_ = index; }
+
+    const std::vector<std::string>& Items() const { return items_; }
+    // Picks the item with this text, as a user would; false when there is none.
+    bool Select(const std::string& item);
+
+  private:
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+};
+
+template <> class FakeOf<platform::ListBox> final : public FakeList, public platform::ListBox {
+  public:
+    using FakeList::FakeList;
+};
+
+template <>
+class FakeOf<platform::DropDownList> final : public FakeList, public platform::DropDownList {
+  public:
+    using FakeList::FakeList;
 };
 
 class FakeForm : public platform::Form {
@@ -67,7 +105,12 @@ class FakeForm : public platform::Form {
              platform::Handle handle, std::function<void(FakeForm*)> onDestroy);
     ~FakeForm() override;
 
-    FakeControl& Find(const std::string& name) override;
+    template <class Kind> FakeOf<Kind>& Find(platform::ControlName<Kind> name) {
+        return dynamic_cast<FakeOf<Kind>&>(Named(name.text));
+    }
+    FakeControl& Find(platform::ControlName<platform::Control> name) { return Named(name.text); }
+    // The control with this handle, or null.
+    FakeControl* WithHandle(platform::Handle handle) const;
     void Show() override;
     void Hide() override { visible_ = false; }
     bool Visible() const override { return visible_; }
@@ -82,15 +125,17 @@ class FakeForm : public platform::Form {
     platform::Handle IconHandle() const override { return layout_.appIcon ? handle_ + 1 : 0; }
 
     // What a user does.
-    void Click(const std::string& control);
-    void MouseDown(const std::string& control, int button);
-    void MouseMove(const std::string& control, int buttons, int x, int y);
+    void Click(platform::ControlName<platform::Control> control);
+    void MouseDown(platform::ControlName<platform::Control> control, int button);
+    void MouseMove(platform::ControlName<platform::Control> control, int buttons, int x, int y);
     void RequestClose() { events_.OnCloseRequest(); }
     // Runs at every Show(), before the form counts as visible.
     void OnShow(std::function<void()> hook) { onShow_ = std::move(hook); }
     void PressF1() { events_.OnHelpRequest(); }
     // A click that was queued before the form was disabled and is dispatched all the same.
-    void QueuedClick(const std::string& control) { events_.OnClick(control); }
+    void QueuedClick(platform::ControlName<platform::Control> control) {
+        events_.OnClick(control.text);
+    }
 
     const platform::FormLayout& Layout() const { return layout_; }
     platform::WindowState State() const { return state_; }
@@ -99,7 +144,13 @@ class FakeForm : public platform::Form {
     const std::string& FocusedControl() const { return focused_; }
     int ShowCount() const { return showCount_; }
 
+  protected:
+    platform::Control* Lookup(const std::string& name) override;
+
   private:
+    // Throws for a name that is not in the layout: the test is wrong.
+    FakeControl& Named(const std::string& name) const;
+
     platform::FormLayout layout_;
     platform::FormEvents& events_;
     platform::Handle handle_;

@@ -194,9 +194,9 @@ Snapshot RunFlow(const Flow& flow, const std::optional<Fault>& fault) {
     run.ini = world.os.FileContent(kTableFile).value_or("");
     run.folders = world.os.Folders();
     if (fakes::FakeForm* window = world.toolkit.Form("frmMain")) {
-        run.list = window->Find("listKesto").Items();
-        run.freeLetters = window->Find("CmbFreedisk").Items();
-        run.busyLetters = window->Find("CmbBusyDisk").Items();
+        run.list = window->Find(ui::listKesto).Items();
+        run.freeLetters = window->Find(ui::CmbFreedisk).Items();
+        run.busyLetters = window->Find(ui::CmbBusyDisk).Items();
         run.visible = window->Visible();
     }
     run.openHandles = world.os.OpenHandleCount();

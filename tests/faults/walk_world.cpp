@@ -11,9 +11,10 @@ namespace {
 const std::string kMapFailed = "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!";
 const std::string kMapped = "新的虚拟分区添加成功！";
 
-void Select(World& world, const std::string& control, const std::string& item) {
-    if (!world.Control(control).Select(item)) {
-        throw std::logic_error(control + " does not offer " + item);
+template <class List>
+void Select(World& world, platform::ControlName<List> list, const std::string& item) {
+    if (!world.Control(list).Select(item)) {
+        throw std::logic_error(std::string(list.text) + " does not offer " + item);
     }
 }
 
@@ -45,9 +46,9 @@ std::vector<Flow> UserFlows() {
     Flow newFolder{"create in a new folder",
                    true,
                    [](World& w) {
-                       Select(w, "CmbFreedisk", "V:");
-                       Select(w, "CmbBusyDisk", "D:");
-                       w.Window().Click("cmdcreate");
+                       Select(w, ui::CmbFreedisk, "V:");
+                       Select(w, ui::CmbBusyDisk, "D:");
+                       w.Window().Click(ui::cmdcreate);
                    },
                    {Goal::Map,
                     'V',
@@ -58,12 +59,12 @@ std::vector<Flow> UserFlows() {
     Flow existing{"create on an existing folder",
                   true,
                   [](World& w) {
-                      w.Control("Opt1(1)").SetChecked(false);
-                      w.Control("Opt1(0)").SetChecked(true);
-                      w.Window().Click("Opt1(0)");
-                      w.Control("TxtDirector").SetText("D:\\My Data");
-                      Select(w, "CmbFreedisk", "U:");
-                      w.Window().Click("cmdcreate");
+                      w.Control(ui::Opt1_1).SetChecked(false);
+                      w.Control(ui::Opt1_0).SetChecked(true);
+                      w.Window().Click(ui::Opt1_0);
+                      w.Control(ui::TxtDirector).SetText("D:\\My Data");
+                      Select(w, ui::CmbFreedisk, "U:");
+                      w.Window().Click(ui::cmdcreate);
                   },
                   {Goal::Map, 'U', kMapped, {kMapFailed, "你选择的目录不正确"}},
                   {}};
@@ -71,8 +72,8 @@ std::vector<Flow> UserFlows() {
     Flow remove{"remove",
                 true,
                 [](World& w) {
-                    Select(w, "listKesto", "W:\\: => D:\\Live");
-                    w.Window().Click("cmddele");
+                    Select(w, ui::listKesto, "W:\\: => D:\\Live");
+                    w.Window().Click(ui::cmddele);
                 },
                 {Goal::Remove,
                  'W',

@@ -4,6 +4,8 @@
 #include "app/main_form.h"
 #include "fakes/fake_os.h"
 #include "fakes/fake_toolkit.h"
+#include "ui/main_names.h"
+#include "ui/working_names.h"
 
 #include <functional>
 #include <memory>
@@ -27,7 +29,9 @@ struct World {
     World();
     void Load();
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
-    fakes::FakeControl& Control(const std::string& name) { return Window().Find(name); }
+    template <class Kind> fakes::FakeOf<Kind>& Control(platform::ControlName<Kind> name) {
+        return Window().Find(name);
+    }
 
     fakes::FakeOs os;
     fakes::FakeToolkit toolkit;

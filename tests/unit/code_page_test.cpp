@@ -26,10 +26,10 @@ TEST_F(CodePageTest, FoldersTheCodePageCannotSpellAreMappedSavedAndRestoredByThe
     os.browseResult = "D:\\照片";
     Load();
     ChooseExistingFolderMode();
-    Window().Click("CmdFindDirector");
-    EXPECT_EQ(Control("TxtDirector").Text(), "D:\\照片");
-    ASSERT_TRUE(Control("CmbFreedisk").Select("X:"));
-    Window().Click("cmdcreate");
+    Window().Click(ui::CmdFindDirector);
+    EXPECT_EQ(Control(ui::TxtDirector).Text(), "D:\\照片");
+    ASSERT_TRUE(Control(ui::CmbFreedisk).Select("X:"));
+    Window().Click(ui::cmdcreate);
     MapExisting("D:\\Łódź", "Y:");
     MapExisting("D:\\Kraków", "Z:");
 
@@ -91,7 +91,7 @@ TEST_F(CodePageTest, ProgramInAFolderTheCodePageCannotSpellKeepsItsTableRunValue
         os.registry.at("HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KESTO");
     EXPECT_FALSE(run.unicode);
     EXPECT_EQ(run.data, std::string("C:\\GONGJU~1\\kesto.exe /auto") + '\0');
-    Window().Click("imgTitleHelp");
+    Window().Click(ui::imgTitleHelp);
     EXPECT_EQ(os.shellExecuted, std::vector<std::string>{"file:///C:\\工具\\help.htm"});
 }
 
@@ -124,7 +124,7 @@ TEST_P(ListingCodePageTest, ListingInEitherCodePageNamesTheFolderThatIsMapped) {
     Map('X', listing.folder);
     Load();
     const std::string line = "X:\\: => " + listing.folder;
-    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{line});
+    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{line});
     const std::optional<std::string> ansiLine = os.ToAnsi(line);
     ASSERT_TRUE(ansiLine.has_value());
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=" + *ansiLine + "\r\n");
@@ -153,7 +153,7 @@ TEST_F(CodePageTest, ListedFolderTheCodePageCannotSpellIsSavedByItsShortForm) {
     os.SetShortName("D:\\Σ data", "D:\\DATA~1");
     MapInUnicode('Y', "D:\\Σ lost");
     Load();
-    EXPECT_EQ(Control("listKesto").Items(),
+    EXPECT_EQ(Control(ui::listKesto).Items(),
               (std::vector<std::string>{"X:\\: => D:\\Σ data", "Y:\\: => D:\\Σ lost"}));
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\DATA~1\r\n");
     Restart();

@@ -17,17 +17,17 @@ class CreatePartitionTest : public MainFormTest {
   protected:
     void Choose(const std::string& freeDisk, const std::string& busyDisk = {}) {
         if (!freeDisk.empty()) {
-            ASSERT_TRUE(Control("CmbFreedisk").Select(freeDisk));
+            ASSERT_TRUE(Control(ui::CmbFreedisk).Select(freeDisk));
         }
         if (!busyDisk.empty()) {
-            ASSERT_TRUE(Control("CmbBusyDisk").Select(busyDisk));
+            ASSERT_TRUE(Control(ui::CmbBusyDisk).Select(busyDisk));
         }
     }
     void ExistingFolderMode(const std::string& folder) {
-        Control("Opt1(1)").SetChecked(false);
-        Control("Opt1(0)").SetChecked(true);
-        Window().Click("Opt1(0)");
-        Control("TxtDirector").SetText(folder);
+        Control(ui::Opt1_1).SetChecked(false);
+        Control(ui::Opt1_0).SetChecked(true);
+        Window().Click(ui::Opt1_0);
+        Control(ui::TxtDirector).SetText(folder);
     }
     std::string LastMessage() const { return toolkit.messageBoxes.back().text; }
     int LastStyle() const { return toolkit.messageBoxes.back().style; }
@@ -36,19 +36,19 @@ class CreatePartitionTest : public MainFormTest {
 TEST_F(CreatePartitionTest, NewFolderModeMakesKestoFolderAndMapsIt) {
     Load();
     Choose("X:", "D:");
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_TRUE(os.FolderExists("D:\\KESTO_X"));
     EXPECT_EQ(os.Mappings().at('X'), "D:\\KESTO_X");
     EXPECT_EQ(CallCount("CreateProcess subst X: D:\\KESTO_X"), 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
     EXPECT_EQ(LastStyle(), 64);
-    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"X:\\: => D:\\KESTO_X"});
+    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\KESTO_X"});
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\KESTO_X\r\n");
-    EXPECT_NE(std::find(Control("CmbBusyDisk").Items().begin(),
-                        Control("CmbBusyDisk").Items().end(), "X:"),
-              Control("CmbBusyDisk").Items().end());
+    EXPECT_NE(std::find(Control(ui::CmbBusyDisk).Items().begin(),
+                        Control(ui::CmbBusyDisk).Items().end(), "X:"),
+              Control(ui::CmbBusyDisk).Items().end());
     // Lists come back with nothing chosen, so a second press asks for a letter.
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(LastMessage(), "请选择你新建虚拟分区所使用的盘符!");
 }
 
@@ -56,7 +56,7 @@ TEST_F(CreatePartitionTest, FolderLeftFromAnEarlierPartitionIsMappedAgainWithIts
     os.AddFile("D:\\KESTO_X\\kept.txt", "data");
     Load();
     Choose("X:", "D:");
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
     EXPECT_EQ(os.FileContent("X:\\kept.txt"), "data");
 }
@@ -67,27 +67,27 @@ TEST_F(CreatePartitionTest, WrongChoicesAreRefusedWithTheirMessageAndFocus) {
     Load();
 
     ExistingFolderMode("C:\\Tools");
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(LastMessage(), "请选择你新建虚拟分区所使用的盘符!");
     EXPECT_EQ(Window().FocusedControl(), "CmbFreedisk");
 
     Choose("X:");
     for (const char* folder : {"", "C:\\file.txt", "Q:\\nothing", "C:\\missing"}) {
-        Control("TxtDirector").SetText(folder);
-        Window().Click("cmdcreate");
+        Control(ui::TxtDirector).SetText(folder);
+        Window().Click(ui::cmdcreate);
         EXPECT_EQ(LastMessage(), "你选择的目录不正确") << folder;
         EXPECT_EQ(Window().FocusedControl(), "TxtDirector");
     }
 
-    Window().Click("Opt1(1)");
-    Control("Opt1(0)").SetChecked(false);
-    Control("Opt1(1)").SetChecked(true);
-    Window().Click("cmdcreate");
+    Window().Click(ui::Opt1_1);
+    Control(ui::Opt1_0).SetChecked(false);
+    Control(ui::Opt1_1).SetChecked(true);
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(LastMessage(), "你尚未选择要从那一个磁盘分配空间！");
     EXPECT_EQ(Window().FocusedControl(), "CmbBusyDisk");
 
     Choose("X:", "G:");
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(LastMessage(), "无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！");
     for (const auto& box : toolkit.messageBoxes) {
         EXPECT_EQ(box.style, 48);
@@ -100,20 +100,20 @@ TEST_F(CreatePartitionTest, LetterTakenMeanwhileIsReportedAndNoLongerOffered) {
     Load();
     Choose("X:", "D:");
     Map('X', "C:\\elsewhere");
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(Messages(),
               std::vector<std::string>{"虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!"});
     EXPECT_EQ(LastStyle(), 64);
-    const auto& free = Control("CmbFreedisk").Items();
+    const auto& free = Control(ui::CmbFreedisk).Items();
     EXPECT_EQ(std::find(free.begin(), free.end(), "X:"), free.end());
-    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"X:\\: => C:\\elsewhere"});
+    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => C:\\elsewhere"});
 }
 
 TEST_F(CreatePartitionTest, CutAnswerOfTheCommandIsReportedAsFailure) {
     Load();
     Choose("V:", "D:");
     os.FailOnce("ReadFile", CallCount("ReadFile") + 1);
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(Messages(),
               std::vector<std::string>{"虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!"});
 }
@@ -125,13 +125,13 @@ TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThrough
     Load();
     ExistingFolderMode("D:\\My Data\\照片");
     Choose("X:");
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(CallCount("CreateProcess subst X: D:\\MYDATA~1\\C6AC~1"), 1);
 
     // Without 8.3 names the long path comes back and must reach subst as one argument.
     ExistingFolderMode("D:\\Long Name\\");
     Choose("Y:");
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_EQ(CallCount("CreateProcess subst Y: \"D:\\Long Name\\\\\""), 1);
     EXPECT_EQ(os.Mappings().at('Y'), "D:\\Long Name");
     EXPECT_EQ(Messages(),
@@ -140,26 +140,26 @@ TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThrough
 
 TEST_F(CreatePartitionTest, ModeSwitchShowsItsControlsAndKeepsTheirContents) {
     Load();
-    EXPECT_TRUE(Control("CmbBusyDisk").Visible());
-    EXPECT_FALSE(Control("TxtDirector").Visible());
-    EXPECT_FALSE(Control("CmdFindDirector").Visible());
+    EXPECT_TRUE(Control(ui::CmbBusyDisk).Visible());
+    EXPECT_FALSE(Control(ui::TxtDirector).Visible());
+    EXPECT_FALSE(Control(ui::CmdFindDirector).Visible());
     ExistingFolderMode("C:\\Tools");
-    EXPECT_FALSE(Control("CmbBusyDisk").Visible());
-    EXPECT_TRUE(Control("TxtDirector").Visible());
-    EXPECT_TRUE(Control("CmdFindDirector").Visible());
-    Window().Click("Opt1(1)");
-    Window().Click("Opt1(0)");
-    EXPECT_EQ(Control("TxtDirector").Text(), "C:\\Tools");
+    EXPECT_FALSE(Control(ui::CmbBusyDisk).Visible());
+    EXPECT_TRUE(Control(ui::TxtDirector).Visible());
+    EXPECT_TRUE(Control(ui::CmdFindDirector).Visible());
+    Window().Click(ui::Opt1_1);
+    Window().Click(ui::Opt1_0);
+    EXPECT_EQ(Control(ui::TxtDirector).Text(), "C:\\Tools");
 }
 
 TEST_F(CreatePartitionTest, FolderBrowserFillsTheTextBoxOnlyWhenAFolderIsChosen) {
     Load();
     ExistingFolderMode("C:\\before");
-    Window().Click("CmdFindDirector");
-    EXPECT_EQ(Control("TxtDirector").Text(), "C:\\before");
+    Window().Click(ui::CmdFindDirector);
+    EXPECT_EQ(Control(ui::TxtDirector).Text(), "C:\\before");
     os.browseResult = "D:\\照片";
-    Window().Click("CmdFindDirector");
-    EXPECT_EQ(Control("TxtDirector").Text(), "D:\\照片");
+    Window().Click(ui::CmdFindDirector);
+    EXPECT_EQ(Control(ui::TxtDirector).Text(), "D:\\照片");
     EXPECT_EQ(CallCount("BrowseForFolder 请选择你所要虚拟为分区的目录"), 2);
     EXPECT_EQ(CallCount("FreeIdList"), 1);
     EXPECT_TRUE(os.Mappings().empty());
@@ -198,7 +198,7 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
     os.RegisterProgram("subst", [&](const std::string& arguments) {
         fakes::FakeForm* working = toolkit.Form("FrmWorking");
         sawProgress |= !arguments.empty() && working && working->Visible() && !Window().Enabled() &&
-                       working->Find("lblView").Text() == "正在添加磁盘，请稍候……";
+                       working->Find(ui::lblView).Text() == "正在添加磁盘，请稍候……";
         return std::optional<std::string>("");
     });
     toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) {
@@ -207,11 +207,11 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
     };
     // A second press already queued when the pending events are processed.
     toolkit.onDoEvents = [&] {
-        Window().QueuedClick("cmdcreate");
-        Window().QueuedClick("cmddele");
+        Window().QueuedClick(ui::cmdcreate);
+        Window().QueuedClick(ui::cmddele);
         Window().RequestClose();
     };
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_TRUE(sawProgress);
     EXPECT_EQ(toolkit.doEventsPasses, 1);
     EXPECT_EQ(CallCount("CreateProcess subst X:"), 1);

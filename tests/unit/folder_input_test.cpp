@@ -35,7 +35,7 @@ TEST_F(FolderInputTest, FoldersWithBlanksChineseOrLongNamesAreMappedSavedAndRest
     const auto mapped = os.Mappings();
     Restart();
     EXPECT_EQ(os.Mappings(), mapped);
-    EXPECT_EQ(Control("listKesto").ListCount(), static_cast<int>(folders.size()));
+    EXPECT_EQ(Control(ui::listKesto).ListCount(), static_cast<int>(folders.size()));
 }
 
 TEST_F(FolderInputTest, ReadOnlyProgramFolderKeepsItsTableAndTheListIsStillFilled) {
@@ -45,16 +45,16 @@ TEST_F(FolderInputTest, ReadOnlyProgramFolderKeepsItsTableAndTheListIsStillFille
     os.AddFile("E:\\Tools\\kesto.ini", saved);
     os.AddFolder("D:\\Data");
     Load();
-    Control("CmbFreedisk").Select("V:");
-    Control("CmbBusyDisk").Select("D:");
-    Window().Click("cmdcreate");
+    Control(ui::CmbFreedisk).Select("V:");
+    Control(ui::CmbBusyDisk).Select("D:");
+    Window().Click(ui::cmdcreate);
     // Told once, at the start-up's refresh: even deleting a key asks to write the file.
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{
                   "无法写入虚拟分区列表文件E:\\Tools\\kesto.ini，虚拟分区无法保存，"
                   "下次登录时将不会恢复。\r\n\r\n请把本程序移到你有写权限的文件夹中再运行。",
                   "新的虚拟分区添加成功！"}));
-    EXPECT_EQ(Control("listKesto").Items(),
+    EXPECT_EQ(Control(ui::listKesto).Items(),
               (std::vector<std::string>{"V:\\: => D:\\KESTO_V", "X:\\: => D:\\Data"}));
     EXPECT_EQ(os.FileContent("E:\\Tools\\kesto.ini"), saved);
 }

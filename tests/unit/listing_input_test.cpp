@@ -20,7 +20,7 @@ TEST_F(ListingInputTest, OddLinesAreListedAndOnlyTheTableKeysAreWritten) {
     });
     Load();
 
-    const auto& items = Control("listKesto").Items();
+    const auto& items = Control(ui::listKesto).Items();
     ASSERT_EQ(items.size(), 34u);
     EXPECT_EQ(items[2], "ab");
     EXPECT_EQ(items.back(), "Q:\\: => D:\\q29");
@@ -32,10 +32,10 @@ TEST_F(ListingInputTest, OddLinesAreListedAndOnlyTheTableKeysAreWritten) {
     EXPECT_EQ(fakes::IniValue(ini, "KESTO", "30"), std::nullopt);
 
     toolkit.messageBoxes.clear();
-    Control("listKesto").Select("ab");
-    Window().Click("cmddele");
-    Control("listKesto").Select("");
-    Window().Click("cmddele");
+    Control(ui::listKesto).Select("ab");
+    Window().Click(ui::cmddele);
+    Control(ui::listKesto).Select("");
+    Window().Click(ui::cmddele);
     EXPECT_EQ(CallCount("CreateProcess subst ab /d"), 1);
     ASSERT_EQ(Messages().size(), 3u);
     EXPECT_EQ(Messages()[1], "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"

@@ -4,6 +4,8 @@
 #include "app/main_form.h"
 #include "fakes/fake_os.h"
 #include "fakes/fake_toolkit.h"
+#include "ui/main_names.h"
+#include "ui/working_names.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +27,9 @@ class MainFormTest : public ::testing::Test {
     }
 
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
-    fakes::FakeControl& Control(const std::string& name) { return Window().Find(name); }
+    template <class Kind> fakes::FakeOf<Kind>& Control(platform::ControlName<Kind> name) {
+        return Window().Find(name);
+    }
     std::string Ini() { return os.FileContent("C:\\Tools\\kesto.ini").value_or("<none>"); }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
@@ -40,16 +44,16 @@ class MainFormTest : public ::testing::Test {
                           [&](const std::string& call) { return call.starts_with(prefix); }));
     }
     void ChooseExistingFolderMode() {
-        Control("Opt1(1)").SetChecked(false);
-        Control("Opt1(0)").SetChecked(true);
-        Window().Click("Opt1(0)");
+        Control(ui::Opt1_1).SetChecked(false);
+        Control(ui::Opt1_0).SetChecked(true);
+        Window().Click(ui::Opt1_0);
     }
     // A create in existing-folder mode, as the user would make it.
     void MapExisting(const std::string& folder, const std::string& letter) {
         ChooseExistingFolderMode();
-        Control("TxtDirector").SetText(folder);
-        ASSERT_TRUE(Control("CmbFreedisk").Select(letter));
-        Window().Click("cmdcreate");
+        Control(ui::TxtDirector).SetText(folder);
+        ASSERT_TRUE(Control(ui::CmbFreedisk).Select(letter));
+        Window().Click(ui::cmdcreate);
     }
     // A new session: mappings do not outlive the old one, the table file does.
     void Restart() {

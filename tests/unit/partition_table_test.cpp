@@ -26,7 +26,7 @@ TEST_F(PartitionTableTest, TableAndListMirrorTheListingInItsOrder) {
     Map('F', "D:\\照片");
     Map('E', "C:\\Data");
     Load();
-    EXPECT_EQ(Control("listKesto").Items(),
+    EXPECT_EQ(Control(ui::listKesto).Items(),
               (std::vector<std::string>{"E:\\: => C:\\Data", "F:\\: => D:\\照片"}));
     // Stored in the ANSI code page, exactly as listed.
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => C:\\Data\r\n1=F:\\: => D:\\\xD5\xD5\xC6\xAC\r\n");
@@ -39,7 +39,7 @@ TEST_F(PartitionTableTest, TableSurvivesWhenTheListingCannotBeRun) {
     os.failing.insert("CreateProcess");
     Load();
     EXPECT_EQ(Ini(), saved);
-    EXPECT_EQ(Control("listKesto").ListCount(), 0);
+    EXPECT_EQ(Control(ui::listKesto).ListCount(), 0);
     EXPECT_NE(std::find(Messages().begin(), Messages().end(), "File or command not found"),
               Messages().end());
 }
@@ -68,16 +68,16 @@ TEST_F(PartitionTableTest, FillListSortsEveryLetterIntoOneListWithNothingChosen)
     os.AddDrive('R', platform::kDriveRamdisk);
     Map('X', "D:\\x");
     Load();
-    EXPECT_EQ(Control("CmbBusyDisk").Items(),
+    EXPECT_EQ(Control(ui::CmbBusyDisk).Items(),
               (std::vector<std::string>{"A:", "C:", "D:", "G:", "N:", "R:", "U:", "X:"}));
-    EXPECT_EQ(Control("CmbFreedisk").Items().size(), 18u);
-    EXPECT_EQ(Control("CmbFreedisk").Items().front(), "B:");
+    EXPECT_EQ(Control(ui::CmbFreedisk).Items().size(), 18u);
+    EXPECT_EQ(Control(ui::CmbFreedisk).Items().front(), "B:");
 
-    Control("CmbFreedisk").Select("B:");
-    Control("CmbBusyDisk").Select("D:");
+    Control(ui::CmbFreedisk).Select("B:");
+    Control(ui::CmbBusyDisk).Select("D:");
     form->FillList();
-    EXPECT_EQ(Control("CmbFreedisk").ListIndex(), -1);
-    EXPECT_EQ(Control("CmbBusyDisk").ListIndex(), -1);
+    EXPECT_EQ(Control(ui::CmbFreedisk).ListIndex(), -1);
+    EXPECT_EQ(Control(ui::CmbBusyDisk).ListIndex(), -1);
     EXPECT_EQ(CallCount("GetDriveType a:"), 2);
 }
 

@@ -16,7 +16,7 @@ TEST(CarriesAnotherMapping, ComparesTheTargetDriveLetterExactly) {
 
 class RemovePartitionTest : public MainFormTest {
   protected:
-    void Select(const std::string& line) { ASSERT_TRUE(Control("listKesto").Select(line)); }
+    void Select(const std::string& line) { ASSERT_TRUE(Control(ui::listKesto).Select(line)); }
 };
 
 TEST_F(RemovePartitionTest, ConfirmedRemovalFreesTheLetterAndKeepsTheFolder) {
@@ -26,9 +26,9 @@ TEST_F(RemovePartitionTest, ConfirmedRemovalFreesTheLetterAndKeepsTheFolder) {
     Select("X:\\: => D:\\Data");
     std::string viewDuringRun;
     toolkit.onDoEvents = [&] {
-        viewDuringRun = toolkit.Form("FrmWorking")->Find("lblView").Text();
+        viewDuringRun = toolkit.Form("FrmWorking")->Find(ui::lblView).Text();
     };
-    Window().Click("cmddele");
+    Window().Click(ui::cmddele);
     EXPECT_EQ(Messages(), (std::vector<std::string>{
                               "你确实要删除选中的虚拟分区吗？\r\n注意：删除分区并不删除你的数据，"
                               "这些数据仍然保存在盘符所指向的文件夹中！",
@@ -39,9 +39,9 @@ TEST_F(RemovePartitionTest, ConfirmedRemovalFreesTheLetterAndKeepsTheFolder) {
     EXPECT_EQ(CallCount("CreateProcess subst X: /d"), 1);
     EXPECT_TRUE(os.Mappings().empty());
     EXPECT_EQ(os.FileContent("D:\\Data\\file.txt"), "kept");
-    EXPECT_EQ(Control("listKesto").ListCount(), 0);
+    EXPECT_EQ(Control(ui::listKesto).ListCount(), 0);
     EXPECT_EQ(Ini(), "[KESTO]\r\n");
-    const auto& free = Control("CmbFreedisk").Items();
+    const auto& free = Control(ui::CmbFreedisk).Items();
     EXPECT_NE(std::find(free.begin(), free.end(), "X:"), free.end());
 }
 
@@ -51,17 +51,17 @@ TEST_F(RemovePartitionTest, RefusalsChangeNothing) {
     Load();
     const int runs = CallCount("CreateProcess");
 
-    Window().Click("cmddele");
+    Window().Click(ui::cmddele);
     EXPECT_EQ(toolkit.messageBoxes.back().text,
               "请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!");
     EXPECT_EQ(toolkit.messageBoxes.back().style, 0);
 
     Select("X:\\: => D:\\Data");
     toolkit.answers = {platform::kIdNo};
-    Window().Click("cmddele");
+    Window().Click(ui::cmddele);
     EXPECT_EQ(toolkit.messageBoxes.back().style, 36);
 
-    Window().Click("cmddele");
+    Window().Click(ui::cmddele);
     EXPECT_EQ(
         toolkit.messageBoxes.back().text,
         "你在当前的虚拟分区上又建立了另一个虚拟分区，必须先移除另一个虚拟分区，方可移除本分区。");
@@ -81,11 +81,11 @@ TEST_F(RemovePartitionTest, RefusedRemovalStillRefreshesFromTheLiveListing) {
         return std::optional<std::string>(arguments.empty() ? "X:\\: => D:\\Data\r\n"
                                                             : "Invalid parameter - Y:\r\n");
     });
-    Window().Click("cmddele");
+    Window().Click(ui::cmddele);
     EXPECT_EQ(toolkit.messageBoxes.back().text,
               "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
               "你可以关闭正在打开的文件或重启计算机后再进行移除!");
-    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"X:\\: => D:\\Data"});
+    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\Data"});
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
 }
 
@@ -95,7 +95,7 @@ TEST_F(RemovePartitionTest, CutAnswerOfTheCommandIsReportedAsFailure) {
     Load();
     Select("X:\\: => D:\\Data");
     os.FailOnce("ReadFile", CallCount("ReadFile") + 1);
-    Window().Click("cmddele");
+    Window().Click(ui::cmddele);
     EXPECT_EQ(Messages().back(), "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
                                  "你可以关闭正在打开的文件或重启计算机后再进行移除!");
 }

@@ -20,9 +20,9 @@ const std::string kLogOnWarning = "无法写入登录时的启动项，下次登
 class SaveFailureTest : public MainFormTest {
   protected:
     void Create(const std::string& letter) {
-        ASSERT_TRUE(Control("CmbFreedisk").Select(letter));
-        ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
-        Window().Click("cmdcreate");
+        ASSERT_TRUE(Control(ui::CmbFreedisk).Select(letter));
+        ASSERT_TRUE(Control(ui::CmbBusyDisk).Select("D:"));
+        Window().Click(ui::cmdcreate);
     }
 };
 
@@ -44,12 +44,12 @@ TEST_F(SaveFailureTest, ReadOnlyFolderIsToldOnceAfterTheFirstOutcomeByItsLongNam
     EXPECT_EQ(toolkit.messageBoxes.back().style, 48);
 
     Create("U:");
-    ASSERT_TRUE(Control("listKesto").Select("V:\\: => D:\\KESTO_V"));
-    Window().Click("cmddele");
+    ASSERT_TRUE(Control(ui::listKesto).Select("V:\\: => D:\\KESTO_V"));
+    Window().Click(ui::cmddele);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{kMapped, TableWarning("E:\\Kesto Tool\\kesto.ini"), kMapped,
                                         kConfirm, kRemoved}));
-    EXPECT_EQ(Control("listKesto").Items(), std::vector<std::string>{"U:\\: => D:\\KESTO_U"});
+    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"U:\\: => D:\\KESTO_U"});
     EXPECT_EQ(os.FileContent("E:\\Kesto Tool\\kesto.ini"), std::nullopt);
 }
 

@@ -67,7 +67,7 @@ TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
         }
         // The table follows the live mappings and leaves alone what is not its own.
         const std::string after = os.FileContent("C:\\Tools\\kesto.ini").value_or("");
-        const auto& listed = toolkit.Form("frmMain")->Find("listKesto").Items();
+        const auto& listed = toolkit.Form("frmMain")->Find(ui::listKesto).Items();
         for (std::size_t key = 0; key < 26; ++key) {
             EXPECT_EQ(fakes::IniValue(after, "KESTO", std::to_string(key)),
                       key < listed.size() ? std::optional(listed[key]) : std::nullopt);

@@ -119,7 +119,7 @@ TEST_F(StartupTest, WindowIsSkinnedAndOnTopBeforeItIsShown) {
               (std::vector<std::string>{"CreateRoundRectRgn", "SetWindowRgn", "SetWindowPos"}));
     EXPECT_EQ(captionAtShow, "Tarvel");
     EXPECT_EQ(Window().BackColor(), (platform::Rgb{207, 207, 207}));
-    EXPECT_EQ(Control("Opt1(1)").BackColor(), (platform::Rgb{207, 207, 207}));
+    EXPECT_EQ(Control(ui::Opt1_1).BackColor(), (platform::Rgb{207, 207, 207}));
     EXPECT_EQ(toolkit.windowCalls[0].arguments,
               (std::vector<std::intptr_t>{0, 0, 356, 408, 24, 24}));
     EXPECT_EQ(toolkit.windowCalls[2].arguments[1], -1);
@@ -127,9 +127,9 @@ TEST_F(StartupTest, WindowIsSkinnedAndOnTopBeforeItIsShown) {
 
 TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
     Load();
-    Window().MouseDown("imgTitleClose", 1);
+    Window().MouseDown(ui::imgTitleClose, 1);
     EXPECT_TRUE(form->Loaded());
-    Window().Click("imgTitleClose");
+    Window().Click(ui::imgTitleClose);
     EXPECT_FALSE(form->Loaded());
     EXPECT_EQ(toolkit.quits, 1);
     EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
@@ -149,10 +149,10 @@ TEST_F(StartupTest, CloseDuringACommandOrAMessageBoxIsCarriedOutWhenTheHandlerEn
             window->RequestClose();
         }
     };
-    ASSERT_TRUE(Control("CmbFreedisk").Select("V:"));
-    ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
+    ASSERT_TRUE(Control(ui::CmbFreedisk).Select("V:"));
+    ASSERT_TRUE(Control(ui::CmbBusyDisk).Select("D:"));
     toolkit.onDoEvents = close;
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_FALSE(form->Loaded());
     EXPECT_EQ(toolkit.quits, 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
@@ -163,8 +163,8 @@ TEST_F(StartupTest, CloseDuringACommandOrAMessageBoxIsCarriedOutWhenTheHandlerEn
     toolkit.messageBoxes.clear();
     toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) { close(); };
     Load();
-    ASSERT_TRUE(Control("listKesto").Select("X:\\: => D:\\Data"));
-    Window().Click("cmddele");
+    ASSERT_TRUE(Control(ui::listKesto).Select("X:\\: => D:\\Data"));
+    Window().Click(ui::cmddele);
     EXPECT_FALSE(form->Loaded());
     EXPECT_EQ(os.Mappings().count('X'), 0u);
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=V:\\: => D:\\KESTO_V\r\n");
@@ -173,15 +173,15 @@ TEST_F(StartupTest, CloseDuringACommandOrAMessageBoxIsCarriedOutWhenTheHandlerEn
 // The taskbar's Close and the title's close button, both while a command runs, are one close.
 TEST_F(StartupTest, CloseRequestAndTitleCloseTogetherUnloadOnce) {
     Load();
-    ASSERT_TRUE(Control("CmbFreedisk").Select("V:"));
-    ASSERT_TRUE(Control("CmbBusyDisk").Select("D:"));
+    ASSERT_TRUE(Control(ui::CmbFreedisk).Select("V:"));
+    ASSERT_TRUE(Control(ui::CmbBusyDisk).Select("D:"));
     toolkit.onDoEvents = [this] {
         if (fakes::FakeForm* window = toolkit.Form("frmMain")) {
             window->RequestClose();
-            window->Click("imgTitleClose");
+            window->Click(ui::imgTitleClose);
         }
     };
-    Window().Click("cmdcreate");
+    Window().Click(ui::cmdcreate);
     EXPECT_FALSE(form->Loaded());
     EXPECT_EQ(toolkit.quits, 1);
     form.reset();

@@ -12,7 +12,7 @@ namespace {
 std::map<std::string, platform::Rect> Placed(fakes::FakeForm& window) {
     std::map<std::string, platform::Rect> places;
     for (const auto& row : ui::SkinLayout(0, 0)) {
-        places[row.control] = window.Find(row.control).Place();
+        places[row.control.text] = window.Find(row.control).Place();
     }
     return places;
 }
@@ -32,9 +32,9 @@ TEST_F(WindowShellTest, SkinFillsTheWindowEdgeToEdge) {
     EXPECT_EQ(at.at("imgTitleClose"), (platform::Rect{334, 8, 13, 13}));
     EXPECT_EQ(at.at("imgTitleMinimize"), (platform::Rect{317, 8, 13, 13}));
     EXPECT_EQ(at.at("imgTitleHelp"), (platform::Rect{300, 8, 13, 13}));
-    EXPECT_EQ(Control("lblTitle").Place(), (platform::Rect{16, 7, 136, 16}));
+    EXPECT_EQ(Control(ui::lblTitle).Place(), (platform::Rect{16, 7, 136, 16}));
     // Everything else keeps its place.
-    EXPECT_EQ(Control("cmddele").Place(), (platform::Rect{104, 180, 129, 25}));
+    EXPECT_EQ(Control(ui::cmddele).Place(), (platform::Rect{104, 180, 129, 25}));
 }
 
 TEST(SkinLayout, FollowsAnyWindowSize) {
@@ -55,7 +55,8 @@ TEST(SkinLayout, FollowsAnyWindowSize) {
     };
     std::map<std::string, std::array<int, 4>> actual;
     for (const auto& row : ui::SkinLayout(501, 333)) {
-        actual[row.control] = {row.top, row.left, row.width.value_or(-1), row.height.value_or(-1)};
+        actual[row.control.text] = {row.top, row.left, row.width.value_or(-1),
+                                    row.height.value_or(-1)};
     }
     EXPECT_EQ(actual, expected);
 }
@@ -77,11 +78,13 @@ TEST_F(WindowShellTest, OnlyMinusOneMakesAWindowTopmost) {
 TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     Load();
     toolkit.windowCalls.clear();
-    for (const char* control : {"imgTitleLeft", "imgTitleMain", "imgTitleRight", "lblTitle"}) {
+    const platform::ControlName<platform::Control> title[] = {ui::imgTitleLeft, ui::imgTitleMain,
+                                                              ui::imgTitleRight, ui::lblTitle};
+    for (const auto control : title) {
         Window().MouseDown(control, 2);
     }
-    Window().MouseDown("imgTitleClose", 1);
-    Window().MouseDown("imgWindowLeft", 1);
+    Window().MouseDown(ui::imgTitleClose, 1);
+    Window().MouseDown(ui::imgWindowLeft, 1);
     ASSERT_EQ(toolkit.windowCalls.size(), 8u);
     EXPECT_EQ(toolkit.windowCalls[0].name, "ReleaseCapture");
     EXPECT_EQ(toolkit.windowCalls[1].arguments,
@@ -92,13 +95,13 @@ TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
 TEST_F(WindowShellTest, HelpAndMinimise) {
     os.moduleFileName = "C:\\Tools\\kesto.exe";
     Load();
-    Window().Click("imgTitleHelp");
+    Window().Click(ui::imgTitleHelp);
     EXPECT_EQ(os.shellExecuted, std::vector<std::string>{"file:///C:\\Tools\\help.htm"});
     EXPECT_EQ(CallCount("ShellExecute file:///C:\\Tools\\help.htm 1"), 1);
     Window().PressF1();
     EXPECT_EQ(CallCount("ShellExecute file:///C:\\Tools\\help.htm 1"), 2);
     EXPECT_TRUE(toolkit.messageBoxes.empty());
-    Window().Click("imgTitleMinimize");
+    Window().Click(ui::imgTitleMinimize);
     EXPECT_EQ(Window().State(), platform::WindowState::Minimized);
     EXPECT_TRUE(form->Loaded());
 }
@@ -107,12 +110,12 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     Map('X', "D:\\a");
     Map('Y', "D:\\" + std::string(80, 'b'));
     Load();
-    auto& list = Control("listKesto");
-    Window().MouseMove("listKesto", 0, 5, fakes::FakeToolkit::kItemHeight + 2);
+    auto& list = Control(ui::listKesto);
+    Window().MouseMove(ui::listKesto, 0, 5, fakes::FakeToolkit::kItemHeight + 2);
     EXPECT_EQ(list.ToolTipText(), list.List(1));
-    Window().MouseMove("listKesto", 1, 5, 2);
+    Window().MouseMove(ui::listKesto, 1, 5, 2);
     EXPECT_EQ(list.ToolTipText(), list.List(1));
-    Window().MouseMove("listKesto", 0, 5, 120);
+    Window().MouseMove(ui::listKesto, 0, 5, 120);
     EXPECT_EQ(list.ToolTipText(), "");
     EXPECT_EQ(list.ToolTipWrites(), 2);
     EXPECT_EQ(ui::PackPoint(2, 3), 196610);
@@ -130,12 +133,12 @@ TEST_F(WindowShellTest, ProgressWindowFollowsTheMainWindowAndKeepsItsLastText) {
     Load();
     EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
     Window().Move(10, 20);
-    ASSERT_TRUE(Control("listKesto").Select("X:\\: => D:\\Data"));
-    Window().Click("cmddele");
+    ASSERT_TRUE(Control(ui::listKesto).Select("X:\\: => D:\\Data"));
+    Window().Click(ui::cmddele);
     fakes::FakeForm* working = toolkit.Form("FrmWorking");
     ASSERT_NE(working, nullptr);
     EXPECT_FALSE(working->Visible());
-    EXPECT_EQ(working->Find("lblView").Text(), "正在删除虚拟分区，请稍候……");
+    EXPECT_EQ(working->Find(ui::lblView).Text(), "正在删除虚拟分区，请稍候……");
     // 356 × 408 around 207 × 68 (199 × 41 inside a tool frame): half a pixel rounds up.
     EXPECT_EQ(working->Bounds(), (platform::Rect{85, 190, 207, 68}));
 

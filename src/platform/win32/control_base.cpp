@@ -5,18 +5,18 @@
 
 namespace kesto::platform::win32 {
 
-bool IsWindowlessKind(ControlKind kind) {
+bool IsPaintedKind(ControlKind kind) {
     return kind == ControlKind::Label || kind == ControlKind::Picture ||
-           kind == ControlKind::GroupFrame;
+           kind == ControlKind::PictureButton || kind == ControlKind::GroupFrame;
 }
 
 std::string GroupNameOf(const std::string& name) {
     return name.substr(0, name.find('('));
 }
 
-ControlBase::ControlBase(Win32Form& form, const ControlLayout& entry, int index)
-    : form_(form), place_(entry.place), name_(entry.name), parent_(entry.parent), kind_(entry.kind),
-      index_(index) {}
+ControlBase::ControlBase(const ControlCreation& creation)
+    : form_(creation.form), place_(creation.entry.place), name_(creation.entry.name),
+      parent_(creation.entry.parent), kind_(creation.entry.kind), index_(creation.index) {}
 
 RECT ControlBase::LayoutArea() const {
     const POINT origin = form_.Origin(parent_);

@@ -1,5 +1,5 @@
-// What both kinds of control share: their entry in the layout table, their place and colour,
-// and neutral answers to the calls that only lists and option buttons take.
+// What the form keeps of every control, whatever its kind: its entry in the layout table, its
+// number, its place and colour. The kinds themselves live in files of their own.
 #pragma once
 
 #include "platform/win32/win32_api.h"
@@ -12,14 +12,25 @@ namespace kesto::platform::win32 {
 class Win32Form;
 
 // Labels, pictures and group frames: their form paints them, whether they have a window or not.
-bool IsWindowlessKind(ControlKind kind);
+bool IsPaintedKind(ControlKind kind);
 
 // The option group a name like "Opt1(0)" belongs to.
 std::string GroupNameOf(const std::string& name);
 
-class ControlBase : public Control {
+// What a control is made from.
+struct ControlCreation {
+    Win32Form& form;
+    const ControlLayout& entry;
+    int index; // in the layout table
+    // The first option button of a group starts a new group for the arrow keys.
+    bool firstOfGroup = false;
+};
+
+class ControlBase : public virtual Control {
   public:
-    ControlBase(Win32Form& form, const ControlLayout& entry, int index);
+    explicit ControlBase(const ControlCreation& creation);
+    ControlBase(const ControlBase&) = delete;
+    ControlBase& operator=(const ControlBase&) = delete;
 
     const std::string& Name() const { return name_; }
     ControlKind Kind() const { return kind_; }
@@ -39,14 +50,6 @@ class ControlBase : public Control {
     virtual HWND OwnWindow() const = 0;
 
     Rect Place() const override { return place_; }
-    bool Checked() const override { return false; }
-    void SetChecked(bool /*checked*/) override {}
-    void Clear() override {}
-    void AddItem(const std::string& /*item*/) override {}
-    int ListCount() const override { return 0; }
-    std::string List(int /*index*/) const override { return {}; }
-    int ListIndex() const override { return -1; }
-    void SetListIndex(int /*index*/) override {}
 
   protected:
     static constexpr int kFirstId = 1000;

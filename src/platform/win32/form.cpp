@@ -1,17 +1,19 @@
 #include "platform/win32/form.h"
 
-#include "platform/win32/control.h"
+#include "platform/win32/child_control.h"
+#include "platform/win32/control_factory.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_registry.h"
+#include "platform/win32/message_loop.h"
+#include "platform/win32/option_button.h"
+#include "platform/win32/painted_control.h"
 #include "platform/win32/scaled_region.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_class.h"
-#include "platform/win32/windowless.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
 
 namespace kesto::platform::win32 {
@@ -126,11 +128,6 @@ int Win32Form::ApplyShape(bool redraw) {
 void Win32Form::CreateControls(const FormLayout& layout) {
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const ControlLayout& control = layout.controls[i];
-        const int index = static_cast<int>(i);
-        if (IsWindowlessKind(control.kind)) {
-            controls_.push_back(std::make_unique<WindowlessControl>(*this, control, index));
-            continue;
-        }
         const std::string group = GroupNameOf(control.name);
         const bool firstOfGroup =
             control.kind == ControlKind::OptionButton &&
@@ -138,17 +135,17 @@ void Win32Form::CreateControls(const FormLayout& layout) {
                 return earlier->Kind() == ControlKind::OptionButton &&
                        earlier->GroupName() == group;
             });
-        controls_.push_back(std::make_unique<ChildControl>(*this, control, index, firstOfGroup));
+        controls_.push_back(MakeControl({*this, control, static_cast<int>(i), firstOfGroup}));
     }
     // Places inside group frames need every frame made first, and the windows of painted
     // controls leave room for every child window.
     for (const auto& control : controls_) {
-        if (!IsWindowlessKind(control->Kind())) {
+        if (!IsPaintedKind(control->Kind())) {
             control->ApplyPlace();
         }
     }
     for (const auto& control : controls_) {
-        if (IsWindowlessKind(control->Kind()) && control->OwnWindow() != nullptr) {
+        if (IsPaintedKind(control->Kind()) && control->OwnWindow() != nullptr) {
             control->ApplyPlace();
         }
     }
@@ -158,8 +155,8 @@ void Win32Form::CreateControls(const FormLayout& layout) {
 // inside it.
 void Win32Form::StackPaintedControls() {
     for (const auto& control : controls_) {
-        if (IsWindowlessKind(control->Kind())) {
-            stacking_.push_back(static_cast<WindowlessControl*>(control.get()));
+        if (IsPaintedKind(control->Kind())) {
+            stacking_.push_back(static_cast<PaintedControl*>(control.get()));
         }
     }
     for (const auto& control : controls_) {
@@ -168,7 +165,7 @@ void Win32Form::StackPaintedControls() {
         }
         const auto frame = std::find(stacking_.begin(), stacking_.end(), control.get());
         const auto lastInside =
-            std::find_if(stacking_.rbegin(), stacking_.rend(), [&](const WindowlessControl* other) {
+            std::find_if(stacking_.rbegin(), stacking_.rend(), [&](const PaintedControl* other) {
                 return Inside(*other, control->Name());
             });
         if (lastInside != stacking_.rend() && lastInside.base() - 1 > frame) {
@@ -195,26 +192,22 @@ ControlBase* Win32Form::FindControl(const std::string& name) const {
 
 ChildControl* Win32Form::ChildWithId(int id) const {
     for (const auto& control : controls_) {
-        if (control->Id() == id && !IsWindowlessKind(control->Kind())) {
+        if (control->Id() == id && !IsPaintedKind(control->Kind())) {
             return static_cast<ChildControl*>(control.get());
         }
     }
     return nullptr;
 }
 
-WindowlessControl* Win32Form::PaintedControlAt(POINT point) const {
+PaintedControl* Win32Form::PaintedControlAt(POINT point) const {
     const auto found =
         std::find_if(stacking_.begin(), stacking_.end(),
-                     [point](const WindowlessControl* control) { return control->Hit(point); });
+                     [point](const PaintedControl* control) { return control->Hit(point); });
     return found == stacking_.end() ? nullptr : *found;
 }
 
-Control& Win32Form::Find(const std::string& name) {
-    ControlBase* control = FindControl(name);
-    if (control == nullptr) {
-        throw std::out_of_range("no control named " + name);
-    }
-    return *control;
+Control* Win32Form::Lookup(const std::string& name) {
+    return FindControl(name);
 }
 
 void Win32Form::Show() {
@@ -284,11 +277,11 @@ void Win32Form::PlaceChildren(const std::string& frame) {
     }
 }
 
-void Win32Form::UncheckGroup(const ChildControl& option) {
+void Win32Form::UncheckGroup(const Win32OptionButton& option) {
     for (const auto& control : controls_) {
         if (control.get() != &option && control->Kind() == ControlKind::OptionButton &&
             control->GroupName() == option.GroupName()) {
-            control->SetChecked(false);
+            static_cast<Win32OptionButton&>(*control).SetChecked(false);
         }
     }
 }
@@ -301,8 +294,10 @@ void Win32Form::FocusItself() {
 LRESULT CALLBACK Win32Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
     auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form == nullptr ? DefWindowProcW(window, message, wParam, lParam)
-                           : form->OnMessage(message, wParam, lParam);
+    if (form == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return KeepingExceptions(LRESULT{0}, [&] { return form->OnMessage(message, wParam, lParam); });
 }
 
 // Handlers call the owner's events last: the owner may destroy the form from inside them.
@@ -421,16 +416,16 @@ void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
                control->OwnWindow() == reinterpret_cast<HWND>(lParam);
     });
     const ControlBase* control = found == controls_.end() ? nullptr : found->get();
-    if (control != nullptr &&
-        (control->Kind() == ControlKind::PushButton ||
-         control->Kind() == ControlKind::OptionButton || control->Kind() == ControlKind::Picture)) {
+    if (control != nullptr && (control->Kind() == ControlKind::PushButton ||
+                               control->Kind() == ControlKind::OptionButton ||
+                               control->Kind() == ControlKind::PictureButton)) {
         const std::string name = control->Name();
         events_.OnClick(name);
     }
 }
 
 void Win32Form::OnButtonDown(LPARAM lParam, int button) {
-    WindowlessControl* control = PaintedControlAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    PaintedControl* control = PaintedControlAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     if (control == nullptr) {
         return;
     }
@@ -444,7 +439,7 @@ void Win32Form::OnButtonDown(LPARAM lParam, int button) {
 }
 
 void Win32Form::OnLeftButtonUp(LPARAM lParam) {
-    const WindowlessControl* pressed = pressed_;
+    const PaintedControl* pressed = pressed_;
     pressed_ = nullptr;
     if (GetCapture() == window_) {
         ReleaseCapture();

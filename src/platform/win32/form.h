@@ -15,7 +15,8 @@
 namespace kesto::platform::win32 {
 
 class ChildControl;
-class WindowlessControl;
+class PaintedControl;
+class Win32OptionButton;
 
 class Win32Form : public Form {
   public:
@@ -24,7 +25,6 @@ class Win32Form : public Form {
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
-    Control& Find(const std::string& name) override;
     void Show() override;
     void Hide() override;
     bool Visible() const override;
@@ -62,13 +62,16 @@ class Win32Form : public Form {
     // Paints part of window, the form or a child window, as the form's painted controls show
     // there.
     void PaintBeneath(HWND window, HDC dc, const RECT& part);
-    void UncheckGroup(const ChildControl& option);
+    void UncheckGroup(const Win32OptionButton& option);
     // A painted control cannot hold the focus: the form holds it instead.
     void FocusItself();
 
     // Tab, Shift+Tab, the arrow keys, Enter and F1, seen by the message loop before
     // dispatching.
     bool HandleKey(const MSG& message);
+
+  protected:
+    Control* Lookup(const std::string& name) override;
 
   private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -82,7 +85,7 @@ class Win32Form : public Form {
     void StackPaintedControls();
     ControlBase* FindControl(const std::string& name) const;
     ChildControl* ChildWithId(int id) const;
-    WindowlessControl* PaintedControlAt(POINT point) const;
+    PaintedControl* PaintedControlAt(POINT point) const;
     bool OwnsControlWindow(HWND window) const;
     bool Inside(const ControlBase& control, const std::string& frame) const;
 
@@ -121,8 +124,8 @@ class Win32Form : public Form {
     ToolTip tips_;
     std::vector<std::unique_ptr<ControlBase>> controls_;
     // Painted controls, topmost first.
-    std::vector<WindowlessControl*> stacking_;
-    WindowlessControl* pressed_ = nullptr;
+    std::vector<PaintedControl*> stacking_;
+    PaintedControl* pressed_ = nullptr;
     // The child that had the focus when the form was last deactivated.
     HWND savedFocus_ = nullptr;
 };

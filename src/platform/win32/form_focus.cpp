@@ -2,6 +2,8 @@
 // of a group, kept while the form is inactive; Enter on a push button, and F1.
 #include "platform/win32/form.h"
 
+#include "platform/win32/option_button.h"
+
 #include <algorithm>
 
 namespace kesto::platform::win32 {
@@ -68,23 +70,22 @@ bool Win32Form::PressFocusedButton(bool repeated) {
 }
 
 bool Win32Form::CanTakeFocus(const ControlBase& control) const {
-    if (IsWindowlessKind(control.Kind()) || !Usable(control.OwnWindow())) {
+    if (IsPaintedKind(control.Kind()) || !Usable(control.OwnWindow())) {
         return false;
     }
-    if (control.Kind() != ControlKind::OptionButton || control.Checked()) {
+    if (control.Kind() != ControlKind::OptionButton || IsCheckedOption(control)) {
         return true;
     }
     // Tab enters an option group at its checked button.
     return std::none_of(controls_.begin(), controls_.end(), [&control](const auto& other) {
-        return other->Kind() == ControlKind::OptionButton &&
-               other->GroupName() == control.GroupName() && other->Checked();
+        return other->GroupName() == control.GroupName() && IsCheckedOption(*other);
     });
 }
 
 ControlBase* Win32Form::FocusedControl() const {
     const HWND focus = GetFocus();
     for (const auto& control : controls_) {
-        if (IsWindowlessKind(control->Kind())) {
+        if (IsPaintedKind(control->Kind())) {
             continue;
         }
         const HWND window = control->OwnWindow();

@@ -21,7 +21,7 @@ void Win32Form::PaintBeneath(HWND window, HDC dc, const RECT& part) {
         // painted control must leave the child windows over it alone itself.
         for (const auto& control : controls_) {
             const HWND child = control->OwnWindow();
-            if (!IsWindowlessKind(control->Kind()) && IsWindowVisible(child)) {
+            if (!IsPaintedKind(control->Kind()) && IsWindowVisible(child)) {
                 RECT place = control->Area();
                 OffsetRect(&place, -origin.x, -origin.y);
                 ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
@@ -46,7 +46,7 @@ void Win32Form::InvalidatePainted(const RECT& area) {
         const HWND shell = control->OwnWindow();
         const RECT place = control->Area();
         RECT overlap;
-        if (IsWindowlessKind(control->Kind()) && shell != nullptr &&
+        if (IsPaintedKind(control->Kind()) && shell != nullptr &&
             IntersectRect(&overlap, &area, &place)) {
             OffsetRect(&overlap, -place.left, -place.top);
             InvalidateRect(shell, &overlap, FALSE);
@@ -57,7 +57,7 @@ void Win32Form::InvalidatePainted(const RECT& area) {
 std::vector<RECT> Win32Form::ChildWindowAreas() const {
     std::vector<RECT> areas;
     for (const auto& control : controls_) {
-        if (!IsWindowlessKind(control->Kind())) {
+        if (!IsPaintedKind(control->Kind())) {
             areas.push_back(control->Area());
         }
     }

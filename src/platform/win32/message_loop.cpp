@@ -3,11 +3,18 @@
 #include "platform/win32/form.h"
 #include "platform/win32/form_registry.h"
 
+#include <utility>
+
 namespace kesto::platform::win32 {
 
 namespace {
 
-void Deliver(const MSG& message) {
+std::exception_ptr& Kept() {
+    static std::exception_ptr kept;
+    return kept;
+}
+
+void Dispatch(const MSG& message) {
     if (message.message == WM_KEYDOWN) {
         Win32Form* form = FormHolding(message.hwnd);
         if (form != nullptr && form->HandleKey(message)) {
@@ -18,7 +25,24 @@ void Deliver(const MSG& message) {
     DispatchMessageW(&message);
 }
 
+void Deliver(const MSG& message) {
+    Dispatch(message);
+    RethrowKeptException();
+}
+
 } // namespace
+
+void KeepException(std::exception_ptr exception) {
+    if (!Kept()) {
+        Kept() = std::move(exception);
+    }
+}
+
+void RethrowKeptException() {
+    if (std::exception_ptr exception = std::exchange(Kept(), nullptr)) {
+        std::rethrow_exception(exception);
+    }
+}
 
 void RunMessageLoop() {
     MSG message;

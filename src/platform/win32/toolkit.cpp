@@ -55,7 +55,11 @@ class Win32Toolkit : public Toolkit {
         if (owner == nullptr) {
             owner = LastShownVisibleForm();
         }
-        return MessageBoxW(owner, Widen(text).c_str(), L"Tarvel", static_cast<UINT>(style));
+        const int answer =
+            MessageBoxW(owner, Widen(text).c_str(), L"Tarvel", static_cast<UINT>(style));
+        // The box's own loop dispatched to our windows.
+        RethrowKeptException();
+        return answer;
     }
 
     void DoEvents() override { DispatchWaitingMessages(); }

@@ -1,5 +1,6 @@
 #include "platform/win32/tray_window.h"
 
+#include "platform/win32/message_loop.h"
 #include "platform/win32/window_class.h"
 
 namespace kesto::platform::win32 {
@@ -30,11 +31,11 @@ LRESULT CALLBACK Win32TrayWindow::WindowProcedure(HWND window, UINT message, WPA
     auto* tray = reinterpret_cast<Win32TrayWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (tray != nullptr) {
         if (message == WM_MOUSEMOVE) {
-            tray->events_.OnMouseMove(LOWORD(lParam));
+            KeepingExceptions([&] { tray->events_.OnMouseMove(LOWORD(lParam)); });
             return 0;
         }
         if (message == tray->taskbarCreated_) {
-            tray->events_.OnTaskbarCreated();
+            KeepingExceptions([&] { tray->events_.OnTaskbarCreated(); });
             return 0;
         }
     }

@@ -29,8 +29,8 @@ Rect TablePlace(const platform::FormLayout& form, const std::string& name) {
 }
 
 bool Painted(platform::ControlKind kind) {
-    return kind == platform::ControlKind::Picture || kind == platform::ControlKind::Label ||
-           kind == platform::ControlKind::GroupFrame;
+    return kind == platform::ControlKind::Picture || kind == platform::ControlKind::PictureButton ||
+           kind == platform::ControlKind::Label || kind == platform::ControlKind::GroupFrame;
 }
 
 HWND ChildWindow(HWND form, const platform::FormLayout& layout, const std::string& name) {

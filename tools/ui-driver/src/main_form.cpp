@@ -42,7 +42,7 @@ Rect MainForm::Place(const std::string& name) const {
     // The skin is fitted once, at the start, to the window's size then: without a frame, that of
     // its client area in the table. The window's size now would be wrong while it is minimised.
     for (const ui::SkinPlacement& row : ui::SkinLayout(form.clientWidth, form.clientHeight)) {
-        if (row.control == name) {
+        if (name == row.control.text) {
             place.left = row.left;
             place.top = row.top;
             place.width = row.width.value_or(place.width);

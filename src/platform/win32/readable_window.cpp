@@ -1,42 +1,30 @@
-#include "platform/win32/shell_window.h"
+#include "platform/win32/readable_window.h"
 
 #include "platform/win32/form.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/wide_text.h"
-
-#include <optional>
 
 namespace kesto::platform::win32 {
 
 namespace {
 
-struct ShellKind {
-    const wchar_t* className;
-    DWORD style;
-};
+LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                          UINT_PTR id);
 
-std::optional<ShellKind> ShellKindOf(const ControlLayout& entry) {
-    switch (entry.kind) {
-    case ControlKind::Label:
-        return ShellKind{WC_STATICW, SS_LEFT | SS_NOPREFIX};
-    case ControlKind::GroupFrame:
-        return ShellKind{WC_BUTTONW, BS_GROUPBOX};
-    case ControlKind::Picture:
-        if (entry.text.empty()) {
-            return std::nullopt;
-        }
-        return ShellKind{WC_BUTTONW, BS_OWNERDRAW};
-    default:
-        return std::nullopt;
-    }
+LRESULT CALLBACK ReadableProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR data) {
+    return KeepingExceptions(LRESULT{0}, [&] {
+        return OnReadableMessage(*reinterpret_cast<Win32Form*>(data), window, message, wParam,
+                                 lParam, id);
+    });
 }
 
 // Every way the controls would paint themselves leads to the form's painting instead.
-LRESULT CALLBACK ShellProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                UINT_PTR id, DWORD_PTR data) {
-    auto& form = *reinterpret_cast<Win32Form*>(data);
+LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                          UINT_PTR id) {
     switch (message) {
     case WM_NCDESTROY:
-        RemoveWindowSubclass(window, ShellProcedure, id);
+        RemoveWindowSubclass(window, ReadableProcedure, id);
         break;
     case WM_NCHITTEST:
         return HTTRANSPARENT;
@@ -79,22 +67,19 @@ LRESULT CALLBACK ShellProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-HWND CreateShellWindow(Win32Form& form, const ControlLayout& entry, int id) {
-    const std::optional<ShellKind> kind = ShellKindOf(entry);
-    if (!kind) {
-        return nullptr;
-    }
-    const DWORD style = kind->style | WS_CHILD | (entry.visible ? WS_VISIBLE : 0);
-    const HWND shell = CreateWindowExW(
-        0, kind->className, Widen(entry.text).c_str(), style, 0, 0, 0, 0, form.Window(),
+HWND CreateReadableWindow(Win32Form& form, const ReadableKind& kind, const ControlLayout& entry,
+                          int id) {
+    const DWORD style = kind.style | WS_CHILD | (entry.visible ? WS_VISIBLE : 0);
+    const HWND window = CreateWindowExW(
+        0, kind.className, Widen(entry.text).c_str(), style, 0, 0, 0, 0, form.Window(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(shell, WM_SETFONT, reinterpret_cast<WPARAM>(form.GetFonts().Message()), FALSE);
-    SetWindowSubclass(shell, ShellProcedure, 0, reinterpret_cast<DWORD_PTR>(&form));
-    return shell;
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(form.GetFonts().Message()), FALSE);
+    SetWindowSubclass(window, ReadableProcedure, 0, reinterpret_cast<DWORD_PTR>(&form));
+    return window;
 }
 
-void PlaceShellWindow(HWND shell, const RECT& area, const std::vector<RECT>& childAreas) {
-    MoveWindow(shell, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas) {
+    MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
     HRGN shape = nullptr;
     for (const RECT& child : childAreas) {
         RECT overlap;
@@ -110,7 +95,7 @@ void PlaceShellWindow(HWND shell, const RECT& area, const std::vector<RECT>& chi
         DeleteObject(hole);
     }
     // The system owns the region from here on.
-    SetWindowRgn(shell, shape, TRUE);
+    SetWindowRgn(window, shape, TRUE);
 }
 
 } // namespace kesto::platform::win32

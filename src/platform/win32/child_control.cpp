@@ -1,0 +1,72 @@
+#include "platform/win32/child_control.h"
+
+#include "platform/win32/form.h"
+#include "platform/win32/wide_text.h"
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& kind, int id) {
+    const DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP |
+                        (creation.entry.visible ? WS_VISIBLE : 0);
+    return CreateWindowExW(kind.exStyle, kind.className, Widen(creation.entry.text).c_str(), style,
+                           0, 0, 0, 0, creation.form.Window(),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+} // namespace
+
+ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKind& kind)
+    : ControlBase(creation), window_(CreateChildWindow(creation, kind, Id())) {
+    ApplyFont();
+}
+
+void ChildControl::ApplyFont() {
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.GetFonts().Message()), FALSE);
+}
+
+void ChildControl::ApplyPlace() {
+    const RECT area = Area();
+    MoveWindow(window_, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+}
+
+std::string ChildControl::Text() const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window_, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void ChildControl::SetText(const std::string& text) {
+    SetWindowTextW(window_, Widen(text).c_str());
+}
+
+bool ChildControl::Visible() const {
+    return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void ChildControl::SetVisible(bool visible) {
+    ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ChildControl::SetFocus() {
+    ::SetFocus(window_);
+}
+
+void ChildControl::SetPlace(const Rect& place) {
+    place_ = place;
+    ApplyPlace();
+}
+
+void ChildControl::SetBackColor(Rgb color) {
+    backColor_ = ToColorRef(color);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ChildControl::SetToolTipText(const std::string& text) {
+    form_.Tips().SetForWindow(window_, Widen(text));
+}
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,46 @@
+#include "platform/win32/drop_down_list.h"
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_GETCOUNT, CB_GETLBTEXTLEN,
+                                      CB_GETLBTEXT,    CB_GETCURSEL, CB_SETCURSEL};
+
+// How many items a dropped-down list shows before it scrolls.
+constexpr int kDroppedItems = 10;
+
+} // namespace
+
+Win32DropDownList::Win32DropDownList(const ControlCreation& creation)
+    : ListChildControl(creation, {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL}, kComboMessages) {
+    SendMessageW(window_, CB_SETMINVISIBLE, kDroppedItems, 0);
+}
+
+void Win32DropDownList::ApplyPlace() {
+    const RECT area = Area();
+    const int closedHeight = area.bottom - area.top;
+    const auto itemHeight = static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0));
+    MoveWindow(window_, area.left, area.top, area.right - area.left,
+               closedHeight + kDroppedItems * itemHeight + 2, TRUE);
+    FitClosedHeight(closedHeight);
+}
+
+// The closed height follows the font; the selection field is grown or shrunk to the height
+// the layout asks for. What CB_SETITEMHEIGHT sets and CB_GETITEMHEIGHT reports may differ by a
+// constant, which a second round makes up for.
+void Win32DropDownList::FitClosedHeight(int height) {
+    auto field = static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int round = 0; round < 2; ++round) {
+        RECT closed;
+        GetWindowRect(window_, &closed);
+        const int difference = height - (closed.bottom - closed.top);
+        if (difference == 0 || field + difference <= 0) {
+            return;
+        }
+        field += difference;
+        SendMessageW(window_, CB_SETITEMHEIGHT, WPARAM(-1), field);
+    }
+}
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,68 @@
+#include "platform/win32/painted_picture.h"
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/form.h"
+#include "platform/win32/readable_window.h"
+#include "ui/res/resource_ids.h"
+
+#include <algorithm>
+
+namespace kesto::platform::win32 {
+
+namespace {
+
+HBITMAP LoadBitmapResource(Bitmap bitmap) {
+    if (bitmap == Bitmap::None) {
+        return nullptr;
+    }
+    return static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KESTO_IDB_BASE + static_cast<int>(bitmap)),
+        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+}
+
+} // namespace
+
+PaintedBitmap::PaintedBitmap(const ControlCreation& creation, const ReadableKind* readable)
+    : PaintedControl(creation, readable), stretch_(creation.entry.stretch),
+      bitmap_(LoadBitmapResource(creation.entry.bitmap)) {}
+
+PaintedBitmap::~PaintedBitmap() {
+    if (bitmap_ != nullptr) {
+        DeleteObject(bitmap_);
+    }
+}
+
+// A picture that is not stretched shows at its own size, cut to its place. On a denser screen
+// both are scaled: whole multiples stay sharp pixel for pixel, others are smoothed.
+void PaintedBitmap::Paint(HDC dc) const {
+    if (bitmap_ == nullptr) {
+        return;
+    }
+    BITMAP info;
+    GetObjectW(bitmap_, sizeof info, &info);
+    const int sourceWidth = stretch_ ? static_cast<int>(info.bmWidth)
+                                     : std::min(place_.width, static_cast<int>(info.bmWidth));
+    const int sourceHeight = stretch_ ? static_cast<int>(info.bmHeight)
+                                      : std::min(place_.height, static_cast<int>(info.bmHeight));
+    const UINT dpi = form_.Dpi();
+    RECT area = Area();
+    if (!stretch_) {
+        const RECT layout = LayoutArea();
+        area = ToDevice(
+            RECT{layout.left, layout.top, layout.left + sourceWidth, layout.top + sourceHeight},
+            dpi);
+    }
+    const HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ oldBitmap = SelectObject(source, bitmap_);
+    SetStretchBltMode(dc, dpi % kLayoutDpi == 0 ? COLORONCOLOR : HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source, 0,
+               0, sourceWidth, sourceHeight, SRCCOPY);
+    SelectObject(source, oldBitmap);
+    DeleteDC(source);
+}
+
+Win32PictureButton::Win32PictureButton(const ControlCreation& creation)
+    : PaintedBitmap(creation, &kReadableButton) {}
+
+} // namespace kesto::platform::win32

@@ -1,0 +1,32 @@
+// The window of a painted control, through which other programs (screen readers, a UI test
+// driver) read it: a static text for a label, a group box for a group frame, an owner-drawn push
+// button for a picture that names a command. It shows what its form paints beneath it, and the
+// mouse passes through it to the form, which keeps handling the painted controls as before.
+#pragma once
+
+#include "platform/win32/win32_api.h"
+
+#include <vector>
+
+namespace kesto::platform::win32 {
+
+class Win32Form;
+
+// The window class and style of a painted control's readable window.
+struct ReadableKind {
+    const wchar_t* className;
+    DWORD style;
+};
+
+inline constexpr ReadableKind kReadableLabel{WC_STATICW, SS_LEFT | SS_NOPREFIX};
+inline constexpr ReadableKind kReadableFrame{WC_BUTTONW, BS_GROUPBOX};
+inline constexpr ReadableKind kReadableButton{WC_BUTTONW, BS_OWNERDRAW};
+
+HWND CreateReadableWindow(Win32Form& form, const ReadableKind& kind, const ControlLayout& entry,
+                          int id);
+
+// Puts the window over area, in device pixels of the form's client area, with a hole wherever
+// one of the form's child windows lies: so it hides none of them, however they are stacked.
+void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas);
+
+} // namespace kesto::platform::win32

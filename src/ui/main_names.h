@@ -1,0 +1,66 @@
+// The controls of the main window frmMain by name and kind; its layout is built from these.
+#pragma once
+
+#include "platform/toolkit.h"
+
+#include <array>
+#include <string_view>
+
+namespace kesto::ui {
+
+template <class Kind> using Name = platform::ControlName<Kind>;
+
+inline constexpr Name<platform::Label> lblTitle{"lblTitle"};
+inline constexpr Name<platform::PictureButton> imgTitleHelp{"imgTitleHelp"};
+inline constexpr Name<platform::PictureButton> imgTitleMinimize{"imgTitleMinimize"};
+inline constexpr Name<platform::PictureButton> imgTitleClose{"imgTitleClose"};
+inline constexpr Name<platform::GroupFrame> Frame1{"Frame1"};
+inline constexpr Name<platform::OptionButton> Opt1_1{"Opt1(1)"};
+inline constexpr Name<platform::DropDownList> CmbBusyDisk{"CmbBusyDisk"};
+inline constexpr Name<platform::OptionButton> Opt1_0{"Opt1(0)"};
+inline constexpr Name<platform::TextBox> TxtDirector{"TxtDirector"};
+inline constexpr Name<platform::PushButton> CmdFindDirector{"CmdFindDirector"};
+inline constexpr Name<platform::Label> lbls_1{"lbls(1)"};
+inline constexpr Name<platform::DropDownList> CmbFreedisk{"CmbFreedisk"};
+inline constexpr Name<platform::PushButton> cmdcreate{"cmdcreate"};
+inline constexpr Name<platform::GroupFrame> Frame2{"Frame2"};
+inline constexpr Name<platform::ListBox> listKesto{"listKesto"};
+inline constexpr Name<platform::PushButton> cmddele{"cmddele"};
+inline constexpr Name<platform::Picture> imgTitleLeft{"imgTitleLeft"};
+inline constexpr Name<platform::Picture> imgTitleRight{"imgTitleRight"};
+inline constexpr Name<platform::Picture> imgWindowBottomLeft{"imgWindowBottomLeft"};
+inline constexpr Name<platform::Picture> imgWindowBottomRight{"imgWindowBottomRight"};
+inline constexpr Name<platform::Picture> imgTitleMain{"imgTitleMain"};
+inline constexpr Name<platform::Picture> imgWindowBottom{"imgWindowBottom"};
+inline constexpr Name<platform::Picture> imgWindowLeft{"imgWindowLeft"};
+inline constexpr Name<platform::Picture> imgWindowRight{"imgWindowRight"};
+
+// Every name above, for the check that each stands in the layout exactly once.
+inline constexpr std::array<std::string_view, 24> kMainControlNames{
+    lblTitle.text,
+    imgTitleHelp.text,
+    imgTitleMinimize.text,
+    imgTitleClose.text,
+    Frame1.text,
+    Opt1_1.text,
+    CmbBusyDisk.text,
+    Opt1_0.text,
+    TxtDirector.text,
+    CmdFindDirector.text,
+    lbls_1.text,
+    CmbFreedisk.text,
+    cmdcreate.text,
+    Frame2.text,
+    listKesto.text,
+    cmddele.text,
+    imgTitleLeft.text,
+    imgTitleRight.text,
+    imgWindowBottomLeft.text,
+    imgWindowBottomRight.text,
+    imgTitleMain.text,
+    imgWindowBottom.text,
+    imgWindowLeft.text,
+    imgWindowRight.text,
+};
+
+} // namespace kesto::ui

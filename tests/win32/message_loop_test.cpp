@@ -1,0 +1,69 @@
+#include "platform/win32/form.h"
+#include "platform/win32/message_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace kesto::platform::win32 {
+namespace {
+
+struct ClickFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The first click fails, as a handler with a fault would.
+class FailingOnce : public FormEvents {
+  public:
+    void OnClick(const std::string& control) override {
+        if (++clicks == 1) {
+            throw ClickFailure(control);
+        }
+    }
+    int clicks = 0;
+};
+
+FormLayout OneButton() {
+    FormLayout layout;
+    layout.name = "frmTest";
+    layout.clientWidth = 100;
+    layout.clientHeight = 40;
+    ControlLayout button;
+    button.name = "cmdTest";
+    button.kind = ControlKind::PushButton;
+    button.text = "Test";
+    button.place = {10, 10, 60, 20};
+    layout.controls.push_back(button);
+    return layout;
+}
+
+void PostClick(const Win32Form& form) {
+    const HWND window = form.Window();
+    const HWND button = GetDlgItem(window, 1000);
+    ASSERT_NE(button, nullptr);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+// A handler's exception leaves the window procedure kept, not unwinding through the system's
+// frames, and comes out of the loop in ours; the form goes on working after it.
+TEST(MessageLoop, AHandlersExceptionComesOutOfTheLoopOnceAndTheFormStillWorks) {
+    FailingOnce events;
+    Win32Form form(OneButton(), events);
+
+    PostClick(form);
+    try {
+        DispatchWaitingMessages();
+        ADD_FAILURE() << "the click's exception was lost";
+    } catch (const ClickFailure& failure) {
+        EXPECT_STREQ(failure.what(), "cmdTest");
+    }
+
+    PostClick(form);
+    EXPECT_NO_THROW(DispatchWaitingMessages());
+    EXPECT_EQ(events.clicks, 2);
+}
+
+} // namespace
+} // namespace kesto::platform::win32

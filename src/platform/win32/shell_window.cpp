@@ -1,6 +1,7 @@
 #include "platform/win32/shell_window.h"
 
 #include "platform/win32/form.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/wide_text.h"
 
 #include <optional>
@@ -109,8 +110,7 @@ void PlaceShellWindow(HWND shell, const RECT& area, const std::vector<RECT>& chi
         CombineRgn(shape, shape, hole, RGN_DIFF);
         DeleteObject(hole);
     }
-    // The system owns the region from here on.
-    SetWindowRgn(shell, shape, TRUE);
+    SetWindowShape(shell, Region(shape), TRUE);
 }
 
 } // namespace kesto::platform::win32

@@ -1,7 +1,7 @@
 // Portable interface to the window toolkit: forms built from layout tables, controls reached by
 // typed name, message boxes, one pass of pending events, and the few user32/gdi32/shell32 calls
 // that act on windows. Sizes and places are pixels at 96 dots per inch (the backend scales them to
-// the screen); texts are UTF-8.
+// the screen), except where windows stand on the screen (ScreenRect); texts are UTF-8.
 #pragma once
 
 #include "platform/os.h"
@@ -20,9 +20,23 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
+// A place in a layout: pixels at 96 dots per inch, from the top left of the form's client area
+// for a control, of the window itself for a form's Area.
 struct Rect {
     int left = 0, top = 0, width = 0, height = 0;
     bool operator==(const Rect&) const = default;
+};
+
+// Where a window stands on the screen, in the pixels of the screens themselves: one window
+// can be told where another is, whatever the densities of the screens they stand on.
+struct ScreenPoint {
+    int x = 0, y = 0;
+    bool operator==(const ScreenPoint&) const = default;
+};
+
+struct ScreenRect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const ScreenRect&) const = default;
 };
 
 enum class ControlKind {
@@ -209,8 +223,12 @@ class Form {
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void SetBackColor(Rgb color) = 0;
     // Outer rectangle on the screen, frame included.
-    virtual Rect Bounds() const = 0;
-    virtual void Move(int left, int top) = 0;
+    virtual ScreenRect Bounds() const = 0;
+    // The same rectangle in layout pixels, at 0, 0: what the window's shape and skin cover.
+    virtual Rect Area() const = 0;
+    // Puts the window's outer top left corner there. On a screen of another density the window
+    // takes the size it has there, and its Bounds change with it.
+    virtual void Move(ScreenPoint topLeft) = 0;
     virtual Handle WindowHandle() const = 0;
     virtual Handle IconHandle() const = 0; // 0 without an icon
 
@@ -284,8 +302,10 @@ class Toolkit {
     // user32 and gdi32 calls on window handles. Results are passed back unexamined.
     virtual bool SetWindowPos(Handle window, Handle insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) = 0;
+    // The region is in layout pixels; 0 when it could not be made.
     virtual Handle CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth,
                                       int ellipseHeight) = 0;
+    // Takes the region over whatever the result: the window keeps it, or it is freed.
     virtual int SetWindowRgn(Handle window, Handle region, bool redraw) = 0;
     virtual bool ReleaseCapture() = 0;
     virtual std::intptr_t SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,

@@ -8,8 +8,9 @@
 
 namespace kesto::ui {
 
-platform::Rect CentredOver(const platform::Rect& owner, const platform::Rect& window) {
-    platform::Rect centred = window;
+platform::ScreenRect CentredOver(const platform::ScreenRect& owner,
+                                 const platform::ScreenRect& window) {
+    platform::ScreenRect centred = window;
     centred.left = static_cast<int>(
         std::lround((owner.width - window.width) / 2.0f + static_cast<float>(owner.left)));
     centred.top = static_cast<int>(
@@ -23,9 +24,16 @@ void FrmWorking::Form_Load() {
     SetTopmost(toolkit_, *form_, -1);
 }
 
+// Moved onto a screen of another density, the window takes another size: centred again with it.
 void FrmWorking::Centre() {
-    const platform::Rect place = CentredOver(mainWindow_.Bounds(), form_->Bounds());
-    form_->Move(place.left, place.top);
+    const platform::ScreenRect owner = mainWindow_.Bounds();
+    platform::ScreenRect place = CentredOver(owner, form_->Bounds());
+    form_->Move({place.left, place.top});
+    const platform::ScreenRect landed = form_->Bounds();
+    if (landed.width != place.width || landed.height != place.height) {
+        place = CentredOver(owner, landed);
+        form_->Move({place.left, place.top});
+    }
 }
 
 void FrmWorking::SetView(const std::string& text) {

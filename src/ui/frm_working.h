@@ -10,7 +10,8 @@
 namespace kesto::ui {
 
 // Where a window goes to stand centred over `owner` (outer rectangles, frames included).
-platform::Rect CentredOver(const platform::Rect& owner, const platform::Rect& window);
+platform::ScreenRect CentredOver(const platform::ScreenRect& owner,
+                                 const platform::ScreenRect& window);
 
 class FrmWorking : private platform::FormEvents {
   public:

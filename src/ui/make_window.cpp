@@ -33,8 +33,8 @@ void SkinWindow(platform::Toolkit& toolkit, platform::Form& window) {
     titlePlace.top = kTitleTop;
     title.SetPlace(titlePlace);
 
-    const platform::Rect bounds = window.Bounds();
-    for (const SkinPlacement& row : SkinLayout(bounds.width, bounds.height)) {
+    const platform::Rect area = window.Area();
+    for (const SkinPlacement& row : SkinLayout(area.width, area.height)) {
         platform::Control& control = window.Find(row.control);
         platform::Rect place = control.Place();
         place.top = row.top;
@@ -47,9 +47,9 @@ void SkinWindow(platform::Toolkit& toolkit, platform::Form& window) {
 }
 
 void MakeRoundRegion(platform::Toolkit& toolkit, platform::Form& window) {
-    const platform::Rect bounds = window.Bounds();
+    const platform::Rect area = window.Area();
     const platform::Handle region =
-        toolkit.CreateRoundRectRgn(0, 0, bounds.width, bounds.height, 24, 24);
+        toolkit.CreateRoundRectRgn(0, 0, area.width, area.height, 24, 24);
     toolkit.SetWindowRgn(window.WindowHandle(), region, true);
 }
 

@@ -7,8 +7,6 @@ namespace kesto::fakes {
 
 namespace {
 
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
 // A tool window's frame around its client area.
 constexpr int kToolFrameWidth = 8;
 constexpr int kToolFrameHeight = 27;
@@ -100,9 +98,10 @@ bool FakeList::Select(const std::string& item) {
 // --- FakeForm ---
 
 FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& events,
-                   platform::Handle handle, std::function<void(FakeForm*)> onDestroy)
+                   platform::Handle handle, std::function<void(FakeForm*)> onDestroy,
+                   std::function<int(platform::ScreenPoint)> dpiAt)
     : layout_(layout), events_(events), handle_(handle), onDestroy_(std::move(onDestroy)),
-      caption_(layout.caption) {
+      caption_(layout.caption), dpiAt_(std::move(dpiAt)) {
     platform::Handle controlHandle = handle + 16;
     for (const platform::ControlLayout& control : layout.controls) {
         auto fake = MakeFake(control, controlHandle++);
@@ -110,10 +109,11 @@ FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& eve
         controls_[control.name] = std::move(fake);
     }
     const bool tool = layout.frame == platform::FrameStyle::ToolWindow;
-    bounds_.width = layout.clientWidth + (tool ? kToolFrameWidth : 0);
-    bounds_.height = layout.clientHeight + (tool ? kToolFrameHeight : 0);
-    bounds_.left = (kScreenWidth - bounds_.width) / 2;
-    bounds_.top = (kScreenHeight - bounds_.height) / 2;
+    width_ = layout.clientWidth + (tool ? kToolFrameWidth : 0);
+    height_ = layout.clientHeight + (tool ? kToolFrameHeight : 0);
+    topLeft_ = {(FakeToolkit::kScreenWidth - width_) / 2,
+                (FakeToolkit::kScreenHeight - height_) / 2};
+    dpi_ = dpiAt_(topLeft_);
 }
 
 FakeForm::~FakeForm() {
@@ -151,9 +151,14 @@ void FakeForm::Show() {
     events_.OnActivate();
 }
 
-void FakeForm::Move(int left, int top) {
-    bounds_.left = left;
-    bounds_.top = top;
+platform::ScreenRect FakeForm::Bounds() const {
+    return {topLeft_.x, topLeft_.y, width_ * dpi_ / 96, height_ * dpi_ / 96};
+}
+
+void FakeForm::Move(platform::ScreenPoint topLeft) {
+    topLeft_ = topLeft;
+    const platform::ScreenRect moved = Bounds();
+    dpi_ = dpiAt_({moved.left + moved.width / 2, moved.top + moved.height / 2});
 }
 
 void FakeForm::Click(platform::ControlName<platform::Control> control) {
@@ -180,9 +185,12 @@ void FakeForm::MouseMove(platform::ControlName<platform::Control> control, int b
 
 std::unique_ptr<platform::Form> FakeToolkit::CreateForm(const platform::FormLayout& layout,
                                                         platform::FormEvents& events) {
-    auto form = std::make_unique<FakeForm>(layout, events, nextHandle_, [this](FakeForm* gone) {
-        forms_.erase(std::remove(forms_.begin(), forms_.end(), gone), forms_.end());
-    });
+    auto form = std::make_unique<FakeForm>(
+        layout, events, nextHandle_,
+        [this](FakeForm* gone) {
+            forms_.erase(std::remove(forms_.begin(), forms_.end(), gone), forms_.end());
+        },
+        [this](platform::ScreenPoint point) { return DpiAt(point); });
     nextHandle_ += 0x1000;
     forms_.push_back(form.get());
     return form;
@@ -235,10 +243,13 @@ platform::Handle FakeToolkit::CreateRoundRectRgn(int left, int top, int right, i
     if (Record({"CreateRoundRectRgn", {left, top, right, bottom, ellipseWidth, ellipseHeight}})) {
         return 0;
     }
+    regionsHeld_.push_back(nextHandle_);
     return nextHandle_++;
 }
 
 int FakeToolkit::SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) {
+    regionsHeld_.erase(std::remove(regionsHeld_.begin(), regionsHeld_.end(), region),
+                       regionsHeld_.end());
     return Record({"SetWindowRgn",
                    {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(region),
                     redraw ? 1 : 0}})
@@ -288,6 +299,17 @@ FakeForm* FakeToolkit::Form(const std::string& name) const {
         }
     }
     return nullptr;
+}
+
+int FakeToolkit::DpiAt(platform::ScreenPoint point) const {
+    for (const FakeScreen& screen : screens) {
+        const platform::ScreenRect& area = screen.area;
+        if (point.x >= area.left && point.x < area.left + area.width && point.y >= area.top &&
+            point.y < area.top + area.height) {
+            return screen.dpi;
+        }
+    }
+    return screens.front().dpi;
 }
 
 FakeControl* FakeToolkit::ControlByHandle(platform::Handle handle) const {

@@ -101,8 +101,10 @@ class FakeOf<platform::DropDownList> final : public FakeList, public platform::D
 
 class FakeForm : public platform::Form {
   public:
+    // dpiAt: the density of the screen a point lies on.
     FakeForm(const platform::FormLayout& layout, platform::FormEvents& events,
-             platform::Handle handle, std::function<void(FakeForm*)> onDestroy);
+             platform::Handle handle, std::function<void(FakeForm*)> onDestroy,
+             std::function<int(platform::ScreenPoint)> dpiAt);
     ~FakeForm() override;
 
     template <class Kind> FakeOf<Kind>& Find(platform::ControlName<Kind> name) {
@@ -119,8 +121,10 @@ class FakeForm : public platform::Form {
     void SetWindowState(platform::WindowState state) override { state_ = state; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     void SetBackColor(platform::Rgb color) override { backColor_ = color; }
-    platform::Rect Bounds() const override { return bounds_; }
-    void Move(int left, int top) override;
+    platform::ScreenRect Bounds() const override;
+    platform::Rect Area() const override { return {0, 0, width_, height_}; }
+    // Takes the density of the screen that holds the window's middle.
+    void Move(platform::ScreenPoint topLeft) override;
     platform::Handle WindowHandle() const override { return handle_; }
     platform::Handle IconHandle() const override { return layout_.appIcon ? handle_ + 1 : 0; }
 
@@ -162,7 +166,12 @@ class FakeForm : public platform::Form {
     platform::WindowState state_ = platform::WindowState::Normal;
     std::string caption_;
     std::optional<platform::Rgb> backColor_;
-    platform::Rect bounds_;
+    std::function<int(platform::ScreenPoint)> dpiAt_;
+    platform::ScreenPoint topLeft_;
+    // Outer size in layout pixels.
+    int width_;
+    int height_;
+    int dpi_;
     std::string focused_;
     int showCount_ = 0;
 };
@@ -182,10 +191,18 @@ struct NotifyCall {
     platform::NotifyIconData data;
 };
 
+struct FakeScreen {
+    platform::ScreenRect area;
+    int dpi = 96;
+};
+
 // The user32, gdi32 and shell32 calls fail as planned by FaultPlan, by the names windowCalls
 // records (and "ShellNotifyIcon"): they then return zero.
 class FakeToolkit : public platform::Toolkit, public FaultPlan {
   public:
+    static constexpr int kScreenWidth = 1024;
+    static constexpr int kScreenHeight = 768;
+
     std::unique_ptr<platform::Form> CreateForm(const platform::FormLayout& layout,
                                                platform::FormEvents& events) override;
     std::unique_ptr<platform::TrayWindow>
@@ -207,6 +224,8 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
 
     // The live form of that name, or null.
     FakeForm* Form(const std::string& name) const;
+    // Regions made and not yet handed to SetWindowRgn, which takes them in every case.
+    const std::vector<platform::Handle>& RegionsHeld() const { return regionsHeld_; }
     // The shell's side of the tray window.
     platform::TrayWindowEvents* Tray() const { return trayEvents_; }
 
@@ -218,6 +237,8 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     std::vector<MessageBoxRecord> messageBoxes;
     std::vector<WindowCall> windowCalls;
     std::vector<NotifyCall> notifyCalls;
+    // The primary screen first: forms open centred on it.
+    std::vector<FakeScreen> screens{{{0, 0, kScreenWidth, kScreenHeight}, 96}};
     int doEventsPasses = 0;
     int quits = 0;
     // List entries are this many pixels high for LB_ITEMFROMPOINT.
@@ -228,7 +249,10 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     // Records a window call; true when it is to fail.
     bool Record(WindowCall call);
 
+    int DpiAt(platform::ScreenPoint point) const;
+
     std::vector<FakeForm*> forms_;
+    std::vector<platform::Handle> regionsHeld_;
     platform::TrayWindowEvents* trayEvents_ = nullptr;
     platform::Handle nextHandle_ = 0x10000;
 };

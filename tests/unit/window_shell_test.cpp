@@ -5,6 +5,8 @@
 
 #include <array>
 #include <map>
+#include <set>
+#include <string>
 
 namespace kesto {
 namespace {
@@ -123,16 +125,16 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
 
 TEST(CentredOver, SplitsTheDifferenceOnBothAxes) {
     EXPECT_EQ(ui::CentredOver({100, 50, 356, 408}, {0, 0, 207, 68}),
-              (platform::Rect{175, 220, 207, 68}));
+              (platform::ScreenRect{175, 220, 207, 68}));
     EXPECT_EQ(ui::CentredOver({0, 0, 100, 100}, {0, 0, 300, 40}),
-              (platform::Rect{-100, 30, 300, 40}));
+              (platform::ScreenRect{-100, 30, 300, 40}));
 }
 
 TEST_F(WindowShellTest, ProgressWindowFollowsTheMainWindowAndKeepsItsLastText) {
     Map('X', "D:\\Data");
     Load();
     EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
-    Window().Move(10, 20);
+    Window().Move({10, 20});
     ASSERT_TRUE(Control(ui::listKesto).Select("X:\\: => D:\\Data"));
     Window().Click(ui::cmddele);
     fakes::FakeForm* working = toolkit.Form("FrmWorking");
@@ -140,11 +142,11 @@ TEST_F(WindowShellTest, ProgressWindowFollowsTheMainWindowAndKeepsItsLastText) {
     EXPECT_FALSE(working->Visible());
     EXPECT_EQ(working->Find(ui::lblView).Text(), "正在删除虚拟分区，请稍候……");
     // 356 × 408 around 207 × 68 (199 × 41 inside a tool frame): half a pixel rounds up.
-    EXPECT_EQ(working->Bounds(), (platform::Rect{85, 190, 207, 68}));
+    EXPECT_EQ(working->Bounds(), (platform::ScreenRect{85, 190, 207, 68}));
 
-    Window().Move(300, 200);
+    Window().Move({300, 200});
     working->Show();
-    EXPECT_EQ(working->Bounds(), (platform::Rect{375, 370, 207, 68}));
+    EXPECT_EQ(working->Bounds(), (platform::ScreenRect{375, 370, 207, 68}));
     // Put on top once, at load.
     EXPECT_EQ(std::count_if(toolkit.windowCalls.begin(), toolkit.windowCalls.end(),
                             [&](const fakes::WindowCall& call) {
@@ -153,6 +155,54 @@ TEST_F(WindowShellTest, ProgressWindowFollowsTheMainWindowAndKeepsItsLastText) {
                                            static_cast<std::intptr_t>(working->WindowHandle());
                             }),
               1);
+}
+
+// The progress window opens on the primary screen; moved over a main window on a screen of
+// another density, it takes that density's size, and still stands in the middle, from the
+// first time it is placed.
+TEST_F(WindowShellTest, ProgressWindowStandsCentredOverAMainWindowOnAScreenOfAnotherScale) {
+    struct Case {
+        int primaryDpi;
+        int secondDpi;
+    };
+    for (const Case scales : {Case{96, 144}, Case{144, 96}, Case{120, 192}}) {
+        SCOPED_TRACE(std::to_string(scales.primaryDpi) + " then " +
+                     std::to_string(scales.secondDpi) + " dpi");
+        toolkit.screens = {{{0, 0, 1024, 768}, scales.primaryDpi},
+                           {{1024, -200, 1600, 1200}, scales.secondDpi}};
+        Load();
+        Window().Move({1300, 0});
+        ui::FrmWorking progress(toolkit, Window());
+        progress.SetView("x");
+        const fakes::FakeForm* working = toolkit.Form("FrmWorking");
+        ASSERT_NE(working, nullptr);
+
+        const platform::ScreenRect main = Window().Bounds();
+        const platform::ScreenRect placed = working->Bounds();
+        EXPECT_EQ(main.width, 356 * scales.secondDpi / 96);
+        EXPECT_EQ(placed.width, working->Area().width * scales.secondDpi / 96);
+        EXPECT_EQ(placed.height, working->Area().height * scales.secondDpi / 96);
+        EXPECT_NEAR(placed.left + placed.width / 2.0, main.left + main.width / 2.0, 0.5);
+        EXPECT_NEAR(placed.top + placed.height / 2.0, main.top + main.height / 2.0, 0.5);
+        progress.Unload();
+        form.reset();
+    }
+}
+
+// SetWindowRgn takes the region whatever it answers; none may stay behind with the program.
+TEST_F(WindowShellTest, SkinRegionIsHandedOverEvenWhenTheWindowRefusesIt) {
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "refused" : "taken");
+        toolkit.failing = refused ? std::set<std::string>{"SetWindowRgn"} : std::set<std::string>{};
+        toolkit.windowCalls.clear();
+        Load();
+        const auto made = std::find_if(
+            toolkit.windowCalls.begin(), toolkit.windowCalls.end(),
+            [](const fakes::WindowCall& call) { return call.name == "CreateRoundRectRgn"; });
+        ASSERT_NE(made, toolkit.windowCalls.end());
+        EXPECT_TRUE(toolkit.RegionsHeld().empty());
+        form.reset();
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/win32/readable_window.h"
 
 #include "platform/win32/form.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_text.h"
 
@@ -94,8 +95,7 @@ void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>&
         CombineRgn(shape, shape, hole, RGN_DIFF);
         DeleteObject(hole);
     }
-    // The system owns the region from here on.
-    SetWindowRgn(window, shape, TRUE);
+    SetWindowShape(window, Region(shape), true);
 }
 
 } // namespace kesto::platform::win32

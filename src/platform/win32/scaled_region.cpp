@@ -6,22 +6,22 @@
 
 namespace kesto::platform::win32 {
 
-HRGN ScaledRegion(HRGN layout, UINT dpi) {
+Region ScaledRegion(HRGN layout, UINT dpi) {
     const DWORD size = GetRegionData(layout, 0, nullptr);
     if (size == 0) {
-        return nullptr;
+        return {};
     }
     std::vector<char> buffer(size);
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
     if (GetRegionData(layout, size, data) == 0) {
-        return nullptr;
+        return {};
     }
     auto* parts = reinterpret_cast<RECT*>(data->Buffer);
     for (DWORD i = 0; i < data->rdh.nCount; ++i) {
         parts[i] = ToDevice(parts[i], dpi);
     }
     data->rdh.rcBound = ToDevice(data->rdh.rcBound, dpi);
-    return ExtCreateRegion(nullptr, size, data);
+    return Region(ExtCreateRegion(nullptr, size, data));
 }
 
 } // namespace kesto::platform::win32

@@ -1,11 +1,11 @@
 // Window shapes: the portable code draws them in layout pixels, the window takes its own.
 #pragma once
 
-#include "platform/win32/win32_api.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace kesto::platform::win32 {
 
-// A new region, each rectangle of `layout` scaled to `dpi`; null when it cannot be read.
-HRGN ScaledRegion(HRGN layout, UINT dpi);
+// A new region, each rectangle of `layout` scaled to `dpi`; empty when it cannot be read.
+Region ScaledRegion(HRGN layout, UINT dpi);
 
 } // namespace kesto::platform::win32

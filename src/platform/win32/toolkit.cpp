@@ -11,6 +11,7 @@
 #include "platform/win32/win32_api.h"
 
 #include <mutex>
+#include <utility>
 
 namespace kesto::platform::win32 {
 
@@ -83,13 +84,12 @@ class Win32Toolkit : public Toolkit {
     }
 
     int SetWindowRgn(Handle window, Handle region, bool redraw) override {
-        const auto layout = reinterpret_cast<HRGN>(region);
+        Region layout(reinterpret_cast<HRGN>(region));
         if (Win32Form* form = FormOf(ToHwnd(window))) {
-            return form->SetShape(layout, redraw);
+            return form->SetShape(std::move(layout), redraw);
         }
-        const HRGN scaled = ScaledRegion(layout, DpiOf(ToHwnd(window)));
-        DeleteObject(layout);
-        return ::SetWindowRgn(ToHwnd(window), scaled, redraw);
+        Region scaled = layout ? ScaledRegion(layout.Get(), DpiOf(ToHwnd(window))) : Region();
+        return SetWindowShape(ToHwnd(window), std::move(scaled), redraw);
     }
 
     bool ReleaseCapture() override { return ::ReleaseCapture() != FALSE; }

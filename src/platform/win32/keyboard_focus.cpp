@@ -1,10 +1,10 @@
-// The keyboard of a form: the focus moving along the tab order and between the option buttons
-// of a group, kept while the form is inactive; Enter on a push button, and F1.
-#include "platform/win32/form.h"
+// KeyboardFocus: tab order, option groups, Enter, F1 and the focus kept while inactive.
+#include "platform/win32/keyboard_focus.h"
 
 #include "platform/win32/option_button.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kesto::platform::win32 {
 
@@ -21,7 +21,11 @@ bool AnyModifierHeld() {
 
 } // namespace
 
-bool Win32Form::HandleKey(const MSG& message) {
+KeyboardFocus::KeyboardFocus(HWND form, FormEvents& events, std::vector<std::string> tabOrder,
+                             const std::vector<std::unique_ptr<ControlBase>>& controls)
+    : form_(form), events_(events), tabOrder_(std::move(tabOrder)), controls_(controls) {}
+
+bool KeyboardFocus::HandleKey(const MSG& message) {
     if (message.message != WM_KEYDOWN) {
         return false;
     }
@@ -58,7 +62,7 @@ bool Win32Form::HandleKey(const MSG& message) {
 }
 
 // As in a dialog, but with no default button: Enter elsewhere is the focused control's own.
-bool Win32Form::PressFocusedButton(bool repeated) {
+bool KeyboardFocus::PressFocusedButton(bool repeated) {
     const ControlBase* focused = FocusedControl();
     if (focused == nullptr || focused->Kind() != ControlKind::PushButton) {
         return false;
@@ -69,7 +73,7 @@ bool Win32Form::PressFocusedButton(bool repeated) {
     return true;
 }
 
-bool Win32Form::CanTakeFocus(const ControlBase& control) const {
+bool KeyboardFocus::CanTakeFocus(const ControlBase& control) const {
     if (IsPaintedKind(control.Kind()) || !Usable(control.OwnWindow())) {
         return false;
     }
@@ -82,7 +86,7 @@ bool Win32Form::CanTakeFocus(const ControlBase& control) const {
     });
 }
 
-ControlBase* Win32Form::FocusedControl() const {
+ControlBase* KeyboardFocus::FocusedControl() const {
     const HWND focus = GetFocus();
     for (const auto& control : controls_) {
         if (IsPaintedKind(control->Kind())) {
@@ -96,7 +100,7 @@ ControlBase* Win32Form::FocusedControl() const {
     return nullptr;
 }
 
-void Win32Form::MoveFocus(bool backward) {
+void KeyboardFocus::MoveFocus(bool backward) {
     const int count = static_cast<int>(tabOrder_.size());
     const ControlBase* focused = FocusedControl();
     const auto found = focused == nullptr
@@ -108,7 +112,7 @@ void Win32Form::MoveFocus(bool backward) {
     }
     for (int step = 1; step <= count; ++step) {
         const int index = ((current + (backward ? -step : step)) % count + count) % count;
-        const ControlBase* candidate = FindControl(tabOrder_[static_cast<std::size_t>(index)]);
+        const ControlBase* candidate = Named(tabOrder_[static_cast<std::size_t>(index)]);
         if (candidate != nullptr && CanTakeFocus(*candidate)) {
             ::SetFocus(candidate->OwnWindow());
             return;
@@ -117,7 +121,7 @@ void Win32Form::MoveFocus(bool backward) {
 }
 
 // Like a dialog: the arrow keys select the next option button of the group, which clicks it.
-void Win32Form::MoveWithinGroup(const ControlBase& option, bool backward) {
+void KeyboardFocus::MoveWithinGroup(const ControlBase& option, bool backward) {
     std::vector<const ControlBase*> group;
     for (const auto& control : controls_) {
         if (control->Kind() == ControlKind::OptionButton &&
@@ -138,28 +142,50 @@ void Win32Form::MoveWithinGroup(const ControlBase& option, bool backward) {
     }
 }
 
-void Win32Form::FocusFirst() {
+void KeyboardFocus::FocusFirst() {
     for (const std::string& name : tabOrder_) {
-        const ControlBase* control = FindControl(name);
+        const ControlBase* control = Named(name);
         if (control != nullptr && CanTakeFocus(*control)) {
             ::SetFocus(control->OwnWindow());
             return;
         }
     }
-    ::SetFocus(window_);
+    ::SetFocus(form_);
 }
 
-bool Win32Form::RestoreFocus() {
-    if (savedFocus_ == nullptr || !IsChild(window_, savedFocus_) || !Usable(savedFocus_)) {
+bool KeyboardFocus::RestoreFocus() {
+    if (savedFocus_ == nullptr || !IsChild(form_, savedFocus_) || !Usable(savedFocus_)) {
         return false;
     }
     ::SetFocus(savedFocus_);
     return true;
 }
 
-void Win32Form::RememberFocus() {
+void KeyboardFocus::RememberFocus() {
     const HWND focus = GetFocus();
-    savedFocus_ = IsChild(window_, focus) ? focus : nullptr;
+    savedFocus_ = IsChild(form_, focus) ? focus : nullptr;
+}
+
+void KeyboardFocus::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+        return;
+    }
+    if (HIWORD(wParam) == 0 && !RestoreFocus()) {
+        FocusFirst();
+    }
+}
+
+void KeyboardFocus::FocusForm() {
+    savedFocus_ = nullptr;
+    ::SetFocus(form_);
+}
+
+ControlBase* KeyboardFocus::Named(const std::string& name) const {
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(),
+                     [&name](const auto& control) { return control->Name() == name; });
+    return found == controls_.end() ? nullptr : found->get();
 }
 
 } // namespace kesto::platform::win32

@@ -1,0 +1,13 @@
+#include "platform/win32/gdi_handles.h"
+
+namespace kesto::platform::win32 {
+
+int SetWindowShape(HWND window, Region shape, bool redraw) {
+    const int result = ::SetWindowRgn(window, shape.Get(), redraw);
+    if (result != 0) {
+        shape.Release();
+    }
+    return result;
+}
+
+} // namespace kesto::platform::win32

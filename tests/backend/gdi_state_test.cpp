@@ -1,0 +1,82 @@
+// What the backend hands to the system or borrows from it: region handles and device contexts.
+#include "platform/win32/form.h"
+#include "platform/win32/gdi_handles.h"
+
+#include <gtest/gtest.h>
+
+namespace kesto::platform::win32 {
+namespace {
+
+TEST(SetWindowShape, TheWindowTakesTheShapeAndARegionItRefusesIsDeleted) {
+    const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr,
+                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    // Whether the system keeps the handle it took or a copy is its own affair: only the shape
+    // is looked at.
+    EXPECT_NE(SetWindowShape(window, Region(CreateRectRgn(0, 0, 50, 50)), false), 0);
+    const Region shape(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(window, shape.Get()), SIMPLEREGION);
+    DestroyWindow(window);
+
+    const HRGN refused = CreateRectRgn(0, 0, 50, 50);
+    EXPECT_EQ(SetWindowShape(window, Region(refused), false), 0);
+    EXPECT_EQ(GetObjectType(refused), 0u) << "the refused region is still alive";
+}
+
+class NoEvents : public FormEvents {};
+
+// The painted controls set fonts, colours and modes of their own; a context lent for
+// WM_PRINTCLIENT goes back to its owner as it came.
+TEST(PrintClient, LeavesTheContextAsItCame) {
+    FormLayout layout;
+    layout.name = "frmPrinted";
+    layout.clientWidth = 120;
+    layout.clientHeight = 80;
+    ControlLayout title;
+    title.name = "lblTitle";
+    title.text = "Title";
+    title.place = {4, 4, 100, 16};
+    title.titleFont = true;
+    ControlLayout frame;
+    frame.name = "Frame1";
+    frame.kind = ControlKind::GroupFrame;
+    frame.text = "Frame";
+    frame.place = {4, 24, 100, 50};
+    layout.controls = {title, frame};
+    NoEvents events;
+    Win32Form form(layout, events);
+
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 120, 80);
+    ReleaseDC(nullptr, screen);
+    SelectObject(dc, bitmap);
+    const HGDIOBJ font = GetStockObject(ANSI_FIXED_FONT);
+    SelectObject(dc, font);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    SetBkMode(dc, OPAQUE);
+    SetStretchBltMode(dc, BLACKONWHITE);
+
+    SendMessageW(form.Window(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_BITMAP), bitmap);
+    EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+    EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    EXPECT_EQ(GetStretchBltMode(dc), BLACKONWHITE);
+    // It did paint: the title's white text stands somewhere on the form's face.
+    bool white = false;
+    for (int y = 4; y < 20 && !white; ++y) {
+        for (int x = 4; x < 104 && !white; ++x) {
+            white = GetPixel(dc, x, y) == RGB(255, 255, 255);
+        }
+    }
+    EXPECT_TRUE(white) << "nothing was printed";
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+} // namespace
+} // namespace kesto::platform::win32

@@ -4,97 +4,18 @@
 // the screen), except where windows stand on the screen (ScreenRect); texts are UTF-8.
 #pragma once
 
+#include "platform/controls.h"
+#include "platform/layout.h"
 #include "platform/os.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace kesto::platform {
-
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    bool operator==(const Rgb&) const = default;
-};
-
-// A place in a layout: pixels at 96 dots per inch, from the top left of the form's client area
-// for a control, of the window itself for a form's Area.
-struct Rect {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const Rect&) const = default;
-};
-
-// Where a window stands on the screen, in the pixels of the screens themselves: one window
-// can be told where another is, whatever the densities of the screens they stand on.
-struct ScreenPoint {
-    int x = 0, y = 0;
-    bool operator==(const ScreenPoint&) const = default;
-};
-
-struct ScreenRect {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const ScreenRect&) const = default;
-};
-
-enum class ControlKind {
-    Label,
-    TextBox,
-    DropDownList,
-    ListBox,
-    OptionButton,
-    GroupFrame,
-    Picture,
-    PictureButton, // a picture that names a command: clicked, and read out by its text
-    PushButton,
-};
-
-// Bitmap resources the skin pictures show.
-enum class Bitmap {
-    None,
-    TitleLeft,
-    TitleMain,
-    TitleRight,
-    WindowLeft,
-    WindowRight,
-    WindowBottom,
-    WindowBottomLeft,
-    WindowBottomRight,
-    TitleHelp,
-    TitleMinimize,
-    TitleClose,
-};
-
-struct ControlLayout {
-    std::string name; // "Opt1(0)" for element 0 of the group Opt1
-    ControlKind kind = ControlKind::Label;
-    std::string parent; // empty: the form itself
-    std::string text;
-    Rect place;
-    bool visible = true;
-    bool checked = false;     // option buttons
-    bool transparent = false; // labels
-    bool titleFont = false;   // white Arial 9.75 pt bold
-    Bitmap bitmap = Bitmap::None;
-    bool stretch = false;
-};
-
-enum class FrameStyle {
-    None,       // no caption, border or system buttons
-    ToolWindow, // small caption with close button, sizeable border, no taskbar button
-};
-
-struct FormLayout {
-    std::string name;
-    std::string caption;
-    int clientWidth = 0, clientHeight = 0;
-    FrameStyle frame = FrameStyle::None;
-    bool appIcon = false; // carries the program's icon (and so its taskbar entry shows it)
-    std::vector<ControlLayout> controls; // in creation order
-    std::vector<std::string> tabOrder;   // names of controls that take part, first first
-};
 
 enum class WindowState { Normal = 0, Minimized = 1 };
 
@@ -116,93 +37,6 @@ class FormEvents {
     virtual void OnHelpRequest() {}
 };
 
-// What every control has. The kinds below add only what that kind has, so that a call a kind
-// does not take does not build.
-class Control {
-  public:
-    virtual ~Control() = default;
-    virtual std::string Text() const = 0; // a list's text is its selected item's
-    virtual void SetText(const std::string& text) = 0;
-    virtual bool Visible() const = 0;
-    virtual void SetVisible(bool visible) = 0;
-    virtual void SetFocus() = 0;
-    virtual Rect Place() const = 0;
-    virtual void SetPlace(const Rect& place) = 0;
-    virtual void SetBackColor(Rgb color) = 0;
-    virtual void SetToolTipText(const std::string& text) = 0;
-    virtual Handle WindowHandle() const = 0;
-};
-
-class Label : public virtual Control {
-  public:
-    static constexpr ControlKind kKind = ControlKind::Label;
-};
-
-class TextBox : public virtual Control {
-  public:
-    static constexpr ControlKind kKind = ControlKind::TextBox;
-};
-
-class PushButton : public virtual Control {
-  public:
-    static constexpr ControlKind kKind = ControlKind::PushButton;
-};
-
-class GroupFrame : public virtual Control {
-  public:
-    static constexpr ControlKind kKind = ControlKind::GroupFrame;
-};
-
-class Picture : public virtual Control {
-  public:
-    static constexpr ControlKind kKind = ControlKind::Picture;
-};
-
-class PictureButton : public virtual Control {
-  public:
-    static constexpr ControlKind kKind = ControlKind::PictureButton;
-};
-
-class OptionButton : public virtual Control {
-  public:
-    static constexpr ControlKind kKind = ControlKind::OptionButton;
-    virtual bool Checked() const = 0;
-    // Checking one unchecks the others of its group.
-    virtual void SetChecked(bool checked) = 0;
-};
-
-// List boxes and combo boxes.
-class ListControl : public virtual Control {
-  public:
-    virtual void Clear() = 0;
-    virtual void AddItem(const std::string& item) = 0;
-    virtual int ListCount() const = 0;
-    virtual std::string List(int index) const = 0;
-    virtual int ListIndex() const = 0; // -1: nothing selected
-    virtual void SetListIndex(int index) = 0;
-};
-
-class ListBox : public virtual ListControl {
-  public:
-    static constexpr ControlKind kKind = ControlKind::ListBox;
-};
-
-class DropDownList : public virtual ListControl {
-  public:
-    static constexpr ControlKind kKind = ControlKind::DropDownList;
-};
-
-// A control's name in its layout table, with its kind: declared once per form, so that a
-// misspelt name or a wrong kind does not build.
-template <class Kind> struct ControlName {
-    const char* text;
-
-    // A list box's name is also the name of a control.
-    template <class Base>
-    requires std::is_base_of_v<Base, Kind>
-    constexpr operator ControlName<Base>() const { return {text}; }
-};
-
 class Form {
   public:
     virtual ~Form() = default;
@@ -210,7 +44,9 @@ class Form {
     template <class Kind> Kind& Find(ControlName<Kind> name) {
         auto* control = dynamic_cast<Kind*>(Lookup(name.text));
         if (control == nullptr) {
-            std::abort(); // a name of another form's layout
+            // A name of another form's layout: a fault of ours, stopped where it is seen.
+            std::fprintf(stderr, "no control named %s in this form\n", name.text);
+            std::abort();
         }
         return *control;
     }

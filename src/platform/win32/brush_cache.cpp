@@ -1,3 +1,4 @@
+// The brush cache: brushes made once per colour and deleted with the cache.
 #include "platform/win32/brush_cache.h"
 
 namespace kesto::platform::win32 {

@@ -1,3 +1,4 @@
+// What every child-window control does alike; nothing that one kind alone does.
 #include "platform/win32/child_control.h"
 
 #include "platform/win32/form.h"

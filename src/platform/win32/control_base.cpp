@@ -1,3 +1,4 @@
+// What the form keeps of any control: its layout entry, number, place and colour.
 #include "platform/win32/control_base.h"
 
 #include "platform/win32/dpi.h"

@@ -1,3 +1,4 @@
+// The one place that turns a layout entry's kind into its control class.
 #include "platform/win32/control_factory.h"
 
 #include "platform/win32/drop_down_list.h"

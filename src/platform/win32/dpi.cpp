@@ -1,3 +1,4 @@
+// Conversions between layout pixels and a screen's own, and the density of a window.
 #include "platform/win32/dpi.h"
 
 namespace kesto::platform::win32 {

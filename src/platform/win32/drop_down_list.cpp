@@ -1,3 +1,4 @@
+// Drop-down combo boxes: their height and what only they answer.
 #include "platform/win32/drop_down_list.h"
 
 namespace kesto::platform::win32 {

@@ -1,3 +1,4 @@
+// The form's two fonts, made at its density.
 #include "platform/win32/fonts.h"
 
 #include "platform/win32/dpi.h"

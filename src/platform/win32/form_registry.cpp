@@ -1,3 +1,4 @@
+// The list of live forms and the lookups made on it.
 #include "platform/win32/form_registry.h"
 
 #include "platform/win32/form.h"

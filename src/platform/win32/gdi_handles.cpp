@@ -1,3 +1,4 @@
+// Scoped owners of GDI handles and device-context state, and handing a shape to a window.
 #include "platform/win32/gdi_handles.h"
 
 namespace kesto::platform::win32 {

@@ -1,3 +1,4 @@
+// Group frames: their painting and the places of the controls inside them.
 #include "platform/win32/group_frame.h"
 
 #include "platform/win32/dpi.h"

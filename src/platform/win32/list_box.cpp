@@ -1,3 +1,4 @@
+// List boxes: their subclass, which passes the pointer's moves to the form's owner.
 #include "platform/win32/list_box.h"
 
 #include "platform/win32/form.h"

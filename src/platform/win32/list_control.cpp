@@ -1,3 +1,4 @@
+// What list boxes and combo boxes share, each call with its kind's message.
 #include "platform/win32/list_control.h"
 
 #include "platform/win32/wide_text.h"

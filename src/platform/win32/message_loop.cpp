@@ -1,3 +1,4 @@
+// The message loop, its keyboard pass, and exceptions carried past the system's frames.
 #include "platform/win32/message_loop.h"
 
 #include "platform/win32/form.h"

@@ -1,3 +1,4 @@
+// Option buttons: their check, their group and their colours.
 #include "platform/win32/option_button.h"
 
 #include "platform/win32/form.h"

@@ -1,3 +1,4 @@
+// Win32Os: conversions between UTF-8 and the ANSI and OEM code pages.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
 

@@ -1,3 +1,4 @@
+// Win32Os: files, folders, drive types, short and long paths, and the profile (INI) calls.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
 

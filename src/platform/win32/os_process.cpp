@@ -1,3 +1,4 @@
+// Win32Os: the process itself (its command line, its file), pipes, child processes, reads, closes.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
 

@@ -1,3 +1,4 @@
+// Win32Os: the registry calls.
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
 

@@ -1,3 +1,4 @@
+// What painted controls share: their place, visibility, colour and readable window.
 #include "platform/win32/painted_control.h"
 
 #include "platform/win32/form.h"

@@ -1,3 +1,4 @@
+// Painted labels: their text and how it is drawn.
 #include "platform/win32/painted_label.h"
 
 #include "platform/win32/form.h"

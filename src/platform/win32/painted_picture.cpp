@@ -1,3 +1,4 @@
+// Painted pictures and picture buttons: their bitmap and how it is drawn.
 #include "platform/win32/painted_picture.h"
 
 #include "platform/win32/dpi.h"

@@ -1,3 +1,4 @@
+// The windows through which other programs read painted controls: made, placed, shaped.
 #include "platform/win32/readable_window.h"
 
 #include "platform/win32/form.h"

@@ -1,3 +1,4 @@
+// Scaling a shape from layout pixels to a window's own.
 #include "platform/win32/scaled_region.h"
 
 #include "platform/win32/dpi.h"

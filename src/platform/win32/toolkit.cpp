@@ -1,3 +1,4 @@
+// Win32Toolkit: forms, message boxes, the event loop and the window calls passed through.
 #include "platform/win32/win32_toolkit.h"
 
 #include "platform/win32/dpi.h"

@@ -1,3 +1,4 @@
+// The form's tooltip window and its tips.
 #include "platform/win32/tooltip.h"
 
 namespace kesto::platform::win32 {

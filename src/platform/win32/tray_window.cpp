@@ -1,3 +1,4 @@
+// The tray's hidden window: its procedure and the shell's notifications.
 #include "platform/win32/tray_window.h"
 
 #include "platform/win32/message_loop.h"

@@ -1,3 +1,4 @@
+// UTF-8 and UTF-16 conversions.
 #include "platform/win32/wide_text.h"
 
 #include <windows.h>

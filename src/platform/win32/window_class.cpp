@@ -1,3 +1,4 @@
+// Registration of the backend's window classes.
 #include "platform/win32/window_class.h"
 
 #include "ui/res/resource_ids.h"

@@ -55,11 +55,19 @@ CommandOutput RunCommand(const std::string& commandLine, const std::filesystem::
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = writeEnd.Get();
     startup.hStdError = writeEnd.Get();
-    std::wstring line = Widen(commandLine);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                        workingFolder.c_str(), &startup, &info)) {
-        ThrowLastError("CreateProcessW of " + commandLine);
+    // Wine now and then refuses a start with ERROR_INTERNAL_ERROR when the machine is loaded; the
+    // same start a moment later succeeds.
+    for (int attempt = 1;; ++attempt) {
+        std::wstring line = Widen(commandLine); // CreateProcessW may write into it
+        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                           workingFolder.c_str(), &startup, &info)) {
+            break;
+        }
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3) {
+            ThrowLastError("CreateProcessW of " + commandLine);
+        }
+        Sleep(200);
     }
     Handle process(info.hProcess), thread(info.hThread);
     // Only the child may hold the write end, or the read below never sees the pipe end.

@@ -20,18 +20,6 @@ using uidriver::Window;
 
 using MainWindow = LaunchedKestoTest;
 
-TEST_F(MainWindow, IsABorderless356By408WindowTitledTarvel) {
-    const Window& frame = Main().Frame();
-    EXPECT_EQ(frame.Text(), "Tarvel");
-    EXPECT_TRUE(frame.Visible());
-    const Rect outer = frame.ScreenRect();
-    EXPECT_EQ(outer.width, 356);
-    EXPECT_EQ(outer.height, 408);
-    // The skin draws its own title bar and border, so the client area is the whole window.
-    EXPECT_EQ(frame.ClientRect(), (Rect{0, 0, 356, 408}));
-    EXPECT_EQ(frame.Style() & (WS_CAPTION | WS_THICKFRAME), 0);
-}
-
 struct ExpectedControl {
     const char* name;
     const char* className;

@@ -104,6 +104,12 @@ TEST_F(WindowShell, MinimisesAndClosesFromItsTitleBar) {
 
 TEST_F(WindowShell, CarriesTheTaskbarsAndTheSystemMenusStylesButNoFrame) {
     const uidriver::Window& frame = Main().Frame();
+    EXPECT_EQ(frame.Text(), "Tarvel");
+    EXPECT_TRUE(frame.Visible());
+    // The skin draws its own title bar and border, so the client area is the whole window.
+    EXPECT_EQ(frame.ScreenRect().width, 356);
+    EXPECT_EQ(frame.ScreenRect().height, 408);
+    EXPECT_EQ(frame.ClientRect(), (uidriver::Rect{0, 0, 356, 408}));
     const LONG_PTR style = frame.Style();
     EXPECT_NE(style & WS_POPUP, 0);
     EXPECT_NE(style & WS_SYSMENU, 0) << "Alt+Space and the taskbar's menu need a system menu";

@@ -40,28 +40,6 @@ TEST_F(CommandRunnerTest, ChildStartsHiddenWritingIntoThePipe) {
     EXPECT_EQ(os.startupInfo.stdError, os.pipeEnds.write);
 }
 
-TEST_F(CommandRunnerTest, SilentCommandGivesEmptyTextAndOneEmptyEvent) {
-    Program("quiet", std::string());
-    EXPECT_EQ(Run("quiet"), "");
-    EXPECT_EQ(events, std::vector<std::string>{""});
-    EXPECT_TRUE(toolkit.messageBoxes.empty());
-    EXPECT_EQ(os.OpenHandleCount(), 0u);
-}
-
-TEST_F(CommandRunnerTest, LongOutputArrivesInReadsOfAtMost256Bytes) {
-    std::string output;
-    for (int i = 0; i < 700; ++i) {
-        output += static_cast<char>('a' + i % 26);
-    }
-    Program("talk", output);
-    EXPECT_EQ(Run("talk"), output);
-    ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[0].size(), 256u);
-    EXPECT_EQ(events[2].size(), 700u - 512u);
-    EXPECT_EQ(events[3], "");
-    EXPECT_EQ(os.OpenHandleCount(), 0u);
-}
-
 TEST_F(CommandRunnerTest, DoubleByteCharacterSplitBetweenReadsComesBackWhole) {
     // 255 ASCII bytes, then 照 (D5 D5 in code page 936) across the 256-byte boundary.
     const std::string ascii(255, 'x');

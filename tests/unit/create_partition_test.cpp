@@ -33,25 +33,6 @@ class CreatePartitionTest : public MainFormTest {
     int LastStyle() const { return toolkit.messageBoxes.back().style; }
 };
 
-TEST_F(CreatePartitionTest, NewFolderModeMakesKestoFolderAndMapsIt) {
-    Load();
-    Choose("X:", "D:");
-    Window().Click(ui::cmdcreate);
-    EXPECT_TRUE(os.FolderExists("D:\\KESTO_X"));
-    EXPECT_EQ(os.Mappings().at('X'), "D:\\KESTO_X");
-    EXPECT_EQ(CallCount("CreateProcess subst X: D:\\KESTO_X"), 1);
-    EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
-    EXPECT_EQ(LastStyle(), 64);
-    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\KESTO_X"});
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\KESTO_X\r\n");
-    EXPECT_NE(std::find(Control(ui::CmbBusyDisk).Items().begin(),
-                        Control(ui::CmbBusyDisk).Items().end(), "X:"),
-              Control(ui::CmbBusyDisk).Items().end());
-    // Lists come back with nothing chosen, so a second press asks for a letter.
-    Window().Click(ui::cmdcreate);
-    EXPECT_EQ(LastMessage(), "请选择你新建虚拟分区所使用的盘符!");
-}
-
 TEST_F(CreatePartitionTest, FolderLeftFromAnEarlierPartitionIsMappedAgainWithItsFiles) {
     os.AddFile("D:\\KESTO_X\\kept.txt", "data");
     Load();
@@ -107,15 +88,6 @@ TEST_F(CreatePartitionTest, LetterTakenMeanwhileIsReportedAndNoLongerOffered) {
     const auto& free = Control(ui::CmbFreedisk).Items();
     EXPECT_EQ(std::find(free.begin(), free.end(), "X:"), free.end());
     EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => C:\\elsewhere"});
-}
-
-TEST_F(CreatePartitionTest, CutAnswerOfTheCommandIsReportedAsFailure) {
-    Load();
-    Choose("V:", "D:");
-    os.FailOnce("ReadFile", CallCount("ReadFile") + 1);
-    Window().Click(ui::cmdcreate);
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!"});
 }
 
 TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThroughItsShortName) {

@@ -22,44 +22,6 @@ TEST(SubstLine, DriveAndFolderAreCountedInCharacters) {
 
 using PartitionTableTest = MainFormTest;
 
-TEST_F(PartitionTableTest, TableAndListMirrorTheListingInItsOrder) {
-    Map('F', "D:\\照片");
-    Map('E', "C:\\Data");
-    Load();
-    EXPECT_EQ(Control(ui::listKesto).Items(),
-              (std::vector<std::string>{"E:\\: => C:\\Data", "F:\\: => D:\\照片"}));
-    // Stored in the ANSI code page, exactly as listed.
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => C:\\Data\r\n1=F:\\: => D:\\\xD5\xD5\xC6\xAC\r\n");
-}
-
-TEST_F(PartitionTableTest, TableSurvivesWhenTheListingCannotBeRun) {
-    const std::string saved = "[KESTO]\r\n0=E:\\: => C:\\Data\r\n";
-    os.AddFile("C:\\Tools\\kesto.ini", saved);
-    os.AddFolder("C:\\Data");
-    os.failing.insert("CreateProcess");
-    Load();
-    EXPECT_EQ(Ini(), saved);
-    EXPECT_EQ(Control(ui::listKesto).ListCount(), 0);
-    EXPECT_NE(std::find(Messages().begin(), Messages().end(), "File or command not found"),
-              Messages().end());
-}
-
-TEST_F(PartitionTableTest, TableSurvivesAListingCutByAFailedRead) {
-    const std::string folder = "D:\\" + std::string(120, 'f');
-    Map('E', folder);
-    Map('F', folder + "\\g");
-    Load();
-    const std::string saved = Ini();
-    Map('G', "D:\\g");
-    // The listing is longer than one read; its second one fails.
-    os.FailOnce("ReadFile", CallCount("ReadFile") + 2);
-    form->RefreshPartitions();
-    EXPECT_EQ(Ini(), saved);
-    EXPECT_TRUE(Messages().empty());
-    form->RefreshPartitions();
-    EXPECT_NE(Ini(), saved);
-}
-
 TEST_F(PartitionTableTest, FillListSortsEveryLetterIntoOneListWithNothingChosen) {
     os.AddDrive('A', platform::kDriveRemovable);
     os.AddDrive('G', platform::kDriveCdrom, false);

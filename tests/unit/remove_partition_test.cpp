@@ -19,32 +19,6 @@ class RemovePartitionTest : public MainFormTest {
     void Select(const std::string& line) { ASSERT_TRUE(Control(ui::listKesto).Select(line)); }
 };
 
-TEST_F(RemovePartitionTest, ConfirmedRemovalFreesTheLetterAndKeepsTheFolder) {
-    Map('X', "D:\\Data");
-    os.AddFile("D:\\Data\\file.txt", "kept");
-    Load();
-    Select("X:\\: => D:\\Data");
-    std::string viewDuringRun;
-    toolkit.onDoEvents = [&] {
-        viewDuringRun = toolkit.Form("FrmWorking")->Find(ui::lblView).Text();
-    };
-    Window().Click(ui::cmddele);
-    EXPECT_EQ(Messages(), (std::vector<std::string>{
-                              "你确实要删除选中的虚拟分区吗？\r\n注意：删除分区并不删除你的数据，"
-                              "这些数据仍然保存在盘符所指向的文件夹中！",
-                              "你所指定的虚拟分区已被顺利移除！"}));
-    EXPECT_EQ(toolkit.messageBoxes[0].style, 36);
-    EXPECT_EQ(toolkit.messageBoxes[1].style, 64);
-    EXPECT_EQ(viewDuringRun, "正在删除虚拟分区，请稍候……");
-    EXPECT_EQ(CallCount("CreateProcess subst X: /d"), 1);
-    EXPECT_TRUE(os.Mappings().empty());
-    EXPECT_EQ(os.FileContent("D:\\Data\\file.txt"), "kept");
-    EXPECT_EQ(Control(ui::listKesto).ListCount(), 0);
-    EXPECT_EQ(Ini(), "[KESTO]\r\n");
-    const auto& free = Control(ui::CmbFreedisk).Items();
-    EXPECT_NE(std::find(free.begin(), free.end(), "X:"), free.end());
-}
-
 TEST_F(RemovePartitionTest, RefusalsChangeNothing) {
     Map('X', "D:\\Data");
     Map('Y', "X:\\Sub");
@@ -87,17 +61,6 @@ TEST_F(RemovePartitionTest, RefusedRemovalStillRefreshesFromTheLiveListing) {
               "你可以关闭正在打开的文件或重启计算机后再进行移除!");
     EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\Data"});
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
-}
-
-// A read of subst's answer that fails leaves its outcome unknown: that is no success.
-TEST_F(RemovePartitionTest, CutAnswerOfTheCommandIsReportedAsFailure) {
-    Map('X', "D:\\Data");
-    Load();
-    Select("X:\\: => D:\\Data");
-    os.FailOnce("ReadFile", CallCount("ReadFile") + 1);
-    Window().Click(ui::cmddele);
-    EXPECT_EQ(Messages().back(), "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
-                                 "你可以关闭正在打开的文件或重启计算机后再进行移除!");
 }
 
 } // namespace

@@ -64,24 +64,6 @@ TEST_F(SaveFailureTest, EveryWriteFailingWarnsOnceForTheWholeRun) {
               (std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini"), kMapped}));
 }
 
-TEST_F(SaveFailureTest, LogOnEntryThatCannotBeWrittenIsToldBeforeTheRestore) {
-    for (const char* call : {"RegCreateKey", "RegSetValueEx"}) {
-        os.failing = {call};
-        os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=E:\\: => H:\\Gone\r\n");
-        toolkit.messageBoxes.clear();
-        Load();
-        EXPECT_EQ(Messages(),
-                  (std::vector<std::string>{
-                      kLogOnWarning, "无法载入保存的虚拟分区E:，请确认你对H:\\Gone有权限！"}))
-            << call;
-        EXPECT_EQ(toolkit.messageBoxes[0].style, 48);
-    }
-    os.failing = {"RegCloseKey"};
-    toolkit.messageBoxes.clear();
-    Load();
-    EXPECT_TRUE(Messages().empty());
-}
-
 // The value a program folder the code page cannot spell needs goes in through another call.
 TEST_F(SaveFailureTest, LogOnEntryInUnicodeThatCannotBeWrittenIsToldToo) {
     os.SetCodePage(1252);

@@ -11,33 +11,7 @@
 namespace kesto {
 namespace {
 
-std::map<std::string, platform::Rect> Placed(fakes::FakeForm& window) {
-    std::map<std::string, platform::Rect> places;
-    for (const auto& row : ui::SkinLayout(0, 0)) {
-        places[row.control.text] = window.Find(row.control).Place();
-    }
-    return places;
-}
-
 using WindowShellTest = MainFormTest;
-
-TEST_F(WindowShellTest, SkinFillsTheWindowEdgeToEdge) {
-    Load();
-    const auto at = Placed(Window());
-    EXPECT_EQ(at.at("imgTitleRight"), (platform::Rect{337, 0, 19, 30}));
-    EXPECT_EQ(at.at("imgTitleMain"), (platform::Rect{19, 0, 337, 30}));
-    EXPECT_EQ(at.at("imgWindowLeft"), (platform::Rect{0, 30, 19, 348}));
-    EXPECT_EQ(at.at("imgWindowRight"), (platform::Rect{337, 30, 19, 370}));
-    EXPECT_EQ(at.at("imgWindowBottomLeft"), (platform::Rect{0, 378, 19, 30}));
-    EXPECT_EQ(at.at("imgWindowBottom"), (platform::Rect{19, 378, 318, 30}));
-    EXPECT_EQ(at.at("imgWindowBottomRight"), (platform::Rect{337, 378, 19, 30}));
-    EXPECT_EQ(at.at("imgTitleClose"), (platform::Rect{334, 8, 13, 13}));
-    EXPECT_EQ(at.at("imgTitleMinimize"), (platform::Rect{317, 8, 13, 13}));
-    EXPECT_EQ(at.at("imgTitleHelp"), (platform::Rect{300, 8, 13, 13}));
-    EXPECT_EQ(Control(ui::lblTitle).Place(), (platform::Rect{16, 7, 136, 16}));
-    // Everything else keeps its place.
-    EXPECT_EQ(Control(ui::cmddele).Place(), (platform::Rect{104, 180, 129, 25}));
-}
 
 TEST(SkinLayout, FollowsAnyWindowSize) {
     // Top, left, width and height of every skin piece in a 501 x 333 window; -1 keeps the
@@ -94,20 +68,6 @@ TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
                                           2, 0}));
 }
 
-TEST_F(WindowShellTest, HelpAndMinimise) {
-    os.moduleFileName = "C:\\Tools\\kesto.exe";
-    Load();
-    Window().Click(ui::imgTitleHelp);
-    EXPECT_EQ(os.shellExecuted, std::vector<std::string>{"file:///C:\\Tools\\help.htm"});
-    EXPECT_EQ(CallCount("ShellExecute file:///C:\\Tools\\help.htm 1"), 1);
-    Window().PressF1();
-    EXPECT_EQ(CallCount("ShellExecute file:///C:\\Tools\\help.htm 1"), 2);
-    EXPECT_TRUE(toolkit.messageBoxes.empty());
-    Window().Click(ui::imgTitleMinimize);
-    EXPECT_EQ(Window().State(), platform::WindowState::Minimized);
-    EXPECT_TRUE(form->Loaded());
-}
-
 TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     Map('X', "D:\\a");
     Map('Y', "D:\\" + std::string(80, 'b'));
@@ -121,40 +81,6 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     EXPECT_EQ(list.ToolTipText(), "");
     EXPECT_EQ(list.ToolTipWrites(), 2);
     EXPECT_EQ(ui::PackPoint(2, 3), 196610);
-}
-
-TEST(CentredOver, SplitsTheDifferenceOnBothAxes) {
-    EXPECT_EQ(ui::CentredOver({100, 50, 356, 408}, {0, 0, 207, 68}),
-              (platform::ScreenRect{175, 220, 207, 68}));
-    EXPECT_EQ(ui::CentredOver({0, 0, 100, 100}, {0, 0, 300, 40}),
-              (platform::ScreenRect{-100, 30, 300, 40}));
-}
-
-TEST_F(WindowShellTest, ProgressWindowFollowsTheMainWindowAndKeepsItsLastText) {
-    Map('X', "D:\\Data");
-    Load();
-    EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
-    Window().Move({10, 20});
-    ASSERT_TRUE(Control(ui::listKesto).Select("X:\\: => D:\\Data"));
-    Window().Click(ui::cmddele);
-    fakes::FakeForm* working = toolkit.Form("FrmWorking");
-    ASSERT_NE(working, nullptr);
-    EXPECT_FALSE(working->Visible());
-    EXPECT_EQ(working->Find(ui::lblView).Text(), "正在删除虚拟分区，请稍候……");
-    // 356 × 408 around 207 × 68 (199 × 41 inside a tool frame): half a pixel rounds up.
-    EXPECT_EQ(working->Bounds(), (platform::ScreenRect{85, 190, 207, 68}));
-
-    Window().Move({300, 200});
-    working->Show();
-    EXPECT_EQ(working->Bounds(), (platform::ScreenRect{375, 370, 207, 68}));
-    // Put on top once, at load.
-    EXPECT_EQ(std::count_if(toolkit.windowCalls.begin(), toolkit.windowCalls.end(),
-                            [&](const fakes::WindowCall& call) {
-                                return call.name == "SetWindowPos" &&
-                                       call.arguments[0] ==
-                                           static_cast<std::intptr_t>(working->WindowHandle());
-                            }),
-              1);
 }
 
 // The progress window opens on the primary screen; moved over a main window on a screen of

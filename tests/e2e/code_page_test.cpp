@@ -4,6 +4,8 @@
 #include "help_page_recorder.h"
 #include "kesto_test.h"
 
+#include "uidriver/find.h"
+#include "uidriver/keyboard.h"
 #include "uidriver/poll.h"
 #include "uidriver/registry.h"
 #include "uidriver/text.h"
@@ -176,15 +178,21 @@ TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
     EXPECT_EQ(Content(L"X:\\own.txt"), "own");
 }
 
+// F1 and the help button alike.
 TEST_F(ChineseProgramFolder, HelpOpensTheHelpPageOfItsOwnFolder) {
     // Marked, so that no other test's copy of the page can pass for it.
     std::ofstream(Folder() / L"help.htm", std::ios::app) << "<!-- this test's page -->";
     const std::string page = Content(Folder() / L"help.htm");
     const HelpPageRecorder recorder(Folder());
     Launch();
-    Main().Press("imgTitleHelp");
-    EXPECT_FALSE(recorder.WaitForOpened().empty()) << "the shell was not asked to open a page";
+    uidriver::PressKey(Main().Control("cmddele"), VK_F1);
+    EXPECT_TRUE(recorder.WaitForOpened()) << "F1 did not ask the shell to open a page";
     EXPECT_EQ(recorder.OpenedContent(), page);
+    Main().Press("imgTitleHelp");
+    EXPECT_TRUE(recorder.WaitForOpened()) << "the button did not ask the shell to open a page";
+    EXPECT_EQ(recorder.OpenedContent(), page);
+    EXPECT_FALSE(uidriver::FindFirstWindow(
+        uidriver::WindowQuery("Tarvel").OfProcess(Program().Id()).OfClass("#32770")));
 }
 
 } // namespace

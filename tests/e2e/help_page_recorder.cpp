@@ -37,20 +37,17 @@ HelpPageRecorder::~HelpPageRecorder() {
     }
 }
 
-std::string HelpPageRecorder::WaitForOpened() const {
-    std::string opened;
-    uidriver::WaitUntil(
+bool HelpPageRecorder::WaitForOpened() const {
+    // Written once the copy is made.
+    const bool opened = uidriver::WaitUntil(
         [&] {
+            std::string line;
             std::ifstream file(record_);
-            std::getline(file, opened);
-            return !opened.empty();
+            return std::getline(file, line) && !line.empty();
         },
         10s);
     std::error_code ignored;
     std::filesystem::remove(record_, ignored);
-    while (!opened.empty() && (opened.back() == '\r' || opened.back() == ' ')) {
-        opened.pop_back();
-    }
     return opened;
 }
 

@@ -18,9 +18,8 @@ class HelpPageRecorder {
     HelpPageRecorder(const HelpPageRecorder&) = delete;
     HelpPageRecorder& operator=(const HelpPageRecorder&) = delete;
 
-    // The path of the page the shell was last asked to open, in the console's code page, once
-    // it was; empty after timeout.
-    std::string WaitForOpened() const;
+    // Whether the shell was asked to open a page before the timeout; forgets that it was.
+    bool WaitForOpened() const;
     // The bytes of the page last opened, which tell which file it was where its path holds
     // characters the console's code page cannot spell.
     std::string OpenedContent() const;

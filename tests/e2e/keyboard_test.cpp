@@ -1,11 +1,9 @@
 // What a user does with the keyboard alone.
-#include "help_page_recorder.h"
 #include "kesto_test.h"
 
 #include "uidriver/find.h"
 #include "uidriver/keyboard.h"
 #include "uidriver/poll.h"
-#include "uidriver/text.h"
 
 #include <windows.h>
 
@@ -54,16 +52,6 @@ TEST_F(Keyboard, AltPressedAloneLeavesTheNextKeyToTheWindow) {
     uidriver::PressKey(remove, VK_MENU, true);
     uidriver::PressKey(remove, VK_RETURN);
     EXPECT_EQ(AcknowledgeNextMessage(), "请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!");
-}
-
-TEST_F(Keyboard, F1OpensTheHelpPageAsTheHelpButtonDoes) {
-    const HelpPageRecorder recorder(Folder());
-    const std::string page = uidriver::Narrow((Folder() / L"help.htm").wstring());
-    uidriver::PressKey(Main().Control("cmddele"), VK_F1);
-    EXPECT_EQ(recorder.WaitForOpened(), page);
-    Main().Press("imgTitleHelp");
-    EXPECT_EQ(recorder.WaitForOpened(), page);
-    EXPECT_FALSE(MessageShowing(Program().Id()));
 }
 
 } // namespace

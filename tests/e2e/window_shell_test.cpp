@@ -84,19 +84,10 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
     }
 }
 
-TEST_F(WindowShell, MinimisesAndClosesFromItsTitleBar) {
-    const uidriver::Window& frame = Main().Frame();
+// Its minimise button is pressed in Startup.WithAutoWaitsHiddenUntilTheTrayIconIsPressed.
+TEST_F(WindowShell, ClosesFromItsTitleBar) {
     const auto tray = uidriver::TrayIcon::Of(Program().Id());
     ASSERT_TRUE(tray.has_value()) << "no tray window";
-
-    Main().Press("imgTitleMinimize");
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
-    EXPECT_TRUE(Program().Running());
-
-    // Back as the user would bring it, so that the close button can be reached.
-    tray->Press(uidriver::MouseButton::Left);
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return !frame.Minimized(); }, 5s));
-
     Main().Press("imgTitleClose");
     EXPECT_TRUE(Program().WaitForExit(15s));
     EXPECT_FALSE(tray->Receiver().Exists()) << "the tray icon's window outlived the program";

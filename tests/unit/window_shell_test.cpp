@@ -37,20 +37,6 @@ TEST(SkinLayout, FollowsAnyWindowSize) {
     EXPECT_EQ(actual, expected);
 }
 
-TEST_F(WindowShellTest, OnlyMinusOneMakesAWindowTopmost) {
-    Load();
-    toolkit.windowCalls.clear();
-    for (std::int16_t flag : {-1, 1, 0}) {
-        ui::SetTopmost(toolkit, Window(), flag);
-    }
-    ASSERT_EQ(toolkit.windowCalls.size(), 3u);
-    EXPECT_EQ(toolkit.windowCalls[0].arguments,
-              (std::vector<std::intptr_t>{static_cast<std::intptr_t>(Window().WindowHandle()), -1,
-                                          0, 0, 0, 0, 3}));
-    EXPECT_EQ(toolkit.windowCalls[1].arguments[1], -2);
-    EXPECT_EQ(toolkit.windowCalls[2].arguments[1], -2);
-}
-
 TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     Load();
     toolkit.windowCalls.clear();

@@ -236,14 +236,4 @@ TEST_F(SubstExe, RemovesAMappingWhoseFolderIsGone) {
     EXPECT_FALSE(mount_manager_.query(letter_));
 }
 
-TEST(SubstDelay, WaitsAsAsked) {
-    SetEnvironmentVariableW(L"KESTO_SUBST_DELAY_MS", L"500");
-    const ULONGLONG start = GetTickCount64();
-    const Result result = run_subst(L"");
-    const ULONGLONG elapsed = GetTickCount64() - start;
-    SetEnvironmentVariableW(L"KESTO_SUBST_DELAY_MS", nullptr);
-    EXPECT_EQ(result.exit_code, 0u);
-    EXPECT_GE(elapsed, 500u);
-}
-
 } // namespace

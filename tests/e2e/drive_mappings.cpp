@@ -78,13 +78,9 @@ void DriveMappings::Map(char drive, const std::filesystem::path& folder) const {
     Run(std::string(" ") + drive + ": " + Argument(folder));
 }
 
-void DriveMappings::Remove(char drive) const {
-    Run(std::string(" ") + drive + ": /d");
-}
-
 void DriveMappings::RemoveAll() const {
     for (const std::string& line : List()) {
-        Remove(line.front());
+        Run(std::string(" ") + line.front() + ": /d");
     }
 }
 

@@ -20,7 +20,6 @@ class DriveMappings {
     // The lines of a bare `subst`, without their line ends.
     std::vector<std::string> List() const;
     void Map(char drive, const std::filesystem::path& folder) const;
-    void Remove(char drive) const;
     void RemoveAll() const;
 
   private:

@@ -4,16 +4,6 @@
 namespace kesto {
 namespace {
 
-TEST(SplitListing, TakesEveryLineEndedByCrLfAndKeepsEmptyOnes) {
-    EXPECT_EQ(app::SplitListing("E:\\: => C:\\Data\r\n\r\nF:\\: => D:\\x\r\n"),
-              (std::vector<std::string>{"E:\\: => C:\\Data", "", "F:\\: => D:\\x"}));
-    EXPECT_EQ(app::SplitListing("E:\\: => C:\\Data\r\nF:\\: => D:\\unfinished"),
-              std::vector<std::string>{"E:\\: => C:\\Data"});
-    EXPECT_TRUE(app::SplitListing("no line break").empty());
-    EXPECT_TRUE(app::SplitListing("").empty());
-    EXPECT_EQ(app::SplitListing("a\nb\r\n"), std::vector<std::string>{"a\nb"});
-}
-
 TEST(SubstLine, DriveAndFolderAreCountedInCharacters) {
     EXPECT_EQ(app::DriveOf("F:\\: => D:\\照片"), "F:");
     EXPECT_EQ(app::FolderOf("F:\\: => D:\\照片"), "D:\\照片");

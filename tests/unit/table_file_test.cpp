@@ -28,13 +28,6 @@ class TableFileTest : public ::testing::Test {
         return writes;
     }
 
-    int WritesSoFar() const {
-        return static_cast<int>(
-            std::count_if(os.Calls().begin(), os.Calls().end(), [](const std::string& call) {
-                return call.starts_with("WritePrivateProfileString ");
-            }));
-    }
-
     fakes::FakeOs os;
     app::PartitionTableFile table{os, kFile};
 
@@ -90,23 +83,6 @@ TEST_F(TableFileTest, SaveRewritesOnlyTheLinesThatChangedRemovingThemFirst) {
     os.AddFile(kFile, "[KESTO]\r\n0=F:\\: => D:\\f\\deeper\r\n1=G:\\: => D:\\g\r\n");
     EXPECT_TRUE(table.Save({live[1], live[2]}));
     EXPECT_EQ(Ini(), "[KESTO]\r\n1=G:\\: => D:\\g\r\n0=F:\\: => D:\\f\r\n");
-}
-
-TEST_F(TableFileTest, FailedWriteOrRemovalIsReportedAndTheRestIsWritten) {
-    os.AddFile(kFile);
-    const std::vector<std::string> live = {"E:\\: => D:\\e", "F:\\: => D:\\f", "G:\\: => D:\\g"};
-    // The second of three new lines, after every stale key was removed.
-    os.FailOnce("WritePrivateProfileString", 26 + 2);
-    EXPECT_FALSE(table.Save(live));
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n");
-    // The next save mends the table.
-    EXPECT_TRUE(table.Save(live));
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=E:\\: => D:\\e\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n");
-
-    os.AddFile(kFile, "[KESTO]\r\n0=X:\\: => Q:\\gone\r\n");
-    os.FailOnce("WritePrivateProfileString", WritesSoFar() + 1);
-    EXPECT_FALSE(table.Save({}));
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => Q:\\gone\r\n");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/toolkit.h"
+#include "ui/working_names.h"
 
 #include <memory>
 #include <string>
@@ -23,7 +24,7 @@ class FrmWorking : private platform::FormEvents {
     void Show();
     void Hide();
     void Unload() { form_.reset(); }
-    bool Loaded() const { return form_ != nullptr; }
+    bool Loaded() const { return static_cast<bool>(form_); }
 
   private:
     void Form_Load();
@@ -33,7 +34,7 @@ class FrmWorking : private platform::FormEvents {
 
     platform::Toolkit& toolkit_;
     platform::Form& mainWindow_;
-    std::unique_ptr<platform::Form> form_;
+    platform::FormOf<WorkingWindow> form_;
 };
 
 } // namespace kesto::ui

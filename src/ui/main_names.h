@@ -2,13 +2,18 @@
 #pragma once
 
 #include "platform/toolkit.h"
+#include "ui/main_layout.h"
 
 #include <array>
 #include <string_view>
 
 namespace kesto::ui {
 
-template <class Kind> using Name = platform::ControlName<Kind>;
+struct MainWindow {
+    static const platform::FormLayout& Layout() { return MainFormLayout(); }
+};
+
+template <class Kind> using Name = platform::ControlName<Kind, MainWindow>;
 
 inline constexpr Name<platform::Label> lblTitle{"lblTitle"};
 inline constexpr Name<platform::PictureButton> imgTitleHelp{"imgTitleHelp"};

@@ -5,7 +5,6 @@
 #include "platform/toolkit.h"
 #include "ui/working_names.h"
 
-#include <memory>
 #include <string>
 
 namespace kesto::ui {

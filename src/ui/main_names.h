@@ -9,6 +9,7 @@
 
 namespace kesto::ui {
 
+// Tags the main window's names and its form, so that they go only with each other.
 struct MainWindow {
     static const platform::FormLayout& Layout() { return MainFormLayout(); }
 };

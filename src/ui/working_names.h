@@ -10,6 +10,7 @@
 
 namespace kesto::ui {
 
+// Tags the progress window's names and its form, so that they go only with each other.
 struct WorkingWindow {
     static const platform::FormLayout& Layout() { return WorkingFormLayout(); }
 };

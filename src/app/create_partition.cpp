@@ -32,7 +32,7 @@ void MainForm::cmdcreate_Click() {
             Control(ui::TxtDirector).SetFocus();
             return;
         }
-        MapDrive(freeDisk, *target, true);
+        MapDrive(*running, freeDisk, *target, true);
         FillList();
         RefreshPartitions();
         return;
@@ -52,7 +52,7 @@ void MainForm::cmdcreate_Click() {
                             platform::kMbIconExclamation);
         return;
     }
-    MapDrive(freeDisk, *target, true);
+    MapDrive(*running, freeDisk, *target, true);
     FillList();
     RefreshPartitions();
 }
@@ -81,7 +81,8 @@ void MainForm::CmdFindDirector_Click() {
     os_.FreeIdList(idList);
 }
 
-std::string MainForm::RunWithProgress(const std::string& commandLine, const std::string& view) {
+std::string MainForm::RunWithProgress(const BusyState::Hold& /*running*/,
+                                      const std::string& commandLine, const std::string& view) {
     objDOS_ = std::make_unique<command::DOSOutputs>(os_, toolkit_);
     objDOS_->SetCommandLine(commandLine);
     FrmWorking_->SetView(view);
@@ -96,9 +97,10 @@ std::string MainForm::RunWithProgress(const std::string& commandLine, const std:
     return output;
 }
 
-void MainForm::MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult) {
+void MainForm::MapDrive(const BusyState::Hold& running, const std::string& Drive,
+                        const std::string& Folder, bool ShowResult) {
     const std::string output =
-        RunWithProgress(MapCommandLine(Drive, Folder), "正在添加磁盘，请稍候……");
+        RunWithProgress(running, MapCommandLine(Drive, Folder), "正在添加磁盘，请稍候……");
     if (ShowResult) {
         toolkit_.MessageBox(output.empty() && objDOS_->Completed()
                                 ? "新的虚拟分区添加成功！"

@@ -10,6 +10,7 @@
 #include "platform/toolkit.h"
 #include "tray/tray_area.h"
 #include "ui/frm_working.h"
+#include "ui/main_names.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,7 +31,7 @@ class MainForm : private platform::FormEvents {
     void Form_Load();
     // Unloads the window and ends the event loop.
     void Unload();
-    bool Loaded() const { return form_ != nullptr; }
+    bool Loaded() const { return static_cast<bool>(form_); }
 
     const AppPaths& Paths() const { return paths_; }
     platform::Form& Window() { return *form_; }
@@ -45,7 +46,8 @@ class MainForm : private platform::FormEvents {
     void CmdFindDirector_Click();
     void cmddele_Click();
     // Maps Drive onto Folder, spelled as AnsiFolder gave it.
-    void MapDrive(const std::string& Drive, const std::string& Folder, bool ShowResult);
+    void MapDrive(const BusyState::Hold& running, const std::string& Drive,
+                  const std::string& Folder, bool ShowResult);
     bool IsFolder(const std::string& Path);
     bool CreateNewDirectory(const std::string& NewDirectory);
     std::string ShortName(const std::string& LongPath);
@@ -67,7 +69,7 @@ class MainForm : private platform::FormEvents {
 
     void Form_Unload();
     void WriteLogOnEntry();
-    void RestoreSavedPartitions();
+    void RestoreSavedPartitions(const BusyState::Hold& running);
     PartitionTableFile Table() { return {os_, paths_.tableFilePath}; }
     void WarnTableNotSaved();
     void WarnLogOnEntryNotSaved();
@@ -75,16 +77,14 @@ class MainForm : private platform::FormEvents {
     // The listing line with the folder that is really mapped.
     std::string MappedFolderLine(const std::string& line);
     // Runs one subst command line with the progress window up and the main window disabled.
-    // Only from a handler that holds busy_: a close meanwhile must wait for the handler's end.
-    std::string RunWithProgress(const std::string& commandLine, const std::string& view);
-    template <class Kind> Kind& Control(platform::ControlName<Kind> name) {
-        return form_->Find(name);
-    }
+    std::string RunWithProgress(const BusyState::Hold& running, const std::string& commandLine,
+                                const std::string& view);
+    template <class Kind> Kind& Control(ui::Name<Kind> name) { return form_.Find(name); }
 
     platform::Os& os_;
     platform::Toolkit& toolkit_;
     AppPaths paths_;
-    std::unique_ptr<platform::Form> form_;
+    platform::FormOf<ui::MainWindow> form_;
     std::unique_ptr<command::DOSOutputs> objDOS_;
     std::unique_ptr<ui::FrmWorking> FrmWorking_;
     std::unique_ptr<tray::TrayArea> TrayArea1_;

@@ -33,8 +33,8 @@ void MainForm::cmddele_Click() {
                             platform::kMbIconInformation);
         return;
     }
-    const std::string output =
-        RunWithProgress(RemoveCommandLine(DriveOf(selected)), "正在删除虚拟分区，请稍候……");
+    const std::string output = RunWithProgress(*running, RemoveCommandLine(DriveOf(selected)),
+                                               "正在删除虚拟分区，请稍候……");
     toolkit_.MessageBox(output.empty() && objDOS_->Completed()
                             ? "你所指定的虚拟分区已被顺利移除！"
                             : "你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"

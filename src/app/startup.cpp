@@ -15,12 +15,12 @@ constexpr const char* kRunValueName = "KESTO";
 void MainForm::Form_Load() {
     // Start-up is no input of its own, but the restore runs commands and shows messages.
     const BusyState::Hold startUp(busy_);
-    ui::SkinWindow(toolkit_, *form_);
+    ui::SkinWindow(toolkit_, form_);
     ui::SetTopmost(toolkit_, *form_, -1);
     paths_ = AppPathsOf(os_.ModuleFileName());
     form_->Show();
     WriteLogOnEntry();
-    RestoreSavedPartitions();
+    RestoreSavedPartitions(startUp);
     RefreshPartitions();
     FillList();
     TrayArea1_->SetVisible(-1);
@@ -49,7 +49,7 @@ void MainForm::WriteLogOnEntry() {
     }
 }
 
-void MainForm::RestoreSavedPartitions() {
+void MainForm::RestoreSavedPartitions(const BusyState::Hold& running) {
     PartitionTableFile table = Table();
     for (std::size_t key = 0; key < kTableKeys; ++key) {
         const std::string line = table.ReadLine(key);
@@ -63,7 +63,7 @@ void MainForm::RestoreSavedPartitions() {
             const std::optional<std::string> target =
                 IsFolder(folder) ? AnsiFolder(os_, folder) : std::nullopt;
             if (target) {
-                MapDrive(drive, *target, false);
+                MapDrive(running, drive, *target, false);
                 continue;
             }
         }

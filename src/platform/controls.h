@@ -1,5 +1,5 @@
 // The controls of a form, one interface per kind: each kind adds only what that kind has, and a
-// control is reached by a name that carries its kind.
+// control is reached by a name that carries its kind and its window.
 #pragma once
 
 #include "platform/layout.h"
@@ -86,15 +86,15 @@ class DropDownList : public virtual ListControl {
     static constexpr ControlKind kKind = ControlKind::DropDownList;
 };
 
-// A control's name in its layout table, with its kind: declared once per form, so that a
-// misspelt name or a wrong kind does not build.
-template <class Kind> struct ControlName {
+// A control's name in its layout table, with its kind and the window it belongs to: declared
+// once per window, so that a misspelt name, a wrong kind or another window's name does not build.
+template <class Kind, class Window> struct ControlName {
     const char* text;
 
     // A list box's name is also the name of a control.
     template <class Base>
     requires std::is_base_of_v<Base, Kind>
-    constexpr operator ControlName<Base>() const { return {text}; }
+    constexpr operator ControlName<Base, Window>() const { return {text}; }
 };
 
 } // namespace kesto::platform

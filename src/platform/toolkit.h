@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kesto::platform {
@@ -40,16 +41,6 @@ class FormEvents {
 class Form {
   public:
     virtual ~Form() = default;
-    // Every name of a form's layout finds its control: layouts are built from the same names.
-    template <class Kind> Kind& Find(ControlName<Kind> name) {
-        auto* control = dynamic_cast<Kind*>(Lookup(name.text));
-        if (control == nullptr) {
-            // A name of another form's layout: a fault of ours, stopped where it is seen.
-            std::fprintf(stderr, "no control named %s in this form\n", name.text);
-            std::abort();
-        }
-        return *control;
-    }
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool Visible() const = 0;
@@ -71,6 +62,9 @@ class Form {
   protected:
     // Null when the layout has no control of that name.
     virtual Control* Lookup(const std::string& name) = 0;
+
+  private:
+    template <class Window> friend class FormOf;
 };
 
 // ANSI NOTIFYICONDATA as the tray control keeps it; the backend hands it to the shell.
@@ -149,6 +143,38 @@ class Toolkit {
     virtual bool SetForegroundWindow(Handle window) = 0;
     // shell32 Shell_NotifyIconA.
     virtual bool ShellNotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;
+};
+
+// The form of one window, made from that window's layout: its controls are reached only by the
+// names of that window, so that a name of another window does not build. Window names the
+// layout through a static Layout().
+template <class Window> class FormOf {
+  public:
+    FormOf() = default;
+    static FormOf Create(Toolkit& toolkit, FormEvents& events) {
+        return FormOf(toolkit.CreateForm(Window::Layout(), events));
+    }
+
+    // Every name of a window finds its control: its layout is built from the same names.
+    template <class Kind> Kind& Find(ControlName<Kind, Window> name) const {
+        auto* control = dynamic_cast<Kind*>(form_->Lookup(name.text));
+        if (control == nullptr) {
+            // The layout and the names disagree: a fault of ours, stopped where it is seen.
+            std::fprintf(stderr, "no control named %s in this form\n", name.text);
+            std::abort();
+        }
+        return *control;
+    }
+
+    Form* operator->() const { return form_.get(); }
+    Form& operator*() const { return *form_; }
+    explicit operator bool() const { return form_ != nullptr; }
+    void reset() { form_.reset(); }
+
+  private:
+    explicit FormOf(std::unique_ptr<Form> form) : form_(std::move(form)) {}
+
+    std::unique_ptr<Form> form_;
 };
 
 } // namespace kesto::platform

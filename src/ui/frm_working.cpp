@@ -1,6 +1,5 @@
 #include "ui/frm_working.h"
 
-#include "ui/main_layout.h"
 #include "ui/make_window.h"
 #include "ui/working_names.h"
 
@@ -19,7 +18,7 @@ platform::ScreenRect CentredOver(const platform::ScreenRect& owner,
 }
 
 void FrmWorking::Form_Load() {
-    form_ = toolkit_.CreateForm(WorkingFormLayout(), *this);
+    form_ = platform::FormOf<WorkingWindow>::Create(toolkit_, *this);
     Centre();
     SetTopmost(toolkit_, *form_, -1);
 }
@@ -40,7 +39,7 @@ void FrmWorking::SetView(const std::string& text) {
     if (!form_) {
         Form_Load();
     }
-    form_->Find(lblView).SetText(text);
+    form_.Find(lblView).SetText(text);
 }
 
 void FrmWorking::Show() {

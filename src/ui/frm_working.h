@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/toolkit.h"
+#include "ui/working_names.h"
 
-#include <memory>
 #include <string>
 
 namespace kesto::ui {
@@ -23,7 +23,7 @@ class FrmWorking : private platform::FormEvents {
     void Show();
     void Hide();
     void Unload() { form_.reset(); }
-    bool Loaded() const { return form_ != nullptr; }
+    bool Loaded() const { return static_cast<bool>(form_); }
 
   private:
     void Form_Load();
@@ -33,7 +33,7 @@ class FrmWorking : private platform::FormEvents {
 
     platform::Toolkit& toolkit_;
     platform::Form& mainWindow_;
-    std::unique_ptr<platform::Form> form_;
+    platform::FormOf<WorkingWindow> form_;
 };
 
 } // namespace kesto::ui

@@ -12,7 +12,9 @@ using platform::FormLayout;
 namespace {
 
 // The kind comes from the name's type, so that the table cannot disagree with the code.
-template <class Kind> ControlLayout Make(Name<Kind> name, const char* text, platform::Rect place) {
+template <class Kind, class Window>
+ControlLayout Make(platform::ControlName<Kind, Window> name, const char* text,
+                   platform::Rect place) {
     ControlLayout layout;
     layout.name = name.text;
     layout.kind = Kind::kKind;

@@ -2,13 +2,19 @@
 #pragma once
 
 #include "platform/toolkit.h"
+#include "ui/main_layout.h"
 
 #include <array>
 #include <string_view>
 
 namespace kesto::ui {
 
-template <class Kind> using Name = platform::ControlName<Kind>;
+// Tags the main window's names and its form, so that they go only with each other.
+struct MainWindow {
+    static const platform::FormLayout& Layout() { return MainFormLayout(); }
+};
+
+template <class Kind> using Name = platform::ControlName<Kind, MainWindow>;
 
 inline constexpr Name<platform::Label> lblTitle{"lblTitle"};
 inline constexpr Name<platform::PictureButton> imgTitleHelp{"imgTitleHelp"};

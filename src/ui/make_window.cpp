@@ -20,20 +20,20 @@ std::vector<SkinPlacement> SkinLayout(int W, int H) {
     };
 }
 
-void SkinWindow(platform::Toolkit& toolkit, platform::Form& window) {
-    window.SetBackColor(kFaceColor);
-    const platform::ControlName<platform::Control> faced[] = {Frame1, Frame2, Opt1_0, Opt1_1};
+void SkinWindow(platform::Toolkit& toolkit, const platform::FormOf<MainWindow>& window) {
+    window->SetBackColor(kFaceColor);
+    const Name<platform::Control> faced[] = {Frame1, Frame2, Opt1_0, Opt1_1};
     for (const auto name : faced) {
         window.Find(name).SetBackColor(kFaceColor);
     }
     platform::Label& title = window.Find(lblTitle);
-    window.SetCaption(title.Text());
+    window->SetCaption(title.Text());
     platform::Rect titlePlace = title.Place();
     titlePlace.left = kTitleLeft;
     titlePlace.top = kTitleTop;
     title.SetPlace(titlePlace);
 
-    const platform::Rect area = window.Area();
+    const platform::Rect area = window->Area();
     for (const SkinPlacement& row : SkinLayout(area.width, area.height)) {
         platform::Control& control = window.Find(row.control);
         platform::Rect place = control.Place();
@@ -43,7 +43,7 @@ void SkinWindow(platform::Toolkit& toolkit, platform::Form& window) {
         place.height = row.height.value_or(place.height);
         control.SetPlace(place);
     }
-    MakeRoundRegion(toolkit, window);
+    MakeRoundRegion(toolkit, *window);
 }
 
 void MakeRoundRegion(platform::Toolkit& toolkit, platform::Form& window) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/toolkit.h"
+#include "ui/main_names.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,7 +18,7 @@ inline constexpr int kTitleTop = 7;
 
 // One row of the skin layout: the properties to set on a control; unset ones stay.
 struct SkinPlacement {
-    platform::ControlName<platform::Control> control;
+    Name<platform::Control> control;
     int top = 0;
     int left = 0;
     std::optional<int> width;
@@ -27,7 +28,7 @@ struct SkinPlacement {
 // Where the skin pictures go on a window of W × H pixels, in the order they are placed.
 std::vector<SkinPlacement> SkinLayout(int W, int H);
 
-void SkinWindow(platform::Toolkit& toolkit, platform::Form& window);
+void SkinWindow(platform::Toolkit& toolkit, const platform::FormOf<MainWindow>& window);
 void MakeRoundRegion(platform::Toolkit& toolkit, platform::Form& window);
 // Only -1 (true) puts the window into the always-on-top band; every other value takes it out.
 void SetTopmost(platform::Toolkit& toolkit, platform::Form& window, std::int16_t topmost);

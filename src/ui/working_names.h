@@ -3,13 +3,19 @@
 #pragma once
 
 #include "platform/toolkit.h"
+#include "ui/main_layout.h"
 
 #include <array>
 #include <string_view>
 
 namespace kesto::ui {
 
-inline constexpr platform::ControlName<platform::Label> lblView{"lblView"};
+// Tags the progress window's names and its form, so that they go only with each other.
+struct WorkingWindow {
+    static const platform::FormLayout& Layout() { return WorkingFormLayout(); }
+};
+
+inline constexpr platform::ControlName<platform::Label, WorkingWindow> lblView{"lblView"};
 
 // Every name above, for the check that each stands in the layout exactly once.
 inline constexpr std::array<std::string_view, 1> kWorkingControlNames{lblView.text};

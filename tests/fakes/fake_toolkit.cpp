@@ -61,12 +61,23 @@ std::unique_ptr<FakeControl> MakeFake(const platform::ControlLayout& layout,
     case platform::ControlKind::PictureButton:
         return std::make_unique<FakeOf<platform::PictureButton>>(layout, handle);
     case platform::ControlKind::PushButton:
-        break;
+        return std::make_unique<FakeOf<platform::PushButton>>(layout, handle);
     }
-    return std::make_unique<FakeOf<platform::PushButton>>(layout, handle);
+    throw std::invalid_argument("no fake for the kind of " + layout.name);
+}
+
+std::string GroupOf(const std::string& name) {
+    return name.substr(0, name.find('('));
 }
 
 } // namespace
+
+void FakeOf<platform::OptionButton>::SetChecked(bool checked) {
+    if (checked && onChecked) {
+        onChecked(*this);
+    }
+    checked_ = checked;
+}
 
 // --- FakeList ---
 
@@ -106,6 +117,9 @@ FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& eve
     for (const platform::ControlLayout& control : layout.controls) {
         auto fake = MakeFake(control, controlHandle++);
         fake->onFocus = [this](const std::string& name) { focused_ = name; };
+        if (auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(fake.get())) {
+            option->onChecked = [this](const auto& checked) { UncheckGroup(checked); };
+        }
         controls_[control.name] = std::move(fake);
     }
     const bool tool = layout.frame == platform::FrameStyle::ToolWindow;
@@ -126,6 +140,16 @@ FakeControl& FakeForm::Named(const std::string& name) const {
         throw std::out_of_range("no control " + name + " on " + layout_.name);
     }
     return *found->second;
+}
+
+void FakeForm::UncheckGroup(const FakeOf<platform::OptionButton>& checked) {
+    for (const auto& [name, control] : controls_) {
+        auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(control.get());
+        if (option != nullptr && option != &checked &&
+            GroupOf(name) == GroupOf(checked.Layout().name)) {
+            option->SetChecked(false);
+        }
+    }
 }
 
 platform::Control* FakeForm::Lookup(const std::string& name) {
@@ -161,24 +185,23 @@ void FakeForm::Move(platform::ScreenPoint topLeft) {
     dpi_ = dpiAt_({moved.left + moved.width / 2, moved.top + moved.height / 2});
 }
 
-void FakeForm::Click(platform::ControlName<platform::Control> control) {
-    Named(control.text);
+void FakeForm::Click(const std::string& control) {
+    Named(control);
     if (enabled_) {
-        events_.OnClick(control.text);
+        events_.OnClick(control);
     }
 }
 
-void FakeForm::MouseDown(platform::ControlName<platform::Control> control, int button) {
-    Named(control.text);
+void FakeForm::MouseDown(const std::string& control, int button) {
+    Named(control);
     if (enabled_) {
-        events_.OnMouseDown(control.text, button);
+        events_.OnMouseDown(control, button);
     }
 }
 
-void FakeForm::MouseMove(platform::ControlName<platform::Control> control, int buttons, int x,
-                         int y) {
-    Named(control.text);
-    events_.OnMouseMove(control.text, buttons, x, y);
+void FakeForm::MouseMove(const std::string& control, int buttons, int x, int y) {
+    Named(control);
+    events_.OnMouseMove(control, buttons, x, y);
 }
 
 // --- FakeToolkit ---

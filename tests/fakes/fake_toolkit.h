@@ -61,7 +61,9 @@ class FakeOf<platform::OptionButton> final : public FakeControl, public platform
         : FakeControl(layout, handle), checked_(layout.checked) {}
 
     bool Checked() const override { return checked_; }
-    void SetChecked(bool checked) override { checked_ = checked; }
+    void SetChecked(bool checked) override;
+    // Set by the form: unchecks the others of this one's group.
+    std::function<void(const FakeOf&)> onChecked;
 
   private:
     bool checked_;
@@ -107,10 +109,15 @@ class FakeForm : public platform::Form {
              std::function<int(platform::ScreenPoint)> dpiAt);
     ~FakeForm() override;
 
-    template <class Kind> FakeOf<Kind>& Find(platform::ControlName<Kind> name) {
+    // Any window's names: a test may look into every form.
+    template <class Kind, class Window>
+    FakeOf<Kind>& Find(platform::ControlName<Kind, Window> name) {
         return dynamic_cast<FakeOf<Kind>&>(Named(name.text));
     }
-    FakeControl& Find(platform::ControlName<platform::Control> name) { return Named(name.text); }
+    template <class Window>
+    FakeControl& Find(platform::ControlName<platform::Control, Window> name) {
+        return Named(name.text);
+    }
     // The control with this handle, or null.
     FakeControl* WithHandle(platform::Handle handle) const;
     void Show() override;
@@ -129,15 +136,24 @@ class FakeForm : public platform::Form {
     platform::Handle IconHandle() const override { return layout_.appIcon ? handle_ + 1 : 0; }
 
     // What a user does.
-    void Click(platform::ControlName<platform::Control> control);
-    void MouseDown(platform::ControlName<platform::Control> control, int button);
-    void MouseMove(platform::ControlName<platform::Control> control, int buttons, int x, int y);
+    template <class Kind, class Window> void Click(platform::ControlName<Kind, Window> control) {
+        Click(std::string(control.text));
+    }
+    template <class Kind, class Window>
+    void MouseDown(platform::ControlName<Kind, Window> control, int button) {
+        MouseDown(std::string(control.text), button);
+    }
+    template <class Kind, class Window>
+    void MouseMove(platform::ControlName<Kind, Window> control, int buttons, int x, int y) {
+        MouseMove(std::string(control.text), buttons, x, y);
+    }
     void RequestClose() { events_.OnCloseRequest(); }
     // Runs at every Show(), before the form counts as visible.
     void OnShow(std::function<void()> hook) { onShow_ = std::move(hook); }
     void PressF1() { events_.OnHelpRequest(); }
     // A click that was queued before the form was disabled and is dispatched all the same.
-    void QueuedClick(platform::ControlName<platform::Control> control) {
+    template <class Kind, class Window>
+    void QueuedClick(platform::ControlName<Kind, Window> control) {
         events_.OnClick(control.text);
     }
 
@@ -154,6 +170,11 @@ class FakeForm : public platform::Form {
   private:
     // Throws for a name that is not in the layout: the test is wrong.
     FakeControl& Named(const std::string& name) const;
+    void Click(const std::string& control);
+    void MouseDown(const std::string& control, int button);
+    void MouseMove(const std::string& control, int buttons, int x, int y);
+    // As the real form: option buttons whose names differ only in their index are one group.
+    void UncheckGroup(const FakeOf<platform::OptionButton>& checked);
 
     platform::FormLayout layout_;
     platform::FormEvents& events_;

@@ -11,8 +11,7 @@ namespace {
 const std::string kMapFailed = "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!";
 const std::string kMapped = "新的虚拟分区添加成功！";
 
-template <class List>
-void Select(World& world, platform::ControlName<List> list, const std::string& item) {
+template <class List> void Select(World& world, ui::Name<List> list, const std::string& item) {
     if (!world.Control(list).Select(item)) {
         throw std::logic_error(std::string(list.text) + " does not offer " + item);
     }
@@ -59,7 +58,6 @@ std::vector<Flow> UserFlows() {
     Flow existing{"create on an existing folder",
                   true,
                   [](World& w) {
-                      w.Control(ui::Opt1_1).SetChecked(false);
                       w.Control(ui::Opt1_0).SetChecked(true);
                       w.Window().Click(ui::Opt1_0);
                       w.Control(ui::TxtDirector).SetText("D:\\My Data");

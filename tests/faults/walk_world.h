@@ -29,7 +29,7 @@ struct World {
     World();
     void Load();
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
-    template <class Kind> fakes::FakeOf<Kind>& Control(platform::ControlName<Kind> name) {
+    template <class Kind> fakes::FakeOf<Kind>& Control(ui::Name<Kind> name) {
         return Window().Find(name);
     }
 

@@ -27,7 +27,7 @@ class MainFormTest : public ::testing::Test {
     }
 
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
-    template <class Kind> fakes::FakeOf<Kind>& Control(platform::ControlName<Kind> name) {
+    template <class Kind> fakes::FakeOf<Kind>& Control(ui::Name<Kind> name) {
         return Window().Find(name);
     }
     std::string Ini() { return os.FileContent("C:\\Tools\\kesto.ini").value_or("<none>"); }
@@ -44,7 +44,6 @@ class MainFormTest : public ::testing::Test {
                           [&](const std::string& call) { return call.starts_with(prefix); }));
     }
     void ChooseExistingFolderMode() {
-        Control(ui::Opt1_1).SetChecked(false);
         Control(ui::Opt1_0).SetChecked(true);
         Window().Click(ui::Opt1_0);
     }

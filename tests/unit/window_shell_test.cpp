@@ -40,7 +40,7 @@ TEST(SkinLayout, FollowsAnyWindowSize) {
 TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     Load();
     toolkit.windowCalls.clear();
-    const platform::ControlName<platform::Control> title[] = {ui::imgTitleLeft, ui::imgTitleMain,
+    const ui::Name<platform::Control> title[] = {ui::imgTitleLeft, ui::imgTitleMain,
                                                               ui::imgTitleRight, ui::lblTitle};
     for (const auto control : title) {
         Window().MouseDown(control, 2);

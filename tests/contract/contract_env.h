@@ -35,6 +35,8 @@ std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::s
 bool DeleteRegistryKey(const std::string& subKey);
 // A fresh, empty folder of the system under test, ending without a backslash.
 std::string ScratchFolder();
+// Makes the folder and those above it, however long its path.
+void MakeFolders(const std::string& path);
 // A command line that starts a child which writes `bytes` bytes ('a' to 'z' over and over) to
 // its standard output, then `errorText` to its standard error.
 std::string ChildCommandLine(int bytes, const std::string& errorText);

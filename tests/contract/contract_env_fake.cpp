@@ -43,6 +43,10 @@ std::string ScratchFolder() {
     return folder;
 }
 
+void MakeFolders(const std::string& path) {
+    Fake().AddFolder(path);
+}
+
 std::optional<std::string> FileBytes(const std::string& path) {
     return Fake().FileContent(path);
 }

@@ -55,6 +55,10 @@ std::string ScratchFolder() {
     }
 }
 
+void MakeFolders(const std::string& path) {
+    std::filesystem::create_directories(L"\\\\?\\" + platform::win32::Widen(path));
+}
+
 std::optional<std::string> FileBytes(const std::string& path) {
     std::ifstream file(std::filesystem::path(platform::win32::Widen(path)), std::ios::binary);
     if (!file) {

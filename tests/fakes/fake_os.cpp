@@ -47,10 +47,15 @@ std::size_t Utf16Units(const std::string& utf8) {
     return units;
 }
 
-// The profile functions take a file's path whole into a buffer of MAX_PATH, terminator included:
-// a longer one names no file (even through the Unicode calls).
-bool TooLongForProfile(const std::string& file) {
-    return Utf16Units(file) >= 260;
+// Without long paths enabled, Windows takes a path only into a buffer of MAX_PATH, terminator
+// included (the profile functions even through their Unicode form), and makes a folder only where
+// an 8.3 name still fits below it. Wine takes longer ones; these follow Windows.
+bool PastMaxPath(const std::string& path) {
+    return Utf16Units(path) >= 260;
+}
+
+bool PastCreateDirectoryLimit(const std::string& path) {
+    return Utf16Units(path) >= 260 - 12;
 }
 
 std::string ParentOf(const std::string& resolved) {
@@ -294,7 +299,7 @@ std::string FakeOs::GetPrivateProfileString(const std::string& section, const st
     const std::string path = Resolve(file);
     const auto content = files_.find(path);
     if (bufferSize == 0 || content == files_.end() || heldFiles_.count(path) != 0 ||
-        TooLongForProfile(file) || Fails("GetPrivateProfileString")) {
+        PastMaxPath(file) || Fails("GetPrivateProfileString")) {
         return {};
     }
     const std::optional<std::string> value = IniValue(content->second, section, key);
@@ -331,7 +336,7 @@ bool FakeOs::WritePrivateProfileString(const std::string& section, const std::st
         return true;
     }
     if (!DriveWritable(path) || !FolderExists(ParentOf(path)) || heldFiles_.count(path) != 0 ||
-        TooLongForProfile(file)) {
+        PastMaxPath(file)) {
         return false;
     }
     std::string& text = files_[path];
@@ -360,7 +365,8 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
     Log("GetShortPathName", longPath);
     shortPath.clear();
     const std::string resolved = Resolve(longPath);
-    if (Fails("GetShortPathName") || (!FolderExists(longPath) && files_.count(resolved) == 0)) {
+    if (Fails("GetShortPathName") || PastMaxPath(longPath) ||
+        (!FolderExists(longPath) && files_.count(resolved) == 0)) {
         return 0;
     }
     const auto known = shortNames_.find(resolved);
@@ -377,7 +383,8 @@ std::string FakeOs::GetLongPathName(const std::string& path) {
     Log("GetLongPathName", path);
     const std::string spelled = SystemPath(path);
     const std::string resolved = Resolve(spelled);
-    if (Fails("GetLongPathName") || (!FolderExists(spelled) && files_.count(resolved) == 0)) {
+    if (Fails("GetLongPathName") || PastMaxPath(path) ||
+        (!FolderExists(spelled) && files_.count(resolved) == 0)) {
         return {};
     }
     // The longest short form the path starts with gives way to its long spelling.
@@ -395,9 +402,9 @@ std::string FakeOs::GetLongPathName(const std::string& path) {
 bool FakeOs::CreateDirectory(const std::string& path) {
     Log("CreateDirectory", path);
     const std::string resolved = Resolve(path);
-    if (Fails("CreateDirectory") || resolved.size() <= 2 || InvalidName(resolved) ||
-        FolderExists(path) || files_.count(resolved) != 0 || !DriveWritable(resolved) ||
-        !FolderExists(ParentOf(resolved))) {
+    if (Fails("CreateDirectory") || PastCreateDirectoryLimit(path) || resolved.size() <= 2 ||
+        InvalidName(resolved) || FolderExists(path) || files_.count(resolved) != 0 ||
+        !DriveWritable(resolved) || !FolderExists(ParentOf(resolved))) {
         return false;
     }
     folders_.insert(resolved);
@@ -406,7 +413,7 @@ bool FakeOs::CreateDirectory(const std::string& path) {
 
 std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) {
     Log("GetFileAttributes", path);
-    if (path.empty() || Fails("GetFileAttributes")) {
+    if (path.empty() || Fails("GetFileAttributes") || PastMaxPath(path)) {
         return std::nullopt;
     }
     if (FolderExists(path)) {

@@ -146,7 +146,7 @@ TEST_F(CreatePartitionTest, CreateNewDirectoryMakesEveryLevelAndReportsTheDeepes
 TEST_F(CreatePartitionTest, ShortNameIsEmptyForMissingPathsAndWholeForLongOnes) {
     auto& main = Load();
     EXPECT_EQ(main.ShortName("C:\\missing"), "");
-    const std::string deep = "D:\\" + std::string(150, 'a') + "\\" + std::string(150, 'b');
+    const std::string deep = "D:\\" + std::string(150, 'a') + "\\" + std::string(105, 'b');
     os.AddFolder(deep);
     EXPECT_EQ(main.ShortName(deep), deep);
 }

@@ -61,6 +61,40 @@ class SavedDcState {
     int saved_;
 };
 
+// An object selected into a device context for the scope; the one it replaced is back after.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), replaced_(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (replaced_ != nullptr && replaced_ != HGDI_ERROR) {
+            SelectObject(dc_, replaced_);
+        }
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ replaced_;
+};
+
+// BeginPaint and EndPaint of one WM_PAINT: however the painting ends, the window is validated.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    HDC Dc() const { return dc_; }
+    const RECT& Part() const { return paint_.rcPaint; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
 // A memory device context compatible with another; deleted with the scope.
 class MemoryDc {
   public:

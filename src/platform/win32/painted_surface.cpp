@@ -46,10 +46,8 @@ bool PaintedSurface::Inside(const ControlBase& control, const std::string& frame
 }
 
 void PaintedSurface::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(form_.Window(), &paint);
-    PaintBeneath(form_.Window(), dc, paint.rcPaint);
-    EndPaint(form_.Window(), &paint);
+    const PaintScope paint(form_.Window());
+    PaintBeneath(form_.Window(), paint.Dc(), paint.Part());
 }
 
 // The painted controls leave fonts, colours and modes of their own in the context.

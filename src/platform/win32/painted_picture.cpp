@@ -31,7 +31,7 @@ PaintedBitmap::PaintedBitmap(const ControlCreation& creation, const ReadableKind
 // both are scaled: whole multiples stay sharp pixel for pixel, others are smoothed.
 void PaintedBitmap::Paint(HDC dc) const {
     BITMAP info;
-    if (!bitmap_ || GetObjectW(bitmap_.Get(), sizeof info, &info) == 0) {
+    if (!bitmap_ || GetObjectW(bitmap_.get(), sizeof info, &info) == 0) {
         return;
     }
     const int sourceWidth = stretch_ ? static_cast<int>(info.bmWidth)
@@ -46,12 +46,12 @@ void PaintedBitmap::Paint(HDC dc) const {
             RECT{layout.left, layout.top, layout.left + sourceWidth, layout.top + sourceHeight},
             dpi);
     }
-    const MemoryDc source(dc);
-    const SelectedObject selected(source.Get(), bitmap_.Get());
+    const ScopedDc source = MemoryDcLike(dc);
+    const SelectedObject selected(source.get(), bitmap_.get());
     SetStretchBltMode(dc, dpi % kLayoutDpi == 0 ? COLORONCOLOR : HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
     StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
-               source.Get(), 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+               source.get(), 0, 0, sourceWidth, sourceHeight, SRCCOPY);
 }
 
 Win32PictureButton::Win32PictureButton(const ControlCreation& creation)

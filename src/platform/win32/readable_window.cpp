@@ -89,11 +89,11 @@ void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>&
             continue;
         }
         if (!shape) {
-            shape.Reset(CreateRectRgn(0, 0, area.right - area.left, area.bottom - area.top));
+            shape.reset(CreateRectRgn(0, 0, area.right - area.left, area.bottom - area.top));
         }
         const Region hole(CreateRectRgn(overlap.left - area.left, overlap.top - area.top,
                                         overlap.right - area.left, overlap.bottom - area.top));
-        CombineRgn(shape.Get(), shape.Get(), hole.Get(), RGN_DIFF);
+        CombineRgn(shape.get(), shape.get(), hole.get(), RGN_DIFF);
     }
     SetWindowShape(window, std::move(shape), true);
 }

@@ -1,3 +1,4 @@
+// Folders the ANSI code page can spell: the short form first, else the folder as given.
 #include "app/ansi_folder.h"
 
 #include <cstdint>

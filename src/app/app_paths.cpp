@@ -1,3 +1,4 @@
+// The program's folder, title and table file from its executable's path; its argument string.
 #include "app/app_paths.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Building the subst command lines and the log-on entry's, quoting as the system reads them.
 #include "app/command_line.h"
 
 namespace kesto::app {

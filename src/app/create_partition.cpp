@@ -1,3 +1,4 @@
+// cmdcreate_Click: a new partition from a folder or a disk, checked, made, listed and saved.
 #include "app/main_form.h"
 
 #include "app/ansi_folder.h"

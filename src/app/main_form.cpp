@@ -1,3 +1,4 @@
+// frmMain's life and the tables that route the window's events to their handlers.
 #include "app/main_form.h"
 
 #include "ui/main_names.h"

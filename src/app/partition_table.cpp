@@ -1,3 +1,4 @@
+// The list of partitions: read from subst, shown, and saved to the table file.
 #include "app/main_form.h"
 
 #include "app/command_line.h"

@@ -1,3 +1,4 @@
+// cmddele_Click: the selected partition removed once the user agrees; its folder stays.
 #include "app/main_form.h"
 
 #include "app/command_line.h"

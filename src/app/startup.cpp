@@ -1,3 +1,4 @@
+// Form_Load and Form_Unload: the log-on entry, the saved partitions made again, the tray.
 #include "app/main_form.h"
 
 #include "app/ansi_folder.h"

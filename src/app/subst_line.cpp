@@ -1,3 +1,4 @@
+// Reading subst's listing: which lines are mappings, and the letter and folder of each.
 #include "app/subst_line.h"
 
 #include "app/text.h"

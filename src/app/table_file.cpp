@@ -1,3 +1,4 @@
+// The partition table file read line by line and written whole.
 #include "app/table_file.h"
 
 #include "app/ansi_folder.h"

@@ -1,3 +1,4 @@
+// UTF-8 characters counted and cut, for the fields of subst lines.
 #include "app/text.h"
 
 #include "command/utf8.h"

@@ -1,3 +1,4 @@
+// The warnings shown when the table file or the log-on entry cannot be written.
 #include "app/main_form.h"
 
 namespace kesto::app {

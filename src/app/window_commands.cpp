@@ -1,3 +1,4 @@
+// The title bar's buttons, the window drag, the list's tool tip and the tray icon's click.
 #include "app/main_form.h"
 
 #include "ui/main_names.h"

@@ -1,3 +1,4 @@
+// ANSI bytes to UTF-8 as they arrive, holding back a character cut between two reads.
 #include "command/ansi_decoder.h"
 
 #include "command/utf8.h"

@@ -1,3 +1,4 @@
+// DOSOutputs: the hidden child started with a pipe for its output, read to the end and decoded.
 #include "command/dos_outputs.h"
 
 #include "command/ansi_decoder.h"

@@ -1,3 +1,5 @@
+// TrayArea: the icon shown and hidden, its tip, its mouse messages, its return after Explorer
+// restarts.
 #include "tray/tray_area.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// FrmWorking: the waiting window shown, centred over the main window, and hidden.
 #include "ui/frm_working.h"
 
 #include "ui/make_window.h"

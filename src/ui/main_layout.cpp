@@ -1,3 +1,4 @@
+// The layout tables of frmMain and frmWorking: every control's kind, place and text.
 #include "ui/main_layout.h"
 
 #include "ui/main_names.h"

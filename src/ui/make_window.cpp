@@ -1,3 +1,4 @@
+// BasMakeWindow: the main window's skin laid out for its size, and its rounded outline.
 #include "ui/make_window.h"
 
 #include "ui/main_names.h"

@@ -1,3 +1,4 @@
+// The help page, the window drag and the list's tool tip.
 #include "ui/title_bar.h"
 
 namespace kesto::ui {

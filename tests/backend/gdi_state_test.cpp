@@ -15,7 +15,7 @@ TEST(SetWindowShape, TheWindowTakesTheShapeAndARegionItRefusesIsDeleted) {
     // is looked at.
     EXPECT_NE(SetWindowShape(window, Region(CreateRectRgn(0, 0, 50, 50)), false), 0);
     const Region shape(CreateRectRgn(0, 0, 0, 0));
-    EXPECT_EQ(GetWindowRgn(window, shape.Get()), SIMPLEREGION);
+    EXPECT_EQ(GetWindowRgn(window, shape.get()), SIMPLEREGION);
     DestroyWindow(window);
 
     const HRGN refused = CreateRectRgn(0, 0, 50, 50);

@@ -1,20 +1,20 @@
 // The brush cache: brushes made once per colour and deleted with the cache.
 #include "platform/win32/brush_cache.h"
 
-namespace kesto::platform::win32 {
+#include <utility>
 
-BrushCache::~BrushCache() {
-    for (const auto& [color, brush] : brushes_) {
-        DeleteObject(brush);
-    }
-}
+namespace kesto::platform::win32 {
 
 HBRUSH BrushCache::Get(COLORREF color) {
     auto found = brushes_.find(color);
     if (found == brushes_.end()) {
-        found = brushes_.emplace(color, CreateSolidBrush(color)).first;
+        OwnedBrush brush(CreateSolidBrush(color));
+        if (!brush) {
+            return nullptr;
+        }
+        found = brushes_.emplace(color, std::move(brush)).first;
     }
-    return found->second;
+    return found->second.get();
 }
 
 } // namespace kesto::platform::win32

@@ -1,7 +1,7 @@
 // Solid brushes by colour, kept for the WM_CTLCOLOR* answers and the form's painting.
 #pragma once
 
-#include "platform/win32/win32_api.h"
+#include "platform/win32/gdi_handles.h"
 
 #include <map>
 
@@ -9,15 +9,11 @@ namespace kesto::platform::win32 {
 
 class BrushCache {
   public:
-    BrushCache() = default;
-    ~BrushCache();
-    BrushCache(const BrushCache&) = delete;
-    BrushCache& operator=(const BrushCache&) = delete;
-
+    // Null when the system has no brush to give; asked again next time.
     HBRUSH Get(COLORREF color);
 
   private:
-    std::map<COLORREF, HBRUSH> brushes_;
+    std::map<COLORREF, OwnedBrush> brushes_;
 };
 
 } // namespace kesto::platform::win32

@@ -1,6 +1,8 @@
 // Conversions between layout pixels and a screen's own, and the density of a window.
 #include "platform/win32/dpi.h"
 
+#include "platform/win32/gdi_handles.h"
+
 namespace kesto::platform::win32 {
 
 namespace {
@@ -15,9 +17,8 @@ template <class Function> Function User32Function(const char* name) {
 }
 
 UINT ScreenDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const ScopedDc screen = WindowDc(nullptr);
+    const int dpi = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : kLayoutDpi;
 }
 

@@ -29,9 +29,4 @@ HFONT CreateTitleFont(UINT dpi) {
 
 Fonts::Fonts(UINT dpi) : message_(CreateMessageFont(dpi)), title_(CreateTitleFont(dpi)) {}
 
-Fonts::~Fonts() {
-    DeleteObject(message_);
-    DeleteObject(title_);
-}
-
 } // namespace kesto::platform::win32

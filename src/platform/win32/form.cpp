@@ -114,7 +114,7 @@ int Win32Form::SetShape(Region layout, bool redraw) {
 }
 
 int Win32Form::ApplyShape(bool redraw) {
-    return SetWindowShape(window_, shape_ ? ScaledRegion(shape_.Get(), dpi_) : Region(), redraw);
+    return SetWindowShape(window_, shape_ ? ScaledRegion(shape_.get(), dpi_) : Region(), redraw);
 }
 
 void Win32Form::CreateControls(const FormLayout& layout) {

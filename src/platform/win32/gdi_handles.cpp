@@ -4,9 +4,9 @@
 namespace kesto::platform::win32 {
 
 int SetWindowShape(HWND window, Region shape, bool redraw) {
-    const int result = ::SetWindowRgn(window, shape.Get(), redraw);
+    const int result = ::SetWindowRgn(window, shape.get(), redraw);
     if (result != 0) {
-        shape.Release();
+        shape.release();
     }
     return result;
 }

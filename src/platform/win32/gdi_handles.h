@@ -3,41 +3,23 @@
 
 #include "platform/win32/win32_api.h"
 
-#include <utility>
+#include <memory>
+#include <type_traits>
 
 namespace kesto::platform::win32 {
 
-// One GDI object (region, bitmap, brush, font), deleted with its owner unless released first.
-template <class Handle> class GdiObject {
-  public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        Reset(other.Release());
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    // Hands the object to whoever takes it over, the system for instance.
-    Handle Release() { return std::exchange(handle_, nullptr); }
-    void Reset(Handle handle = nullptr) {
-        if (handle_ != nullptr) {
-            DeleteObject(handle_);
-        }
-        handle_ = handle;
-    }
-
-  private:
-    Handle handle_ = nullptr;
+struct GdiObjectDelete {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
+// One GDI object (region, bitmap, brush, font), deleted with its owner unless released first
+// (to the system, for instance).
+template <class Handle>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDelete>;
 
 using Region = GdiObject<HRGN>;
 using OwnedBitmap = GdiObject<HBITMAP>;
+using OwnedFont = GdiObject<HFONT>;
+using OwnedBrush = GdiObject<HBRUSH>;
 
 // Gives `shape` to `window` (null: no shape). The system owns a region it took; one it refused
 // is deleted here.
@@ -61,22 +43,54 @@ class SavedDcState {
     int saved_;
 };
 
-// A memory device context compatible with another; deleted with the scope.
-class MemoryDc {
+// An object selected into a device context for the scope; the one it replaced is back after.
+class SelectedObject {
   public:
-    explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
-    ~MemoryDc() {
-        if (dc_ != nullptr) {
-            DeleteDC(dc_);
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), replaced_(SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (replaced_ != nullptr && replaced_ != HGDI_ERROR) {
+            SelectObject(dc_, replaced_);
         }
     }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-
-    HDC Get() const { return dc_; }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
 
   private:
     HDC dc_;
+    HGDIOBJ replaced_;
 };
+
+// BeginPaint and EndPaint of one WM_PAINT: however the painting ends, the window is validated.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    HDC Dc() const { return dc_; }
+    const RECT& Part() const { return paint_.rcPaint; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// A device context given back when its owner ends: a window's (null: the screen's) is
+// released, a memory one deleted.
+struct DcRelease {
+    HWND window = nullptr;
+    bool memory = false;
+    void operator()(HDC dc) const { memory ? DeleteDC(dc) : ReleaseDC(window, dc); }
+};
+using ScopedDc = std::unique_ptr<HDC__, DcRelease>;
+
+inline ScopedDc WindowDc(HWND window) {
+    return ScopedDc(GetDC(window), DcRelease{window, false});
+}
+inline ScopedDc MemoryDcLike(HDC like) {
+    return ScopedDc(CreateCompatibleDC(like), DcRelease{nullptr, true});
+}
 
 } // namespace kesto::platform::win32

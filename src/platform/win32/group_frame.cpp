@@ -3,6 +3,7 @@
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/form.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/readable_window.h"
 #include "platform/win32/wide_text.h"
 
@@ -31,7 +32,7 @@ void Win32GroupFrame::Paint(HDC dc) const {
     const RECT area = Area();
     const COLORREF background = Background();
     FillRect(dc, &area, form_.Brush(background));
-    const HGDIOBJ oldFont = SelectObject(dc, form_.GetFonts().Message());
+    const SelectedObject font(dc, form_.GetFonts().Message());
     const int captionHeight = CaptionHeight(dc);
     RECT edge = area;
     edge.top += captionHeight / 2;
@@ -46,7 +47,6 @@ void Win32GroupFrame::Paint(HDC dc) const {
         DrawTextW(dc, text.data(), static_cast<int>(text.size()), &caption,
                   DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);
     }
-    SelectObject(dc, oldFont);
 }
 
 } // namespace kesto::platform::win32

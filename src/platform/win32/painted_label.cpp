@@ -2,6 +2,7 @@
 #include "platform/win32/painted_label.h"
 
 #include "platform/win32/form.h"
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/readable_window.h"
 #include "platform/win32/wide_text.h"
 
@@ -17,13 +18,12 @@ void Win32Label::Paint(HDC dc) const {
         FillRect(dc, &area, form_.Brush(Background()));
     }
     const Fonts& fonts = form_.GetFonts();
-    const HGDIOBJ oldFont = SelectObject(dc, titleFont_ ? fonts.Title() : fonts.Message());
+    const SelectedObject font(dc, titleFont_ ? fonts.Title() : fonts.Message());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, titleFont_ ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNTEXT));
     std::wstring text = Widen(OwnText());
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area,
               DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
-    SelectObject(dc, oldFont);
 }
 
 } // namespace kesto::platform::win32

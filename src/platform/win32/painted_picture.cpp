@@ -12,13 +12,13 @@ namespace kesto::platform::win32 {
 
 namespace {
 
-HBITMAP LoadBitmapResource(Bitmap bitmap) {
+OwnedBitmap LoadBitmapResource(Bitmap bitmap) {
     if (bitmap == Bitmap::None) {
-        return nullptr;
+        return {};
     }
-    return static_cast<HBITMAP>(LoadImageW(
+    return OwnedBitmap(static_cast<HBITMAP>(LoadImageW(
         GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KESTO_IDB_BASE + static_cast<int>(bitmap)),
-        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 } // namespace
@@ -27,20 +27,13 @@ PaintedBitmap::PaintedBitmap(const ControlCreation& creation, const ReadableKind
     : PaintedControl(creation, readable), stretch_(creation.entry.stretch),
       bitmap_(LoadBitmapResource(creation.entry.bitmap)) {}
 
-PaintedBitmap::~PaintedBitmap() {
-    if (bitmap_ != nullptr) {
-        DeleteObject(bitmap_);
-    }
-}
-
 // A picture that is not stretched shows at its own size, cut to its place. On a denser screen
 // both are scaled: whole multiples stay sharp pixel for pixel, others are smoothed.
 void PaintedBitmap::Paint(HDC dc) const {
-    if (bitmap_ == nullptr) {
+    BITMAP info;
+    if (!bitmap_ || GetObjectW(bitmap_.get(), sizeof info, &info) == 0) {
         return;
     }
-    BITMAP info;
-    GetObjectW(bitmap_, sizeof info, &info);
     const int sourceWidth = stretch_ ? static_cast<int>(info.bmWidth)
                                      : std::min(place_.width, static_cast<int>(info.bmWidth));
     const int sourceHeight = stretch_ ? static_cast<int>(info.bmHeight)
@@ -53,14 +46,12 @@ void PaintedBitmap::Paint(HDC dc) const {
             RECT{layout.left, layout.top, layout.left + sourceWidth, layout.top + sourceHeight},
             dpi);
     }
-    const HDC source = CreateCompatibleDC(dc);
-    const HGDIOBJ oldBitmap = SelectObject(source, bitmap_);
+    const ScopedDc source = MemoryDcLike(dc);
+    const SelectedObject selected(source.get(), bitmap_.get());
     SetStretchBltMode(dc, dpi % kLayoutDpi == 0 ? COLORONCOLOR : HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source, 0,
-               0, sourceWidth, sourceHeight, SRCCOPY);
-    SelectObject(source, oldBitmap);
-    DeleteDC(source);
+    StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               source.get(), 0, 0, sourceWidth, sourceHeight, SRCCOPY);
 }
 
 Win32PictureButton::Win32PictureButton(const ControlCreation& creation)

@@ -2,6 +2,7 @@
 // button names a command, which other programs read and press through its owner-drawn button.
 #pragma once
 
+#include "platform/win32/gdi_handles.h"
 #include "platform/win32/painted_control.h"
 
 namespace kesto::platform::win32 {
@@ -9,13 +10,12 @@ namespace kesto::platform::win32 {
 class PaintedBitmap : public PaintedControl {
   public:
     PaintedBitmap(const ControlCreation& creation, const ReadableKind* readable);
-    ~PaintedBitmap() override;
 
     void Paint(HDC dc) const override;
 
   private:
     bool stretch_;
-    HBITMAP bitmap_;
+    OwnedBitmap bitmap_;
 };
 
 class Win32Picture final : public PaintedBitmap, public Picture {

@@ -46,10 +46,8 @@ bool PaintedSurface::Inside(const ControlBase& control, const std::string& frame
 }
 
 void PaintedSurface::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(form_.Window(), &paint);
-    PaintBeneath(form_.Window(), dc, paint.rcPaint);
-    EndPaint(form_.Window(), &paint);
+    const PaintScope paint(form_.Window());
+    PaintBeneath(form_.Window(), paint.Dc(), paint.Part());
 }
 
 // The painted controls leave fonts, colours and modes of their own in the context.
@@ -85,13 +83,13 @@ void PaintedSurface::PaintBeneath(HWND window, HDC dc, const RECT& part) {
             }
         }
     }
-    const MemoryDc buffer(dc);
+    const ScopedDc buffer = MemoryDcLike(dc);
     const OwnedBitmap bitmap(CreateCompatibleBitmap(dc, width, height));
-    const SavedDcState bufferState(buffer.Get());
-    SelectObject(buffer.Get(), bitmap.Get());
-    SetViewportOrgEx(buffer.Get(), -area.left, -area.top, nullptr);
-    PaintControls(buffer.Get(), area);
-    BitBlt(dc, part.left, part.top, width, height, buffer.Get(), area.left, area.top, SRCCOPY);
+    const SavedDcState bufferState(buffer.get());
+    SelectObject(buffer.get(), bitmap.get());
+    SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
+    PaintControls(buffer.get(), area);
+    BitBlt(dc, part.left, part.top, width, height, buffer.get(), area.left, area.top, SRCCOPY);
 }
 
 void PaintedSurface::PaintControls(HDC dc, const RECT& area) {

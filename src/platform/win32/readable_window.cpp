@@ -6,6 +6,8 @@
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide_text.h"
 
+#include <utility>
+
 namespace kesto::platform::win32 {
 
 namespace {
@@ -33,10 +35,8 @@ LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wPa
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(window, &paint);
-        form.PaintBeneath(window, dc, paint.rcPaint);
-        EndPaint(window, &paint);
+        const PaintScope paint(window);
+        form.PaintBeneath(window, paint.Dc(), paint.Part());
         return 0;
     }
     case WM_PRINTCLIENT: {
@@ -82,21 +82,20 @@ HWND CreateReadableWindow(Win32Form& form, const ReadableKind& kind, const Contr
 
 void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas) {
     MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
-    HRGN shape = nullptr;
+    Region shape;
     for (const RECT& child : childAreas) {
         RECT overlap;
         if (!IntersectRect(&overlap, &area, &child)) {
             continue;
         }
-        if (shape == nullptr) {
-            shape = CreateRectRgn(0, 0, area.right - area.left, area.bottom - area.top);
+        if (!shape) {
+            shape.reset(CreateRectRgn(0, 0, area.right - area.left, area.bottom - area.top));
         }
-        const HRGN hole = CreateRectRgn(overlap.left - area.left, overlap.top - area.top,
-                                        overlap.right - area.left, overlap.bottom - area.top);
-        CombineRgn(shape, shape, hole, RGN_DIFF);
-        DeleteObject(hole);
+        const Region hole(CreateRectRgn(overlap.left - area.left, overlap.top - area.top,
+                                        overlap.right - area.left, overlap.bottom - area.top));
+        CombineRgn(shape.get(), shape.get(), hole.get(), RGN_DIFF);
     }
-    SetWindowShape(window, Region(shape), true);
+    SetWindowShape(window, std::move(shape), true);
 }
 
 } // namespace kesto::platform::win32

@@ -89,7 +89,7 @@ class Win32Toolkit : public Toolkit {
         if (Win32Form* form = FormOf(ToHwnd(window))) {
             return form->SetShape(std::move(layout), redraw);
         }
-        Region scaled = layout ? ScaledRegion(layout.Get(), DpiOf(ToHwnd(window))) : Region();
+        Region scaled = layout ? ScaledRegion(layout.get(), DpiOf(ToHwnd(window))) : Region();
         return SetWindowShape(ToHwnd(window), std::move(scaled), redraw);
     }
 

@@ -1,3 +1,4 @@
+// The scratch folder laid out and cleared, and the subst command lines the program would run.
 #include "bench_folder.h"
 
 #include "subst_run.h"

@@ -1,3 +1,4 @@
+// The import directory walked in the file, section by section, each read checked against its size.
 #include "pe_imports.h"
 
 #include <windows.h>

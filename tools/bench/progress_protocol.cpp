@@ -1,3 +1,4 @@
+// The bench's own main and progress windows, sized and placed as the program's are.
 #include "progress_protocol.h"
 
 #include "stopwatch.h"

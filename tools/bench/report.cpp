@@ -1,3 +1,4 @@
+// The figures worked out of the samples, the table printed, and the method written under it.
 #include "report.h"
 
 #include "pe_imports.h"

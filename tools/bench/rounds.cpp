@@ -1,3 +1,4 @@
+// The four kinds of round: empty table, saved table, behind the progress window, baseline window.
 #include "rounds.h"
 
 #include "fast_poll.h"

@@ -1,3 +1,4 @@
+// The Run value read at the start and written back, or deleted, at the end.
 #include "run_value.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The waits for the main window and then for its lists, timed from the program's start.
 #include "running_kesto.h"
 
 #include "fast_poll.h"

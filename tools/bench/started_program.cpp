@@ -1,3 +1,4 @@
+// Starting and killing the program, its memory counters, and the wait for Wine's shell after it.
 #include "started_program.h"
 
 #include "stopwatch.h"

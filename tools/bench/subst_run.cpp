@@ -1,3 +1,4 @@
+// The child started as the program starts it, read in the program's chunk size to the pipe's end.
 #include "subst_run.h"
 
 #include "stopwatch.h"

@@ -1,3 +1,4 @@
+// Wine's per-program Managed=N, set for the bench; only what was made here is taken away.
 #include "unmanaged_windows.h"
 
 #include <windows.h>

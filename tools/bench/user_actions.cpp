@@ -1,3 +1,4 @@
+// Each action's clicks and answers, timed around the message boxes the program shows.
 #include "user_actions.h"
 
 #include "fast_poll.h"

@@ -1,3 +1,4 @@
+// The forms subst takes: nothing, "X: folder" and "X: /d"; anything else is refused.
 #include "arguments.h"
 
 std::optional<char> parse_drive_letter(std::wstring_view arg) {

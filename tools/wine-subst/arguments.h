@@ -1,3 +1,4 @@
+// What subst's arguments ask for: the listing, a mapping, a removal, or one it refuses.
 #pragma once
 
 #include <optional>

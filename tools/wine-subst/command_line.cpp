@@ -1,3 +1,4 @@
+// The C runtime's rules: quotes group, and backslashes escape only when a quote follows them.
 #include "command_line.h"
 
 namespace {

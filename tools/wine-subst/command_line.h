@@ -1,3 +1,4 @@
+// Arguments from the process's wide command line; main's argv has been through the ANSI code page.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Each command checked as the system's subst checks it, then done through the mount manager.
 #include "commands.h"
 
 #include "console_output.h"

@@ -1,3 +1,4 @@
+// The listing, mapping and removal, with the messages and exit codes of the system's subst.
 #pragma once
 
 #include "arguments.h"

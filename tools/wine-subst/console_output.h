@@ -1,3 +1,4 @@
+// subst's output and errors, written into the caller's pipes in the code page it expects.
 #pragma once
 
 #include <string_view>

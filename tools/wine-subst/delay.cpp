@@ -1,3 +1,4 @@
+// The delay's digits read by hand: no sign, no blanks, no overflow.
 #include "delay.h"
 
 std::optional<unsigned long> parse_delay_ms(std::wstring_view text) {

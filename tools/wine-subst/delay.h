@@ -1,3 +1,4 @@
+// The delay tests may ask for before subst sets to work, to watch its caller waiting.
 #pragma once
 
 #include <optional>

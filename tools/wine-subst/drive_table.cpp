@@ -1,3 +1,5 @@
+// A substitution is shown through the real drive with the longest folder holding it, the lower
+// letter on a tie.
 #include "drive_table.h"
 
 #include "unix_path.h"

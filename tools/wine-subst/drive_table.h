@@ -1,3 +1,4 @@
+// Drives as Unix folders, and the rule that tells a substitution from a real drive.
 #pragma once
 
 #include <span>

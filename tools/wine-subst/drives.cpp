@@ -1,3 +1,4 @@
+// Mount points made folders: relative ones count from Wine's link for the drive's root.
 #include "drives.h"
 
 #include "arguments.h"

@@ -1,3 +1,4 @@
+// The prefix's drives, read from the mount manager with their folders as plain Unix paths.
 #pragma once
 
 #include "drive_table.h"

@@ -1,3 +1,4 @@
+// subst.exe for Wine, whose own maps nothing: an optional delay for tests, then the command.
 #include "arguments.h"
 #include "command_line.h"
 #include "commands.h"

@@ -1,3 +1,4 @@
+// Wine's own requests to the mount manager, in the record layout of its mountmgr_unix_drive.
 #include "mount_manager.h"
 
 #include <cstring>

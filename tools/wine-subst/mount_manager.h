@@ -1,3 +1,4 @@
+// Drive letters queried, defined and removed through Wine's mount manager device.
 #pragma once
 
 #include <optional>

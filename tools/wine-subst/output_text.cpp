@@ -1,3 +1,4 @@
+// Every text one line ending in CR LF, as console programs end theirs.
 #include "output_text.h"
 
 #include <algorithm>

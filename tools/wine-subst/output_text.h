@@ -1,3 +1,4 @@
+// The texts subst prints, worded as the system's subst words them.
 #pragma once
 
 #include <string>

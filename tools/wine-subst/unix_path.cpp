@@ -1,3 +1,4 @@
+// Work on the text alone: the file system is never asked.
 #include "unix_path.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// Unix paths as text: cleaned up, link targets resolved, compared, and moved between folders.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// wine_get_unix_file_name looked up at run time, and Wine's Unix code page to decode names.
 #include "wine_paths.h"
 
 #include <windows.h>

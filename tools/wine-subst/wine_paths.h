@@ -1,3 +1,4 @@
+// Windows paths and the Unix names Wine gives them.
 #pragma once
 
 #include <optional>

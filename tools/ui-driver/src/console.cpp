@@ -1,3 +1,4 @@
+// The output read on a thread while the wait runs, so that a full pipe cannot hold the child up.
 #include "uidriver/console.h"
 
 #include "uidriver/error.h"

@@ -1,3 +1,4 @@
+// Lists asked with their own kind's messages; a change of selection notified as a user's would be.
 #include "uidriver/controls.h"
 
 #include "uidriver/error.h"

@@ -1,3 +1,4 @@
+// The last Windows error folded into a driver failure.
 #include "uidriver/error.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Every top-level window matched against a query, and the waits for one to come or go.
 #include "uidriver/find.h"
 
 #include "uidriver/error.h"

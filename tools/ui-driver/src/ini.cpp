@@ -1,3 +1,4 @@
+// The profile calls, with a missing key told apart from an empty value.
 #include "uidriver/ini.h"
 
 #include "uidriver/text.h"

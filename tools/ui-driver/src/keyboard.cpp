@@ -1,3 +1,4 @@
+// Keys posted with the scan code and flags a real keyboard gives; the focus read off its thread.
 #include "uidriver/keyboard.h"
 
 namespace kesto::uidriver {

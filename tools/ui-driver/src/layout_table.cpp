@@ -1,3 +1,4 @@
+// Control names looked up in the layout tables: entries, places, painted kinds, child windows.
 #include "layout_table.h"
 
 #include "uidriver/error.h"

@@ -1,3 +1,4 @@
+// Places of the main window's controls as the skin fits them, and presses on the painted ones.
 #include "uidriver/main_form.h"
 
 #include "layout_table.h"

@@ -1,3 +1,4 @@
+// A message box read through its children; its icon told by the pixels, not by the handle.
 #include "uidriver/message_dialog.h"
 
 #include "uidriver/controls.h"

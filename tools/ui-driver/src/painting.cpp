@@ -1,3 +1,4 @@
+// Labels and icons drawn off screen as the program draws them, read back like a screenshot.
 #include "painting.h"
 
 #include "uidriver/error.h"

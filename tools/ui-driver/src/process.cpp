@@ -1,3 +1,4 @@
+// Starting with variables of the test's own, and stopping by closing the windows, then by force.
 #include "uidriver/process.h"
 
 #include "uidriver/error.h"

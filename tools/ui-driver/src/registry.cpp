@@ -1,3 +1,4 @@
+// Registry values read as stored, expandable strings left unexpanded.
 #include "uidriver/registry.h"
 
 #include "uidriver/error.h"

@@ -1,3 +1,4 @@
+// Captures through a DIB section, BMP files written bottom-up, and the wait for a still screen.
 #include "uidriver/screenshot.h"
 
 #include "uidriver/error.h"

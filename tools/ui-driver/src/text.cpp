@@ -1,3 +1,4 @@
+// The conversions through Windows' own code-page calls, and paths as UTF-8 text.
 #include "uidriver/text.h"
 
 #include <windows.h>

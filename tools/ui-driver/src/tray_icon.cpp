@@ -1,3 +1,4 @@
+// The tray's hidden window found by its class, and the shell's mouse reports posted to it.
 #include "uidriver/tray_icon.h"
 
 #include "uidriver/find.h"

@@ -1,3 +1,4 @@
+// Window calls through the handle; sends time out, so a hung program cannot hang the test.
 #include "uidriver/window.h"
 
 #include "uidriver/error.h"

@@ -1,3 +1,4 @@
+// The progress window's controls, and its labels checked pixel for pixel on the face colour.
 #include "uidriver/working_form.h"
 
 #include "layout_table.h"

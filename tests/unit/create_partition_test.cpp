@@ -24,8 +24,6 @@ class CreatePartitionTest : public MainFormTest {
         }
     }
     void ExistingFolderMode(const std::string& folder) {
-        Control(ui::Opt1_1).SetChecked(false);
-        Control(ui::Opt1_0).SetChecked(true);
         Window().Click(ui::Opt1_0);
         Control(ui::TxtDirector).SetText(folder);
     }
@@ -61,8 +59,6 @@ TEST_F(CreatePartitionTest, WrongChoicesAreRefusedWithTheirMessageAndFocus) {
     }
 
     Window().Click(ui::Opt1_1);
-    Control(ui::Opt1_0).SetChecked(false);
-    Control(ui::Opt1_1).SetChecked(true);
     Window().Click(ui::cmdcreate);
     EXPECT_EQ(LastMessage(), "你尚未选择要从那一个磁盘分配空间！");
     EXPECT_EQ(Window().FocusedControl(), "CmbBusyDisk");

@@ -43,13 +43,9 @@ class MainFormTest : public ::testing::Test {
             std::count_if(os.Calls().begin(), os.Calls().end(),
                           [&](const std::string& call) { return call.starts_with(prefix); }));
     }
-    void ChooseExistingFolderMode() {
-        Control(ui::Opt1_0).SetChecked(true);
-        Window().Click(ui::Opt1_0);
-    }
     // A create in existing-folder mode, as the user would make it.
     void MapExisting(const std::string& folder, const std::string& letter) {
-        ChooseExistingFolderMode();
+        Window().Click(ui::Opt1_0);
         Control(ui::TxtDirector).SetText(folder);
         ASSERT_TRUE(Control(ui::CmbFreedisk).Select(letter));
         Window().Click(ui::cmdcreate);

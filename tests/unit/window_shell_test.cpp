@@ -1,7 +1,6 @@
 #include "main_form_fixture.h"
 #include "ui/frm_working.h"
 #include "ui/make_window.h"
-#include "ui/title_bar.h"
 
 #include <array>
 #include <map>
@@ -65,7 +64,6 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     Window().MouseMove(ui::listKesto, 0, 5, 120);
     EXPECT_EQ(list.ToolTipText(), "");
     EXPECT_EQ(list.ToolTipWrites(), 2);
-    EXPECT_EQ(ui::PackPoint(2, 3), 196610);
 }
 
 // The progress window opens on the primary screen; moved over a main window on a screen of

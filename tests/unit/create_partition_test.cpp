@@ -23,10 +23,6 @@ class CreatePartitionTest : public MainFormTest {
             ASSERT_TRUE(Control(ui::CmbBusyDisk).Select(busyDisk));
         }
     }
-    void ExistingFolderMode(const std::string& folder) {
-        Window().Click(ui::Opt1_0);
-        Control(ui::TxtDirector).SetText(folder);
-    }
     std::string LastMessage() const { return toolkit.messageBoxes.back().text; }
     int LastStyle() const { return toolkit.messageBoxes.back().style; }
 };
@@ -91,15 +87,11 @@ TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThrough
     os.SetShortName("D:\\My Data\\照片", "D:\\MYDATA~1\\C6AC~1");
     os.AddFolder("D:\\Long Name");
     Load();
-    ExistingFolderMode("D:\\My Data\\照片");
-    Choose("X:");
-    Window().Click(ui::cmdcreate);
+    MapExisting("D:\\My Data\\照片", "X:");
     EXPECT_EQ(CallCount("CreateProcess subst X: D:\\MYDATA~1\\C6AC~1"), 1);
 
     // Without 8.3 names the long path comes back and must reach subst as one argument.
-    ExistingFolderMode("D:\\Long Name\\");
-    Choose("Y:");
-    Window().Click(ui::cmdcreate);
+    MapExisting("D:\\Long Name\\", "Y:");
     EXPECT_EQ(CallCount("CreateProcess subst Y: \"D:\\Long Name\\\\\""), 1);
     EXPECT_EQ(os.Mappings().at('Y'), "D:\\Long Name");
     EXPECT_EQ(Messages(),

@@ -109,10 +109,8 @@ std::optional<std::string> FakeOs::FileContent(const std::string& path) const {
 }
 
 void FakeOs::SetShortName(const std::string& longPath, const std::string& shortPath) {
-    const std::string shortForm = Resolve(shortPath);
     shortNames_[Resolve(longPath)] = shortPath;
-    longNames_[shortForm] = Resolve(longPath);
-    longSpellings_[shortForm] = SystemPath(longPath);
+    longSpellings_[Resolve(shortPath)] = SystemPath(longPath);
 }
 
 void FakeOs::HoldFile(const std::string& path) {
@@ -178,8 +176,8 @@ std::string FakeOs::Resolve(const std::string& path) const {
     if (mapping != mappings_.end()) {
         return Resolve(mapping->second + resolved.substr(2));
     }
-    const auto longName = longNames_.find(resolved);
-    return longName == longNames_.end() ? resolved : longName->second;
+    const auto longName = longSpellings_.find(resolved);
+    return longName == longSpellings_.end() ? resolved : Upper(longName->second);
 }
 
 bool FakeOs::DriveWritable(const std::string& resolved) const {

@@ -140,7 +140,6 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::set<std::string> folders_; // resolved
     std::map<std::string, std::string> files_;
     std::map<std::string, std::string> shortNames_;    // resolved long path to short form
-    std::map<std::string, std::string> longNames_;     // resolved short form to long path
     std::map<std::string, std::string> longSpellings_; // resolved short form to long, as given
     std::set<std::string> heldFiles_;                  // resolved
     std::map<char, std::string> mappings_;

@@ -154,19 +154,27 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
         EXPECT_TRUE(Window().Enabled());
         EXPECT_FALSE(toolkit.Form("FrmWorking")->Visible());
     };
-    // A second press already queued when the pending events are processed.
+    // Presses already queued when the pending events are processed, and the taskbar's Close.
     toolkit.onDoEvents = [&] {
         Window().QueuedClick(ui::cmdcreate);
         Window().QueuedClick(ui::cmddele);
         Window().RequestClose();
+        Window().QueuedClick(ui::imgTitleClose);
     };
     Window().Click(ui::cmdcreate);
     EXPECT_TRUE(sawProgress);
     EXPECT_EQ(toolkit.doEventsPasses, 1);
     EXPECT_EQ(CallCount("CreateProcess subst X:"), 1);
-    // The close waited for the command and its message.
+    // The closes waited for the command and its message, and were one.
     EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
     EXPECT_FALSE(form->Loaded());
+    EXPECT_EQ(toolkit.quits, 1);
+    form.reset();
+    EXPECT_EQ(std::count_if(toolkit.notifyCalls.begin(), toolkit.notifyCalls.end(),
+                            [](const fakes::NotifyCall& call) {
+                                return call.message == platform::kNimDelete;
+                            }),
+              1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // What the backend hands to the system or borrows from it: region handles and device contexts.
 #include "platform/win32/form.h"
 #include "platform/win32/gdi_handles.h"
+#include "test_form.h"
 
 #include <gtest/gtest.h>
 
@@ -28,23 +29,13 @@ class NoEvents : public FormEvents {};
 // The painted controls set fonts, colours and modes of their own; a context lent for
 // WM_PRINTCLIENT goes back to its owner as it came.
 TEST(PrintClient, LeavesTheContextAsItCame) {
-    FormLayout layout;
-    layout.name = "frmPrinted";
-    layout.clientWidth = 120;
-    layout.clientHeight = 80;
-    ControlLayout title;
-    title.name = "lblTitle";
-    title.text = "Title";
-    title.place = {4, 4, 100, 16};
+    ControlLayout title = ControlOf("lblTitle", ControlKind::Label, "Title", {4, 4, 100, 16});
     title.titleFont = true;
-    ControlLayout frame;
-    frame.name = "Frame1";
-    frame.kind = ControlKind::GroupFrame;
-    frame.text = "Frame";
-    frame.place = {4, 24, 100, 50};
-    layout.controls = {title, frame};
     NoEvents events;
-    Win32Form form(layout, events);
+    Win32Form form(
+        FormOf("frmPrinted", 120, 80,
+               {title, ControlOf("Frame1", ControlKind::GroupFrame, "Frame", {4, 24, 100, 50})}),
+        events);
 
     const HDC screen = GetDC(nullptr);
     const HDC dc = CreateCompatibleDC(screen);

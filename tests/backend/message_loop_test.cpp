@@ -1,5 +1,6 @@
 #include "platform/win32/form.h"
 #include "platform/win32/message_loop.h"
+#include "test_form.h"
 
 #include <gtest/gtest.h>
 
@@ -24,20 +25,6 @@ class FailingOnce : public FormEvents {
     int clicks = 0;
 };
 
-FormLayout OneButton() {
-    FormLayout layout;
-    layout.name = "frmTest";
-    layout.clientWidth = 100;
-    layout.clientHeight = 40;
-    ControlLayout button;
-    button.name = "cmdTest";
-    button.kind = ControlKind::PushButton;
-    button.text = "Test";
-    button.place = {10, 10, 60, 20};
-    layout.controls.push_back(button);
-    return layout;
-}
-
 void PostClick(const Win32Form& form) {
     const HWND window = form.Window();
     const HWND button = GetDlgItem(window, 1000);
@@ -50,7 +37,10 @@ void PostClick(const Win32Form& form) {
 // frames, and comes out of the loop in ours; the form goes on working after it.
 TEST(MessageLoop, AHandlersExceptionComesOutOfTheLoopOnceAndTheFormStillWorks) {
     FailingOnce events;
-    Win32Form form(OneButton(), events);
+    Win32Form form(
+        FormOf("frmTest", 100, 40,
+               {ControlOf("cmdTest", ControlKind::PushButton, "Test", {10, 10, 60, 20})}),
+        events);
 
     PostClick(form);
     try {

@@ -140,18 +140,19 @@ fs::path KestoTest::NewFolder(const std::wstring& name) const {
     return folder;
 }
 
-const uidriver::Process& KestoTest::Program() const {
-    if (!program_) {
+template <class Part> static const Part& WhileRunning(const std::optional<Part>& part) {
+    if (!part) {
         throw uidriver::DriverError("the program is not running");
     }
-    return *program_;
+    return *part;
+}
+
+const uidriver::Process& KestoTest::Program() const {
+    return WhileRunning(program_);
 }
 
 const uidriver::MainForm& KestoTest::Main() const {
-    if (!main_) {
-        throw uidriver::DriverError("the program is not running");
-    }
-    return *main_;
+    return WhileRunning(main_);
 }
 
 void KestoTest::LogOffAndOn() {

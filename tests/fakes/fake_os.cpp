@@ -109,10 +109,8 @@ std::optional<std::string> FakeOs::FileContent(const std::string& path) const {
 }
 
 void FakeOs::SetShortName(const std::string& longPath, const std::string& shortPath) {
-    const std::string shortForm = Resolve(shortPath);
     shortNames_[Resolve(longPath)] = shortPath;
-    longNames_[shortForm] = Resolve(longPath);
-    longSpellings_[shortForm] = SystemPath(longPath);
+    longSpellings_[Resolve(shortPath)] = SystemPath(longPath);
 }
 
 void FakeOs::HoldFile(const std::string& path) {
@@ -127,9 +125,10 @@ void FakeOs::RegisterProgram(const std::string& name, FakeProgram program) {
     programs_[Lower(name)] = std::move(program);
 }
 
-void FakeOs::Log(const std::string& call, const std::string& argument) {
+bool FakeOs::Record(const std::string& call, const std::string& argument) {
     calls_.push_back(call + " " + argument);
     Count(call);
+    return Fails(call);
 }
 
 platform::Handle FakeOs::NewHandle(HandleObject object) {
@@ -165,7 +164,7 @@ std::string SystemPath(const std::string& path) {
 std::string FakeOs::Resolve(const std::string& path) const {
     std::string resolved = Upper(SystemPath(path));
     if (!resolved.empty() && DriveLetter(resolved) == '\0') {
-        const std::string current = Upper(currentFolder);
+        const std::string current = "C:\\TOOLS"; // the program's folder
         resolved =
             resolved[0] == '\\' ? current.substr(0, 2) + resolved : current + "\\" + resolved;
     }
@@ -177,8 +176,8 @@ std::string FakeOs::Resolve(const std::string& path) const {
     if (mapping != mappings_.end()) {
         return Resolve(mapping->second + resolved.substr(2));
     }
-    const auto longName = longNames_.find(resolved);
-    return longName == longNames_.end() ? resolved : longName->second;
+    const auto longName = longSpellings_.find(resolved);
+    return longName == longSpellings_.end() ? resolved : Upper(longName->second);
 }
 
 bool FakeOs::DriveWritable(const std::string& resolved) const {
@@ -189,8 +188,7 @@ bool FakeOs::DriveWritable(const std::string& resolved) const {
 // --- pipes and processes ---
 
 bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
-    Log("CreatePipe", "");
-    if (Fails("CreatePipe")) {
+    if (Record("CreatePipe", "")) {
         lastError_ = 8; // ERROR_NOT_ENOUGH_MEMORY
         return false;
     }
@@ -207,8 +205,7 @@ bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t fla
     creationFlags = flags;
     startupInfo = startup;
     const std::string commandLine = FromAnsi(ansiCommandLine);
-    Log("CreateProcess", commandLine);
-    if (Fails("CreateProcess")) {
+    if (Record("CreateProcess", commandLine)) {
         return false;
     }
     const auto [program, arguments] = SplitProgramName(commandLine);
@@ -236,14 +233,14 @@ bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t fla
 }
 
 bool FakeOs::ReadFile(platform::Handle handle, std::size_t capacity, std::string& data) {
-    Log("ReadFile", std::to_string(handle));
+    const bool fails = Record("ReadFile", std::to_string(handle));
     data.clear();
     const auto object = handles_.find(handle);
     if (object == handles_.end() || object->second.kind != HandleObject::PipeRead) {
         lastError_ = 6; // ERROR_INVALID_HANDLE
         return false;
     }
-    if (Fails("ReadFile")) {
+    if (fails) {
         lastError_ = 8; // ERROR_NOT_ENOUGH_MEMORY
         return false;
     }
@@ -265,8 +262,7 @@ bool FakeOs::ReadFile(platform::Handle handle, std::size_t capacity, std::string
 }
 
 bool FakeOs::CloseHandle(platform::Handle handle) {
-    Log("CloseHandle", std::to_string(handle));
-    return !Fails("CloseHandle") && handles_.erase(handle) != 0;
+    return !Record("CloseHandle", std::to_string(handle)) && handles_.erase(handle) != 0;
 }
 
 // --- code page ---
@@ -295,11 +291,11 @@ bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
 
 std::string FakeOs::GetPrivateProfileString(const std::string& section, const std::string& key,
                                             std::size_t bufferSize, const std::string& file) {
-    Log("GetPrivateProfileString", key);
+    const bool fails = Record("GetPrivateProfileString", key);
     const std::string path = Resolve(file);
     const auto content = files_.find(path);
     if (bufferSize == 0 || content == files_.end() || heldFiles_.count(path) != 0 ||
-        PastMaxPath(file) || Fails("GetPrivateProfileString")) {
+        PastMaxPath(file) || fails) {
         return {};
     }
     const std::optional<std::string> value = IniValue(content->second, section, key);
@@ -326,8 +322,7 @@ std::string FakeOs::GetPrivateProfileString(const std::string& section, const st
 bool FakeOs::WritePrivateProfileString(const std::string& section, const std::string& key,
                                        const std::optional<std::string>& value,
                                        const std::string& file) {
-    Log("WritePrivateProfileString", key + (value ? "=" + *value : " (delete)"));
-    if (Fails("WritePrivateProfileString")) {
+    if (Record("WritePrivateProfileString", key + (value ? "=" + *value : " (delete)"))) {
         return false;
     }
     const std::string path = Resolve(file);
@@ -348,11 +343,10 @@ bool FakeOs::WritePrivateProfileString(const std::string& section, const std::st
 // --- drives and files ---
 
 std::uint32_t FakeOs::GetDriveType(const std::string& root) {
-    Log("GetDriveType", root);
-    const char letter = DriveLetter(root);
-    if (Fails("GetDriveType")) {
+    if (Record("GetDriveType", root)) {
         return platform::kDriveUnknown;
     }
+    const char letter = DriveLetter(root);
     if (mappings_.count(letter) != 0) {
         return platform::kDriveFixed;
     }
@@ -362,10 +356,9 @@ std::uint32_t FakeOs::GetDriveType(const std::string& root) {
 
 std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t bufferSize,
                                        std::string& shortPath) {
-    Log("GetShortPathName", longPath);
     shortPath.clear();
     const std::string resolved = Resolve(longPath);
-    if (Fails("GetShortPathName") || PastMaxPath(longPath) ||
+    if (Record("GetShortPathName", longPath) || PastMaxPath(longPath) ||
         (!FolderExists(longPath) && files_.count(resolved) == 0)) {
         return 0;
     }
@@ -380,10 +373,9 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
 }
 
 std::string FakeOs::GetLongPathName(const std::string& path) {
-    Log("GetLongPathName", path);
     const std::string spelled = SystemPath(path);
     const std::string resolved = Resolve(spelled);
-    if (Fails("GetLongPathName") || PastMaxPath(path) ||
+    if (Record("GetLongPathName", path) || PastMaxPath(path) ||
         (!FolderExists(spelled) && files_.count(resolved) == 0)) {
         return {};
     }
@@ -400,9 +392,8 @@ std::string FakeOs::GetLongPathName(const std::string& path) {
 }
 
 bool FakeOs::CreateDirectory(const std::string& path) {
-    Log("CreateDirectory", path);
     const std::string resolved = Resolve(path);
-    if (Fails("CreateDirectory") || PastCreateDirectoryLimit(path) || resolved.size() <= 2 ||
+    if (Record("CreateDirectory", path) || PastCreateDirectoryLimit(path) || resolved.size() <= 2 ||
         InvalidName(resolved) || FolderExists(path) || files_.count(resolved) != 0 ||
         !DriveWritable(resolved) || !FolderExists(ParentOf(resolved))) {
         return false;
@@ -412,8 +403,7 @@ bool FakeOs::CreateDirectory(const std::string& path) {
 }
 
 std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) {
-    Log("GetFileAttributes", path);
-    if (path.empty() || Fails("GetFileAttributes") || PastMaxPath(path)) {
+    if (Record("GetFileAttributes", path) || path.empty() || PastMaxPath(path)) {
         return std::nullopt;
     }
     if (FolderExists(path)) {
@@ -428,8 +418,7 @@ std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) 
 // --- registry ---
 
 long FakeOs::RegCreateKey(platform::Handle root, const std::string& subKey, platform::Handle& key) {
-    Log("RegCreateKey", subKey);
-    if (Fails("RegCreateKey") || root != kHkeyCurrentUser) {
+    if (Record("RegCreateKey", subKey) || root != kHkeyCurrentUser) {
         key = 0;
         return 5; // ERROR_ACCESS_DENIED
     }
@@ -439,52 +428,51 @@ long FakeOs::RegCreateKey(platform::Handle root, const std::string& subKey, plat
 
 long FakeOs::RegSetValueEx(platform::Handle key, const std::string& valueName, std::uint32_t type,
                            const std::string& ansiData, std::uint32_t size) {
-    Log("RegSetValueEx", valueName);
-    const auto object = handles_.find(key);
-    if (Fails("RegSetValueEx") || object == handles_.end() ||
-        object->second.kind != HandleObject::RegistryKey) {
+    const std::string* path = KeyPath(key);
+    if (Record("RegSetValueEx", valueName) || path == nullptr) {
         return 6; // ERROR_INVALID_HANDLE
     }
     // The caller's bytes as the system would read them: `size` of them, zero byte included.
     const std::string stored(ansiData.c_str(), std::min<std::size_t>(size, ansiData.size() + 1));
-    registry[object->second.path + "\\" + valueName] = {type, stored, size, false};
+    registry[*path + "\\" + valueName] = {type, stored, size, false};
     return 0;
 }
 
 long FakeOs::RegSetStringValue(platform::Handle key, const std::string& valueName,
                                const std::string& text) {
-    Log("RegSetStringValue", valueName);
-    const auto object = handles_.find(key);
-    if (Fails("RegSetStringValue") || object == handles_.end() ||
-        object->second.kind != HandleObject::RegistryKey) {
+    const std::string* path = KeyPath(key);
+    if (Record("RegSetStringValue", valueName) || path == nullptr) {
         return 6; // ERROR_INVALID_HANDLE
     }
     const auto size = static_cast<std::uint32_t>(2 * (Utf16Units(text) + 1));
-    registry[object->second.path + "\\" + valueName] = {platform::kRegSz, text, size, true};
+    registry[*path + "\\" + valueName] = {platform::kRegSz, text, size, true};
     return 0;
 }
 
 long FakeOs::RegCloseKey(platform::Handle key) {
-    Log("RegCloseKey", "");
-    return !Fails("RegCloseKey") && handles_.erase(key) != 0 ? 0 : 6;
+    return !Record("RegCloseKey", "") && handles_.erase(key) != 0 ? 0 : 6;
+}
+
+const std::string* FakeOs::KeyPath(platform::Handle key) const {
+    const auto object = handles_.find(key);
+    return object == handles_.end() || object->second.kind != HandleObject::RegistryKey
+               ? nullptr
+               : &object->second.path;
 }
 
 // --- shell ---
 
 platform::Handle FakeOs::BrowseForFolder(platform::Handle /*owner*/, const std::string& title,
                                          std::uint32_t /*flags*/) {
-    Log("BrowseForFolder", title);
-    if (!browseResult || Fails("BrowseForFolder")) {
+    if (Record("BrowseForFolder", title) || !browseResult) {
         return 0;
     }
-    const platform::Handle list = NewHandle({HandleObject::IdList, 0, *browseResult});
-    return list;
+    return NewHandle({HandleObject::IdList, 0, *browseResult});
 }
 
 bool FakeOs::GetPathFromIdList(platform::Handle idList, std::size_t bufferSize, std::string& path) {
-    Log("GetPathFromIdList", "");
     const auto object = handles_.find(idList);
-    if (Fails("GetPathFromIdList") || object == handles_.end() ||
+    if (Record("GetPathFromIdList", "") || object == handles_.end() ||
         object->second.kind != HandleObject::IdList ||
         Utf16Units(object->second.path) >= bufferSize) {
         return false;
@@ -494,14 +482,12 @@ bool FakeOs::GetPathFromIdList(platform::Handle idList, std::size_t bufferSize, 
 }
 
 void FakeOs::FreeIdList(platform::Handle idList) {
-    Log("FreeIdList", "");
+    Record("FreeIdList", "");
     handles_.erase(idList);
 }
 
 std::intptr_t FakeOs::ShellExecute(const std::string& file, int showCommand) {
-    Log("ShellExecute", file + " " + std::to_string(showCommand));
-    shellExecuted.push_back(file);
-    return Fails("ShellExecute") ? 2 : 42;
+    return Record("ShellExecute", file + " " + std::to_string(showCommand)) ? 2 : 42;
 }
 
 // --- the system's subst, as far as the program relies on it ---

@@ -53,11 +53,8 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::size_t OpenHandleCount() const { return handles_.size(); }
     std::string moduleFileName = "C:\\Tools\\kesto.exe";
     std::string commandLine = "\"C:\\Tools\\kesto.exe\"";
-    // What paths without a drive are relative to.
-    std::string currentFolder = "C:\\Tools";
     // The folder the browser gives, or nothing when the user cancels.
     std::optional<std::string> browseResult;
-    std::vector<std::string> shellExecuted;
     // Those of the last CreateProcess, already set while its program runs.
     std::uint32_t creationFlags = 0;
     platform::StartupInfo startupInfo;
@@ -122,7 +119,10 @@ class FakeOs : public platform::Os, public FaultPlan {
         int pipe = 0;
         std::string path;
     };
-    void Log(const std::string& call, const std::string& argument);
+    // Records a call with its main argument; true when it is to fail.
+    bool Record(const std::string& call, const std::string& argument);
+    // The path of the registry key behind a handle, or null.
+    const std::string* KeyPath(platform::Handle key) const;
     platform::Handle NewHandle(HandleObject object);
     // The path as the system spells it, with mapped drives followed to the folder behind them,
     // in upper case for comparisons.
@@ -140,14 +140,12 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::set<std::string> folders_; // resolved
     std::map<std::string, std::string> files_;
     std::map<std::string, std::string> shortNames_;    // resolved long path to short form
-    std::map<std::string, std::string> longNames_;     // resolved short form to long path
     std::map<std::string, std::string> longSpellings_; // resolved short form to long, as given
     std::set<std::string> heldFiles_;                  // resolved
     std::map<char, std::string> mappings_;
     std::map<std::string, FakeProgram> programs_;
     std::map<platform::Handle, HandleObject> handles_;
     std::map<int, Pipe> pipes_;
-    std::map<platform::Handle, std::string> idLists_;
     std::vector<std::string> calls_;
     platform::Handle nextHandle_ = 0x100;
     int nextPipe_ = 1;

@@ -11,6 +11,10 @@ namespace {
 constexpr int kToolFrameWidth = 8;
 constexpr int kToolFrameHeight = 27;
 
+template <class... Values> std::vector<std::intptr_t> Arguments(Values... values) {
+    return {static_cast<std::intptr_t>(values)...};
+}
+
 class FakeTrayWindow : public platform::TrayWindow {
   public:
     explicit FakeTrayWindow(platform::Handle handle) : handle_(handle) {}
@@ -186,10 +190,14 @@ void FakeForm::Move(platform::ScreenPoint topLeft) {
 }
 
 void FakeForm::Click(const std::string& control) {
-    Named(control);
-    if (enabled_) {
-        events_.OnClick(control);
+    FakeControl& clicked = Named(control);
+    if (!enabled_) {
+        return;
     }
+    if (auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(&clicked)) {
+        option->SetChecked(true);
+    }
+    events_.OnClick(control);
 }
 
 void FakeForm::MouseDown(const std::string& control, int button) {
@@ -256,9 +264,7 @@ bool FakeToolkit::Record(WindowCall call) {
 
 bool FakeToolkit::SetWindowPos(platform::Handle window, platform::Handle insertAfter, int x, int y,
                                int cx, int cy, std::uint32_t flags) {
-    return !Record({"SetWindowPos",
-                    {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(insertAfter), x,
-                     y, cx, cy, static_cast<std::intptr_t>(flags)}});
+    return !Record({"SetWindowPos", Arguments(window, insertAfter, x, y, cx, cy, flags)});
 }
 
 platform::Handle FakeToolkit::CreateRoundRectRgn(int left, int top, int right, int bottom,
@@ -273,11 +279,7 @@ platform::Handle FakeToolkit::CreateRoundRectRgn(int left, int top, int right, i
 int FakeToolkit::SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) {
     regionsHeld_.erase(std::remove(regionsHeld_.begin(), regionsHeld_.end(), region),
                        regionsHeld_.end());
-    return Record({"SetWindowRgn",
-                   {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(region),
-                    redraw ? 1 : 0}})
-               ? 0
-               : 1;
+    return Record({"SetWindowRgn", Arguments(window, region, redraw)}) ? 0 : 1;
 }
 
 bool FakeToolkit::ReleaseCapture() {
@@ -286,10 +288,7 @@ bool FakeToolkit::ReleaseCapture() {
 
 std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t message,
                                        std::uintptr_t wParam, std::intptr_t lParam) {
-    const bool fails =
-        Record({"SendMessage",
-                {static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(message),
-                 static_cast<std::intptr_t>(wParam), lParam}});
+    const bool fails = Record({"SendMessage", Arguments(window, message, wParam, lParam)});
     const auto* list = dynamic_cast<const FakeList*>(ControlByHandle(window));
     if (fails || message != platform::kLbItemFromPoint || list == nullptr) {
         return 0;
@@ -306,7 +305,7 @@ std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t me
 }
 
 bool FakeToolkit::SetForegroundWindow(platform::Handle window) {
-    return !Record({"SetForegroundWindow", {static_cast<std::intptr_t>(window)}});
+    return !Record({"SetForegroundWindow", Arguments(window)});
 }
 
 bool FakeToolkit::ShellNotifyIcon(std::uint32_t message, const platform::NotifyIconData& data) {

@@ -125,7 +125,7 @@ class FakeForm : public platform::Form {
     bool Visible() const override { return visible_; }
     bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
-    void SetWindowState(platform::WindowState state) override { state_ = state; }
+    void SetWindowState(platform::WindowState) override {}
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     void SetBackColor(platform::Rgb color) override { backColor_ = color; }
     platform::ScreenRect Bounds() const override;
@@ -135,7 +135,7 @@ class FakeForm : public platform::Form {
     platform::Handle WindowHandle() const override { return handle_; }
     platform::Handle IconHandle() const override { return layout_.appIcon ? handle_ + 1 : 0; }
 
-    // What a user does.
+    // What a user does. A click on an option button checks it first, as on an auto radio button.
     template <class Kind, class Window> void Click(platform::ControlName<Kind, Window> control) {
         Click(std::string(control.text));
     }
@@ -150,7 +150,6 @@ class FakeForm : public platform::Form {
     void RequestClose() { events_.OnCloseRequest(); }
     // Runs at every Show(), before the form counts as visible.
     void OnShow(std::function<void()> hook) { onShow_ = std::move(hook); }
-    void PressF1() { events_.OnHelpRequest(); }
     // A click that was queued before the form was disabled and is dispatched all the same.
     template <class Kind, class Window>
     void QueuedClick(platform::ControlName<Kind, Window> control) {
@@ -158,7 +157,6 @@ class FakeForm : public platform::Form {
     }
 
     const platform::FormLayout& Layout() const { return layout_; }
-    platform::WindowState State() const { return state_; }
     const std::string& Caption() const { return caption_; }
     std::optional<platform::Rgb> BackColor() const { return backColor_; }
     const std::string& FocusedControl() const { return focused_; }
@@ -184,7 +182,6 @@ class FakeForm : public platform::Form {
     std::map<std::string, std::unique_ptr<FakeControl>> controls_;
     bool visible_ = false;
     bool enabled_ = true;
-    platform::WindowState state_ = platform::WindowState::Normal;
     std::string caption_;
     std::optional<platform::Rgb> backColor_;
     std::function<int(platform::ScreenPoint)> dpiAt_;

@@ -199,7 +199,7 @@ Snapshot RunFlow(const Flow& flow, const std::optional<Fault>& fault) {
         run.busyLetters = window->Find(ui::CmbBusyDisk).Items();
         run.visible = window->Visible();
     }
-    run.openHandles = world.os.OpenHandleCount();
+    run.openHandles = world.os.OpenHandleCount() + world.toolkit.RegionsHeld().size();
     run.calls = world.os.Calls();
 
     std::map<std::string, int> seen;

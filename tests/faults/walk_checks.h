@@ -29,7 +29,7 @@ struct Snapshot {
     std::set<std::string> folders;
     std::vector<std::string> list, freeLetters, busyLetters;
     bool visible = false;
-    std::size_t openHandles = 0;
+    std::size_t openHandles = 0; // of the system, and regions not handed to a window
     // The whole log of system calls, and where the flow began in it.
     std::vector<std::string> calls;
     std::size_t flowStart = 0;

@@ -58,7 +58,6 @@ std::vector<Flow> UserFlows() {
     Flow existing{"create on an existing folder",
                   true,
                   [](World& w) {
-                      w.Control(ui::Opt1_0).SetChecked(true);
                       w.Window().Click(ui::Opt1_0);
                       w.Control(ui::TxtDirector).SetText("D:\\My Data");
                       Select(w, ui::CmbFreedisk, "U:");

@@ -23,12 +23,6 @@ class CreatePartitionTest : public MainFormTest {
             ASSERT_TRUE(Control(ui::CmbBusyDisk).Select(busyDisk));
         }
     }
-    void ExistingFolderMode(const std::string& folder) {
-        Control(ui::Opt1_1).SetChecked(false);
-        Control(ui::Opt1_0).SetChecked(true);
-        Window().Click(ui::Opt1_0);
-        Control(ui::TxtDirector).SetText(folder);
-    }
     std::string LastMessage() const { return toolkit.messageBoxes.back().text; }
     int LastStyle() const { return toolkit.messageBoxes.back().style; }
 };
@@ -61,8 +55,6 @@ TEST_F(CreatePartitionTest, WrongChoicesAreRefusedWithTheirMessageAndFocus) {
     }
 
     Window().Click(ui::Opt1_1);
-    Control(ui::Opt1_0).SetChecked(false);
-    Control(ui::Opt1_1).SetChecked(true);
     Window().Click(ui::cmdcreate);
     EXPECT_EQ(LastMessage(), "你尚未选择要从那一个磁盘分配空间！");
     EXPECT_EQ(Window().FocusedControl(), "CmbBusyDisk");
@@ -95,15 +87,11 @@ TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThrough
     os.SetShortName("D:\\My Data\\照片", "D:\\MYDATA~1\\C6AC~1");
     os.AddFolder("D:\\Long Name");
     Load();
-    ExistingFolderMode("D:\\My Data\\照片");
-    Choose("X:");
-    Window().Click(ui::cmdcreate);
+    MapExisting("D:\\My Data\\照片", "X:");
     EXPECT_EQ(CallCount("CreateProcess subst X: D:\\MYDATA~1\\C6AC~1"), 1);
 
     // Without 8.3 names the long path comes back and must reach subst as one argument.
-    ExistingFolderMode("D:\\Long Name\\");
-    Choose("Y:");
-    Window().Click(ui::cmdcreate);
+    MapExisting("D:\\Long Name\\", "Y:");
     EXPECT_EQ(CallCount("CreateProcess subst Y: \"D:\\Long Name\\\\\""), 1);
     EXPECT_EQ(os.Mappings().at('Y'), "D:\\Long Name");
     EXPECT_EQ(Messages(),
@@ -166,19 +154,27 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
         EXPECT_TRUE(Window().Enabled());
         EXPECT_FALSE(toolkit.Form("FrmWorking")->Visible());
     };
-    // A second press already queued when the pending events are processed.
+    // Presses already queued when the pending events are processed, and the taskbar's Close.
     toolkit.onDoEvents = [&] {
         Window().QueuedClick(ui::cmdcreate);
         Window().QueuedClick(ui::cmddele);
         Window().RequestClose();
+        Window().QueuedClick(ui::imgTitleClose);
     };
     Window().Click(ui::cmdcreate);
     EXPECT_TRUE(sawProgress);
     EXPECT_EQ(toolkit.doEventsPasses, 1);
     EXPECT_EQ(CallCount("CreateProcess subst X:"), 1);
-    // The close waited for the command and its message.
+    // The closes waited for the command and its message, and were one.
     EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
     EXPECT_FALSE(form->Loaded());
+    EXPECT_EQ(toolkit.quits, 1);
+    form.reset();
+    EXPECT_EQ(std::count_if(toolkit.notifyCalls.begin(), toolkit.notifyCalls.end(),
+                            [](const fakes::NotifyCall& call) {
+                                return call.message == platform::kNimDelete;
+                            }),
+              1);
 }
 
 } // namespace

@@ -43,14 +43,13 @@ class MainFormTest : public ::testing::Test {
             std::count_if(os.Calls().begin(), os.Calls().end(),
                           [&](const std::string& call) { return call.starts_with(prefix); }));
     }
-    void ChooseExistingFolderMode() {
-        Control(ui::Opt1_0).SetChecked(true);
+    void ExistingFolderMode(const std::string& folder) {
         Window().Click(ui::Opt1_0);
+        Control(ui::TxtDirector).SetText(folder);
     }
     // A create in existing-folder mode, as the user would make it.
     void MapExisting(const std::string& folder, const std::string& letter) {
-        ChooseExistingFolderMode();
-        Control(ui::TxtDirector).SetText(folder);
+        ExistingFolderMode(folder);
         ASSERT_TRUE(Control(ui::CmbFreedisk).Select(letter));
         Window().Click(ui::cmdcreate);
     }

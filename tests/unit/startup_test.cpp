@@ -127,28 +127,6 @@ TEST_F(StartupTest, CloseDuringAMessageBoxIsCarriedOutWhenTheHandlerEnds) {
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=Y:\\: => D:\\Other\r\n");
 }
 
-// The taskbar's Close and the title's close button, both while a command runs, are one close.
-TEST_F(StartupTest, CloseRequestAndTitleCloseTogetherUnloadOnce) {
-    Load();
-    ASSERT_TRUE(Control(ui::CmbFreedisk).Select("V:"));
-    ASSERT_TRUE(Control(ui::CmbBusyDisk).Select("D:"));
-    toolkit.onDoEvents = [this] {
-        if (fakes::FakeForm* window = toolkit.Form("frmMain")) {
-            window->RequestClose();
-            window->Click(ui::imgTitleClose);
-        }
-    };
-    Window().Click(ui::cmdcreate);
-    EXPECT_FALSE(form->Loaded());
-    EXPECT_EQ(toolkit.quits, 1);
-    form.reset();
-    EXPECT_EQ(std::count_if(toolkit.notifyCalls.begin(), toolkit.notifyCalls.end(),
-                            [](const fakes::NotifyCall& call) {
-                                return call.message == platform::kNimDelete;
-                            }),
-              1);
-}
-
 TEST_F(StartupTest, CloseDuringTheRestoreIsCarriedOutWhenStartUpEnds) {
     os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
     toolkit.onDoEvents = [this] { toolkit.Form("frmMain")->RequestClose(); };

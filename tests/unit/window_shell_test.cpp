@@ -1,11 +1,9 @@
 #include "main_form_fixture.h"
 #include "ui/frm_working.h"
 #include "ui/make_window.h"
-#include "ui/title_bar.h"
 
 #include <array>
 #include <map>
-#include <set>
 #include <string>
 
 namespace kesto {
@@ -41,7 +39,7 @@ TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     Load();
     toolkit.windowCalls.clear();
     const ui::Name<platform::Control> title[] = {ui::imgTitleLeft, ui::imgTitleMain,
-                                                              ui::imgTitleRight, ui::lblTitle};
+                                                 ui::imgTitleRight, ui::lblTitle};
     for (const auto control : title) {
         Window().MouseDown(control, 2);
     }
@@ -66,7 +64,6 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     Window().MouseMove(ui::listKesto, 0, 5, 120);
     EXPECT_EQ(list.ToolTipText(), "");
     EXPECT_EQ(list.ToolTipWrites(), 2);
-    EXPECT_EQ(ui::PackPoint(2, 3), 196610);
 }
 
 // The progress window opens on the primary screen; moved over a main window on a screen of
@@ -97,22 +94,6 @@ TEST_F(WindowShellTest, ProgressWindowStandsCentredOverAMainWindowOnAScreenOfAno
         EXPECT_NEAR(placed.left + placed.width / 2.0, main.left + main.width / 2.0, 0.5);
         EXPECT_NEAR(placed.top + placed.height / 2.0, main.top + main.height / 2.0, 0.5);
         progress.Unload();
-        form.reset();
-    }
-}
-
-// SetWindowRgn takes the region whatever it answers; none may stay behind with the program.
-TEST_F(WindowShellTest, SkinRegionIsHandedOverEvenWhenTheWindowRefusesIt) {
-    for (const bool refused : {false, true}) {
-        SCOPED_TRACE(refused ? "refused" : "taken");
-        toolkit.failing = refused ? std::set<std::string>{"SetWindowRgn"} : std::set<std::string>{};
-        toolkit.windowCalls.clear();
-        Load();
-        const auto made = std::find_if(
-            toolkit.windowCalls.begin(), toolkit.windowCalls.end(),
-            [](const fakes::WindowCall& call) { return call.name == "CreateRoundRectRgn"; });
-        ASSERT_NE(made, toolkit.windowCalls.end());
-        EXPECT_TRUE(toolkit.RegionsHeld().empty());
         form.reset();
     }
 }

@@ -5,7 +5,9 @@
 #include "platform/layout.h"
 #include "platform/os.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace kesto::platform {
@@ -88,13 +90,29 @@ class DropDownList : public virtual ListControl {
 
 // A control's name in its layout table, with its kind and the window it belongs to: declared
 // once per window, so that a misspelt name, a wrong kind or another window's name does not build.
-template <class Kind, class Window> struct ControlName {
-    const char* text;
+template <class Kind, class Window> class ControlName {
+  public:
+    // A name the window does not list is no constant expression: the program does not build.
+    consteval ControlName(const char* name) : text(name) {
+        if (std::ranges::find(Window::kControlNames, std::string_view(name)) ==
+            Window::kControlNames.end()) {
+            throw "not a control of this window";
+        }
+    }
 
     // A list box's name is also the name of a control.
     template <class Base>
     requires std::is_base_of_v<Base, Kind>
-    constexpr operator ControlName<Base, Window>() const { return {text}; }
+    constexpr operator ControlName<Base, Window>() const {
+        return ControlName<Base, Window>(text, typename ControlName<Base, Window>::Listed{});
+    }
+
+    const char* text;
+
+  private:
+    template <class, class> friend class ControlName;
+    struct Listed {};
+    constexpr ControlName(const char* name, Listed) : text(name) {}
 };
 
 } // namespace kesto::platform

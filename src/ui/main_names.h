@@ -12,6 +12,33 @@ namespace kesto::ui {
 // Tags the main window's names and its form, so that they go only with each other.
 struct MainWindow {
     static const platform::FormLayout& Layout() { return MainFormLayout(); }
+    // Every control in the window's layout table; a name not listed here does not build.
+    static constexpr std::array<std::string_view, 24> kControlNames{
+        "lblTitle",
+        "imgTitleHelp",
+        "imgTitleMinimize",
+        "imgTitleClose",
+        "Frame1",
+        "Opt1(1)",
+        "CmbBusyDisk",
+        "Opt1(0)",
+        "TxtDirector",
+        "CmdFindDirector",
+        "lbls(1)",
+        "CmbFreedisk",
+        "cmdcreate",
+        "Frame2",
+        "listKesto",
+        "cmddele",
+        "imgTitleLeft",
+        "imgTitleRight",
+        "imgWindowBottomLeft",
+        "imgWindowBottomRight",
+        "imgTitleMain",
+        "imgWindowBottom",
+        "imgWindowLeft",
+        "imgWindowRight",
+    };
 };
 
 template <class Kind> using Name = platform::ControlName<Kind, MainWindow>;
@@ -40,33 +67,5 @@ inline constexpr Name<platform::Picture> imgTitleMain{"imgTitleMain"};
 inline constexpr Name<platform::Picture> imgWindowBottom{"imgWindowBottom"};
 inline constexpr Name<platform::Picture> imgWindowLeft{"imgWindowLeft"};
 inline constexpr Name<platform::Picture> imgWindowRight{"imgWindowRight"};
-
-// Every name above, for the check that each stands in the layout exactly once.
-inline constexpr std::array<std::string_view, 24> kMainControlNames{
-    lblTitle.text,
-    imgTitleHelp.text,
-    imgTitleMinimize.text,
-    imgTitleClose.text,
-    Frame1.text,
-    Opt1_1.text,
-    CmbBusyDisk.text,
-    Opt1_0.text,
-    TxtDirector.text,
-    CmdFindDirector.text,
-    lbls_1.text,
-    CmbFreedisk.text,
-    cmdcreate.text,
-    Frame2.text,
-    listKesto.text,
-    cmddele.text,
-    imgTitleLeft.text,
-    imgTitleRight.text,
-    imgWindowBottomLeft.text,
-    imgWindowBottomRight.text,
-    imgTitleMain.text,
-    imgWindowBottom.text,
-    imgWindowLeft.text,
-    imgWindowRight.text,
-};
 
 } // namespace kesto::ui

@@ -13,11 +13,10 @@ namespace kesto::ui {
 // Tags the progress window's names and its form, so that they go only with each other.
 struct WorkingWindow {
     static const platform::FormLayout& Layout() { return WorkingFormLayout(); }
+    // Every control in the window's layout table; a name not listed here does not build.
+    static constexpr std::array<std::string_view, 1> kControlNames{"lblView"};
 };
 
 inline constexpr platform::ControlName<platform::Label, WorkingWindow> lblView{"lblView"};
-
-// Every name above, for the check that each stands in the layout exactly once.
-inline constexpr std::array<std::string_view, 1> kWorkingControlNames{lblView.text};
 
 } // namespace kesto::ui

@@ -28,8 +28,8 @@ void ExpectEachNameOnceInLayout(const std::array<std::string_view, N>& names,
 }
 
 TEST(ControlNames, EachNameStandsOnceInItsWindowsLayout) {
-    ExpectEachNameOnceInLayout(ui::kMainControlNames, ui::MainFormLayout());
-    ExpectEachNameOnceInLayout(ui::kWorkingControlNames, ui::WorkingFormLayout());
+    ExpectEachNameOnceInLayout(ui::MainWindow::kControlNames, ui::MainFormLayout());
+    ExpectEachNameOnceInLayout(ui::WorkingWindow::kControlNames, ui::WorkingFormLayout());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// cmdcreate_Click: a new partition from a folder or a disk, checked, made, listed and saved.
+// cmdcreate_Click; MapDrive and RunWithProgress, the subst runs behind the progress window that
+// removal and the restore use too.
 #include "app/main_form.h"
 
 #include "app/ansi_folder.h"

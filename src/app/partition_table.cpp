@@ -1,4 +1,4 @@
-// The list of partitions: read from subst, shown, and saved to the table file.
+// The partition list read from subst, shown and saved; the two drive lists filled.
 #include "app/main_form.h"
 
 #include "app/command_line.h"

@@ -1,4 +1,4 @@
-// The partition table file read line by line and written whole.
+// The partition table file: a saved line read whole; a listing saved by its changed keys only.
 #include "app/table_file.h"
 
 #include "app/ansi_folder.h"

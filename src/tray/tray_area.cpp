@@ -1,4 +1,4 @@
-// TrayArea: the icon shown and hidden, its tip, its mouse messages, its return after Explorer
+// TrayArea: the icon shown and hidden, its tip, its mouse messages, its return after the shell
 // restarts.
 #include "tray/tray_area.h"
 

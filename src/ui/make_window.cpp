@@ -1,4 +1,5 @@
-// BasMakeWindow: the main window's skin laid out for its size, and its rounded outline.
+// BasMakeWindow: the main window's skin laid out for its size, its rounded outline, its place
+// above other windows and its drag by the title.
 #include "ui/make_window.h"
 
 #include "ui/main_names.h"

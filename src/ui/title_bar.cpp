@@ -1,4 +1,4 @@
-// The help page, the window drag and the list's tool tip.
+// The help page and the partition list's tool tip.
 #include "ui/title_bar.h"
 
 namespace kesto::ui {

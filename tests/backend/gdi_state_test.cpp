@@ -32,10 +32,10 @@ TEST(PrintClient, LeavesTheContextAsItCame) {
     ControlLayout title = ControlOf("lblTitle", ControlKind::Label, "Title", {4, 4, 100, 16});
     title.titleFont = true;
     NoEvents events;
-    Win32Form form(
-        FormOf("frmPrinted", 120, 80,
-               {title, ControlOf("Frame1", ControlKind::GroupFrame, "Frame", {4, 24, 100, 50})}),
-        events);
+    Win32Form form(SmallFormLayout("frmPrinted", 120, 80,
+                                   {title, ControlOf("Frame1", ControlKind::GroupFrame, "Frame",
+                                                     {4, 24, 100, 50})}),
+                   events);
 
     const HDC screen = GetDC(nullptr);
     const HDC dc = CreateCompatibleDC(screen);

@@ -38,8 +38,8 @@ void PostClick(const Win32Form& form) {
 TEST(MessageLoop, AHandlersExceptionComesOutOfTheLoopOnceAndTheFormStillWorks) {
     FailingOnce events;
     Win32Form form(
-        FormOf("frmTest", 100, 40,
-               {ControlOf("cmdTest", ControlKind::PushButton, "Test", {10, 10, 60, 20})}),
+        SmallFormLayout("frmTest", 100, 40,
+                        {ControlOf("cmdTest", ControlKind::PushButton, "Test", {10, 10, 60, 20})}),
         events);
 
     PostClick(form);

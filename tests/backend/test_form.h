@@ -18,8 +18,8 @@ inline ControlLayout ControlOf(std::string name, ControlKind kind, std::string t
     return control;
 }
 
-inline FormLayout FormOf(std::string name, int width, int height,
-                         std::vector<ControlLayout> controls) {
+inline FormLayout SmallFormLayout(std::string name, int width, int height,
+                                  std::vector<ControlLayout> controls) {
     FormLayout layout;
     layout.name = std::move(name);
     layout.clientWidth = width;

@@ -164,7 +164,7 @@ std::string SystemPath(const std::string& path) {
 std::string FakeOs::Resolve(const std::string& path) const {
     std::string resolved = Upper(SystemPath(path));
     if (!resolved.empty() && DriveLetter(resolved) == '\0') {
-        const std::string current = "C:\\TOOLS"; // the program's folder
+        const std::string current = "C:\\TOOLS"; // the fake process's current folder
         resolved =
             resolved[0] == '\\' ? current.substr(0, 2) + resolved : current + "\\" + resolved;
     }
@@ -177,7 +177,10 @@ std::string FakeOs::Resolve(const std::string& path) const {
         return Resolve(mapping->second + resolved.substr(2));
     }
     const auto longName = longSpellings_.find(resolved);
-    return longName == longSpellings_.end() ? resolved : Upper(longName->second);
+    if (longName == longSpellings_.end() || Upper(longName->second) == resolved) {
+        return resolved;
+    }
+    return Resolve(longName->second);
 }
 
 bool FakeOs::DriveWritable(const std::string& resolved) const {

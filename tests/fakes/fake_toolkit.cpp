@@ -191,10 +191,14 @@ void FakeForm::Move(platform::ScreenPoint topLeft) {
 
 void FakeForm::Click(const std::string& control) {
     FakeControl& clicked = Named(control);
-    if (!enabled_) {
-        return;
+    if (enabled_) {
+        Press(clicked, control);
     }
-    if (auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(&clicked)) {
+}
+
+// As an auto radio button does, an option button is checked before its click is sent.
+void FakeForm::Press(FakeControl& pressed, const std::string& control) {
+    if (auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(&pressed)) {
         option->SetChecked(true);
     }
     events_.OnClick(control);

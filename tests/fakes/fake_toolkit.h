@@ -153,7 +153,7 @@ class FakeForm : public platform::Form {
     // A click that was queued before the form was disabled and is dispatched all the same.
     template <class Kind, class Window>
     void QueuedClick(platform::ControlName<Kind, Window> control) {
-        events_.OnClick(control.text);
+        Press(Named(control.text), control.text);
     }
 
     const platform::FormLayout& Layout() const { return layout_; }
@@ -168,6 +168,7 @@ class FakeForm : public platform::Form {
   private:
     // Throws for a name that is not in the layout: the test is wrong.
     FakeControl& Named(const std::string& name) const;
+    void Press(FakeControl& pressed, const std::string& control);
     void Click(const std::string& control);
     void MouseDown(const std::string& control, int button);
     void MouseMove(const std::string& control, int buttons, int x, int y);

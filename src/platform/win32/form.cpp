@@ -54,21 +54,21 @@ HWND CreateFormWindow(const FormLayout& layout, WNDPROC procedure) {
 Win32Form::Win32Form(const FormLayout& layout, FormEvents& events)
     : events_(events), color_(GetSysColor(COLOR_BTNFACE)), frame_(layout.frame),
       clientWidth_(layout.clientWidth), clientHeight_(layout.clientHeight),
-      window_(CreateFormWindow(layout, WindowProcedure)), dpi_(DpiOf(window_)),
+      window_(CreateFormWindow(layout, WindowProcedure)), dpi_(DpiOf(Window())),
       fonts_(std::make_unique<Fonts>(dpi_)),
-      icon_(reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICONSM))), tips_(window_),
-      surface_(*this, controls_), keyboard_(window_, events, layout.tabOrder, controls_) {
+      icon_(reinterpret_cast<HICON>(GetClassLongPtrW(Window(), GCLP_HICONSM))), tips_(Window()),
+      surface_(*this, controls_), keyboard_(Window(), events, layout.tabOrder, controls_) {
     FitAndCentre();
     CreateControls(layout);
     surface_.Stack();
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(Window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     RegisterForm(*this);
 }
 
 Win32Form::~Win32Form() {
     UnregisterForm(*this);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    SetWindowLongPtrW(Window(), GWLP_USERDATA, 0);
+    window_.reset();
 }
 
 // Its client area exactly as the layout asks, centred on the primary work area.
@@ -78,7 +78,7 @@ void Win32Form::FitAndCentre() {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + (work.right - work.left - size.cx) / 2;
     const int top = work.top + (work.bottom - work.top - size.cy) / 2;
-    ::SetWindowPos(window_, nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Window(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE Win32Form::OuterSize() const {
@@ -94,7 +94,7 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     // The old fonts stay alive until every child has taken the new ones.
     const std::unique_ptr<Fonts> oldFonts = std::exchange(fonts_, std::make_unique<Fonts>(dpi));
     const SIZE size = OuterSize();
-    ::SetWindowPos(window_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+    ::SetWindowPos(Window(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& control : controls_) {
         control->ApplyFont();
@@ -104,7 +104,7 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     }
     ApplyShape(false);
     // The children too: a combo box lays its parts out anew for the new height.
-    RedrawWindow(window_, nullptr, nullptr,
+    RedrawWindow(Window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -114,7 +114,7 @@ int Win32Form::SetShape(Region layout, bool redraw) {
 }
 
 int Win32Form::ApplyShape(bool redraw) {
-    return SetWindowShape(window_, shape_ ? ScaledRegion(shape_.get(), dpi_) : Region(), redraw);
+    return SetWindowShape(Window(), shape_ ? ScaledRegion(shape_.get(), dpi_) : Region(), redraw);
 }
 
 void Win32Form::CreateControls(const FormLayout& layout) {
@@ -155,46 +155,46 @@ Control* Win32Form::Lookup(const std::string& name) {
 }
 
 void Win32Form::Show() {
-    ShowWindow(window_, SW_SHOW);
+    ShowWindow(Window(), SW_SHOW);
     NoteFormShown(*this);
 }
 
 void Win32Form::Hide() {
-    ShowWindow(window_, SW_HIDE);
+    ShowWindow(Window(), SW_HIDE);
 }
 
 bool Win32Form::Visible() const {
-    return IsWindowVisible(window_) != FALSE;
+    return IsWindowVisible(Window()) != FALSE;
 }
 
 bool Win32Form::Enabled() const {
-    return IsWindowEnabled(window_) != FALSE;
+    return IsWindowEnabled(Window()) != FALSE;
 }
 
 void Win32Form::SetEnabled(bool enabled) {
-    EnableWindow(window_, enabled);
+    EnableWindow(Window(), enabled);
 }
 
 void Win32Form::SetWindowState(WindowState state) {
     if (state == WindowState::Minimized) {
-        ShowWindow(window_, SW_MINIMIZE);
-    } else if (IsIconic(window_)) {
-        ShowWindow(window_, SW_RESTORE);
+        ShowWindow(Window(), SW_MINIMIZE);
+    } else if (IsIconic(Window())) {
+        ShowWindow(Window(), SW_RESTORE);
     }
 }
 
 void Win32Form::SetCaption(const std::string& caption) {
-    SetWindowTextW(window_, Widen(caption).c_str());
+    SetWindowTextW(Window(), Widen(caption).c_str());
 }
 
 void Win32Form::SetBackColor(Rgb color) {
     color_ = ToColorRef(color);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Window(), nullptr, FALSE);
 }
 
 ScreenRect Win32Form::Bounds() const {
     RECT outer;
-    GetWindowRect(window_, &outer);
+    GetWindowRect(Window(), &outer);
     return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
 }
 
@@ -204,7 +204,7 @@ Rect Win32Form::Area() const {
 }
 
 void Win32Form::Move(ScreenPoint topLeft) {
-    ::SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, 0, 0,
+    ::SetWindowPos(Window(), nullptr, topLeft.x, topLeft.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

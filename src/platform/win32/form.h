@@ -9,6 +9,7 @@
 #include "platform/win32/fonts.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/keyboard_focus.h"
+#include "platform/win32/owned_window.h"
 #include "platform/win32/painted_surface.h"
 #include "platform/win32/tooltip.h"
 #include "platform/win32/win32_api.h"
@@ -40,7 +41,7 @@ class Win32Form : public Form {
     ScreenRect Bounds() const override;
     Rect Area() const override;
     void Move(ScreenPoint topLeft) override;
-    Handle WindowHandle() const override { return ToHandle(window_); }
+    Handle WindowHandle() const override { return ToHandle(Window()); }
     Handle IconHandle() const override { return ToHandle(icon_); }
 
     // The window's shape, given in layout pixels (empty: none); the form keeps it to scale it
@@ -48,7 +49,7 @@ class Win32Form : public Form {
     int SetShape(Region layout, bool redraw);
 
     // For the controls.
-    HWND Window() const { return window_; }
+    HWND Window() const { return window_.get(); }
     UINT Dpi() const { return dpi_; }
     FormEvents& Events() { return events_; }
     const Fonts& GetFonts() const { return *fonts_; }
@@ -97,7 +98,7 @@ class Win32Form : public Form {
     // The client area in layout pixels.
     int clientWidth_;
     int clientHeight_;
-    HWND window_;
+    OwnedWindow window_;
     UINT dpi_;
     std::unique_ptr<Fonts> fonts_;
     // In layout pixels; empty while the window is a plain rectangle.

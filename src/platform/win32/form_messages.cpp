@@ -59,7 +59,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item.CtlType != ODT_BUTTON || !OwnsControlWindow(item.hwndItem)) {
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(Window(), message, wParam, lParam);
         }
         surface_.PaintBeneath(item.hwndItem, item.hDC, item.rcItem);
         return TRUE;
@@ -97,25 +97,29 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) {
             return 0;
         }
-        return DefWindowProcW(window_, message, wParam, lParam);
+        return DefWindowProcW(Window(), message, wParam, lParam);
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+        return DefWindowProcW(Window(), message, wParam, lParam);
     }
 }
 
 LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND window) {
     const ChildControl* control = ChildWithId(GetDlgCtrlID(window));
-    if (control == nullptr || control->OwnWindow() != window || !control->BackColor()) {
-        return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+    const HBRUSH brush =
+        control != nullptr && control->OwnWindow() == window && control->BackColor()
+            ? Brush(*control->BackColor())
+            : nullptr;
+    if (brush == nullptr) {
+        return DefWindowProcW(Window(), message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(window));
     }
     // The device context may come with another control's text colour.
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, *control->BackColor());
-    return reinterpret_cast<LRESULT>(Brush(*control->BackColor()));
+    return reinterpret_cast<LRESULT>(brush);
 }
 
 bool Win32Form::OwnsControlWindow(HWND window) const {

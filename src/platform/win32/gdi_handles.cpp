@@ -1,4 +1,4 @@
-// Scoped owners of GDI handles and device-context state, and handing a shape to a window.
+// Handing a shape to a window: the system keeps it, or it is deleted here when refused.
 #include "platform/win32/gdi_handles.h"
 
 namespace kesto::platform::win32 {

@@ -85,8 +85,14 @@ void PaintedSurface::PaintBeneath(HWND window, HDC dc, const RECT& part) {
     }
     const ScopedDc buffer = MemoryDcLike(dc);
     const OwnedBitmap bitmap(CreateCompatibleBitmap(dc, width, height));
+    if (!buffer || !bitmap) {
+        // Without a buffer the controls are painted straight on: flicker, not garbage.
+        OffsetViewportOrgEx(dc, -origin.x, -origin.y, nullptr);
+        PaintControls(dc, area);
+        return;
+    }
     const SavedDcState bufferState(buffer.get());
-    SelectObject(buffer.get(), bitmap.get());
+    const SelectedObject drawingOn(buffer.get(), bitmap.get());
     SetViewportOrgEx(buffer.get(), -area.left, -area.top, nullptr);
     PaintControls(buffer.get(), area);
     BitBlt(dc, part.left, part.top, width, height, buffer.get(), area.left, area.top, SRCCOPY);

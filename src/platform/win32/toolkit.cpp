@@ -27,7 +27,7 @@ void InitCommonControlsOnce() {
 }
 
 // The form whose own window this is.
-Win32Form* FormOf(HWND window) {
+Win32Form* FormWithWindow(HWND window) {
     Win32Form* form = FormHolding(window);
     return form != nullptr && form->Window() == window ? form : nullptr;
 }
@@ -35,7 +35,7 @@ Win32Form* FormOf(HWND window) {
 // A form keeps its density from WM_DPICHANGED, which older systems send without offering
 // GetDpiForWindow; other windows ask the system.
 UINT DpiOfAny(HWND window) {
-    const Win32Form* form = FormOf(window);
+    const Win32Form* form = FormWithWindow(window);
     return form != nullptr ? form->Dpi() : DpiOf(window);
 }
 
@@ -86,7 +86,7 @@ class Win32Toolkit : public Toolkit {
 
     int SetWindowRgn(Handle window, Handle region, bool redraw) override {
         Region layout(reinterpret_cast<HRGN>(region));
-        if (Win32Form* form = FormOf(ToHwnd(window))) {
+        if (Win32Form* form = FormWithWindow(ToHwnd(window))) {
             return form->SetShape(std::move(layout), redraw);
         }
         Region scaled = layout ? ScaledRegion(layout.get(), DpiOf(ToHwnd(window))) : Region();

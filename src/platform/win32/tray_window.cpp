@@ -17,14 +17,14 @@ constexpr wchar_t kClassName[] = L"KestoTrayWindow";
 Win32TrayWindow::Win32TrayWindow(TrayWindowEvents& events)
     : events_(events), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     RegisterWindowClass(kClassName, WindowProcedure, false);
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr));
+    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32TrayWindow::~Win32TrayWindow() {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
+    SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+    window_.reset();
 }
 
 LRESULT CALLBACK Win32TrayWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam,

@@ -1,6 +1,7 @@
 // The hidden window that the shell sends the tray icon's notifications to.
 #pragma once
 
+#include "platform/win32/owned_window.h"
 #include "platform/win32/win32_api.h"
 
 namespace kesto::platform::win32 {
@@ -12,7 +13,7 @@ class Win32TrayWindow : public TrayWindow {
     Win32TrayWindow(const Win32TrayWindow&) = delete;
     Win32TrayWindow& operator=(const Win32TrayWindow&) = delete;
 
-    Handle WindowHandle() const override { return ToHandle(window_); }
+    Handle WindowHandle() const override { return ToHandle(window_.get()); }
 
   private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
@@ -20,7 +21,7 @@ class Win32TrayWindow : public TrayWindow {
 
     TrayWindowEvents& events_;
     UINT taskbarCreated_;
-    HWND window_;
+    OwnedWindow window_;
 };
 
 } // namespace kesto::platform::win32

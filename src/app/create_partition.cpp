@@ -1,5 +1,5 @@
-// cmdcreate_Click; MapDrive and RunWithProgress, the subst runs behind the progress window that
-// removal and the restore use too.
+// The creation panel: cmdcreate_Click, its option buttons and folder browse; MapDrive and
+// RunWithProgress, which removal and the restore use too.
 #include "app/main_form.h"
 
 #include "app/ansi_folder.h"

@@ -88,15 +88,27 @@ class DropDownList : public virtual ListControl {
     static constexpr ControlKind kKind = ControlKind::DropDownList;
 };
 
+// A control as its window lists it.
+struct ListedControl {
+    std::string_view name;
+    ControlKind kind;
+    friend constexpr bool operator==(const ListedControl&, const ListedControl&) = default;
+};
+
+// Never defined: called where a name is checked, it makes an unlisted name no constant
+// expression, and the compiler names it in the error.
+void NotAControlOfThisWindow();
+
 // A control's name in its layout table, with its kind and the window it belongs to: declared
 // once per window, so that a misspelt name, a wrong kind or another window's name does not build.
 template <class Kind, class Window> class ControlName {
   public:
-    // A name the window does not list is no constant expression: the program does not build.
-    consteval ControlName(const char* name) : text(name) {
-        if (std::ranges::find(Window::kControlNames, std::string_view(name)) ==
-            Window::kControlNames.end()) {
-            throw "not a control of this window";
+    // Only a name the window lists with this very kind builds. Names of base kinds come from
+    // the conversion below.
+    consteval ControlName(const char* name) requires requires { Kind::kKind; } : text(name) {
+        if (std::ranges::find(Window::kControls, ListedControl{name, Kind::kKind}) ==
+            Window::kControls.end()) {
+            NotAControlOfThisWindow();
         }
     }
 
@@ -107,7 +119,7 @@ template <class Kind, class Window> class ControlName {
         return ControlName<Base, Window>(text, typename ControlName<Base, Window>::Listed{});
     }
 
-    const char* text;
+    const char* const text;
 
   private:
     template <class, class> friend class ControlName;

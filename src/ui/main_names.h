@@ -12,33 +12,33 @@ namespace kesto::ui {
 // Tags the main window's names and its form, so that they go only with each other.
 struct MainWindow {
     static const platform::FormLayout& Layout() { return MainFormLayout(); }
-    // Every control in the window's layout table; a name not listed here does not build.
-    static constexpr std::array<std::string_view, 24> kControlNames{
-        "lblTitle",
-        "imgTitleHelp",
-        "imgTitleMinimize",
-        "imgTitleClose",
-        "Frame1",
-        "Opt1(1)",
-        "CmbBusyDisk",
-        "Opt1(0)",
-        "TxtDirector",
-        "CmdFindDirector",
-        "lbls(1)",
-        "CmbFreedisk",
-        "cmdcreate",
-        "Frame2",
-        "listKesto",
-        "cmddele",
-        "imgTitleLeft",
-        "imgTitleRight",
-        "imgWindowBottomLeft",
-        "imgWindowBottomRight",
-        "imgTitleMain",
-        "imgWindowBottom",
-        "imgWindowLeft",
-        "imgWindowRight",
-    };
+    // Every control in the window's layout table; no other name or kind builds.
+    static constexpr std::array<platform::ListedControl, 24> kControls{{
+        {"lblTitle", platform::ControlKind::Label},
+        {"imgTitleHelp", platform::ControlKind::PictureButton},
+        {"imgTitleMinimize", platform::ControlKind::PictureButton},
+        {"imgTitleClose", platform::ControlKind::PictureButton},
+        {"Frame1", platform::ControlKind::GroupFrame},
+        {"Opt1(1)", platform::ControlKind::OptionButton},
+        {"CmbBusyDisk", platform::ControlKind::DropDownList},
+        {"Opt1(0)", platform::ControlKind::OptionButton},
+        {"TxtDirector", platform::ControlKind::TextBox},
+        {"CmdFindDirector", platform::ControlKind::PushButton},
+        {"lbls(1)", platform::ControlKind::Label},
+        {"CmbFreedisk", platform::ControlKind::DropDownList},
+        {"cmdcreate", platform::ControlKind::PushButton},
+        {"Frame2", platform::ControlKind::GroupFrame},
+        {"listKesto", platform::ControlKind::ListBox},
+        {"cmddele", platform::ControlKind::PushButton},
+        {"imgTitleLeft", platform::ControlKind::Picture},
+        {"imgTitleRight", platform::ControlKind::Picture},
+        {"imgWindowBottomLeft", platform::ControlKind::Picture},
+        {"imgWindowBottomRight", platform::ControlKind::Picture},
+        {"imgTitleMain", platform::ControlKind::Picture},
+        {"imgWindowBottom", platform::ControlKind::Picture},
+        {"imgWindowLeft", platform::ControlKind::Picture},
+        {"imgWindowRight", platform::ControlKind::Picture},
+    }};
 };
 
 template <class Kind> using Name = platform::ControlName<Kind, MainWindow>;

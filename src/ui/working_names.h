@@ -13,8 +13,9 @@ namespace kesto::ui {
 // Tags the progress window's names and its form, so that they go only with each other.
 struct WorkingWindow {
     static const platform::FormLayout& Layout() { return WorkingFormLayout(); }
-    // Every control in the window's layout table; a name not listed here does not build.
-    static constexpr std::array<std::string_view, 1> kControlNames{"lblView"};
+    // Every control in the window's layout table; no other name or kind builds.
+    static constexpr std::array<platform::ListedControl, 1> kControls{
+        {{"lblView", platform::ControlKind::Label}}};
 };
 
 inline constexpr platform::ControlName<platform::Label, WorkingWindow> lblView{"lblView"};

@@ -162,6 +162,10 @@ std::string SystemPath(const std::string& path) {
 }
 
 std::string FakeOs::Resolve(const std::string& path) const {
+    return Resolve(path, true);
+}
+
+std::string FakeOs::Resolve(const std::string& path, bool followLongSpelling) const {
     std::string resolved = Upper(SystemPath(path));
     if (!resolved.empty() && DriveLetter(resolved) == '\0') {
         const std::string current = "C:\\TOOLS"; // the fake process's current folder
@@ -174,13 +178,13 @@ std::string FakeOs::Resolve(const std::string& path) const {
     const char letter = DriveLetter(resolved);
     const auto mapping = mappings_.find(letter);
     if (mapping != mappings_.end()) {
-        return Resolve(mapping->second + resolved.substr(2));
+        return Resolve(mapping->second + resolved.substr(2), followLongSpelling);
     }
     const auto longName = longSpellings_.find(resolved);
-    if (longName == longSpellings_.end() || Upper(longName->second) == resolved) {
+    if (!followLongSpelling || longName == longSpellings_.end()) {
         return resolved;
     }
-    return Resolve(longName->second);
+    return Resolve(longName->second, false);
 }
 
 bool FakeOs::DriveWritable(const std::string& resolved) const {

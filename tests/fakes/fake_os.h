@@ -127,6 +127,8 @@ class FakeOs : public platform::Os, public FaultPlan {
     // The path as the system spells it, with mapped drives followed to the folder behind them,
     // in upper case for comparisons.
     std::string Resolve(const std::string& path) const;
+    // A long spelling is followed once, so that spellings naming each other cannot loop.
+    std::string Resolve(const std::string& path, bool followLongSpelling) const;
     bool DriveWritable(const std::string& resolved) const;
     // Text in the ANSI code page as the system's own conversion makes it: what the code page
     // cannot hold is lost.

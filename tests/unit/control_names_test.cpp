@@ -7,29 +7,35 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace kesto {
 namespace {
 
-// What the compiler cannot see: that every declared name stands in its own window's table once,
-// so that Find never misses, and that the table holds nothing that was not declared.
+// What the compiler cannot see: that every listed control stands in its own window's table once
+// and with its kind, so that Find never misses, and that the table holds nothing unlisted.
 template <std::size_t N>
-void ExpectEachNameOnceInLayout(const std::array<std::string_view, N>& names,
-                                const platform::FormLayout& layout) {
-    EXPECT_EQ(std::set<std::string_view>(names.begin(), names.end()).size(), N)
-        << "a name is declared twice in the list of " << layout.name;
-    EXPECT_EQ(layout.controls.size(), N) << layout.name << " has controls without a declared name";
-    for (const std::string_view name : names) {
-        const auto entries = std::count_if(
-            layout.controls.begin(), layout.controls.end(),
-            [name](const platform::ControlLayout& control) { return control.name == name; });
-        EXPECT_EQ(entries, 1) << name << " in " << layout.name;
+void ExpectEachControlOnceInLayout(const std::array<platform::ListedControl, N>& listed,
+                                   const platform::FormLayout& layout) {
+    std::set<std::string_view> names;
+    for (const platform::ListedControl& control : listed) {
+        names.insert(control.name);
+    }
+    EXPECT_EQ(names.size(), N) << "a name is listed twice for " << layout.name;
+    EXPECT_EQ(layout.controls.size(), N) << layout.name << " has controls that are not listed";
+    for (const platform::ListedControl& control : listed) {
+        const auto entries =
+            std::count_if(layout.controls.begin(), layout.controls.end(),
+                          [&control](const platform::ControlLayout& entry) {
+                              return entry.name == control.name && entry.kind == control.kind;
+                          });
+        EXPECT_EQ(entries, 1) << control.name << " in " << layout.name;
     }
 }
 
-TEST(ControlNames, EachNameStandsOnceInItsWindowsLayout) {
-    ExpectEachNameOnceInLayout(ui::MainWindow::kControlNames, ui::MainFormLayout());
-    ExpectEachNameOnceInLayout(ui::WorkingWindow::kControlNames, ui::WorkingFormLayout());
+TEST(ControlNames, EachControlStandsOnceInItsWindowsLayoutWithItsKind) {
+    ExpectEachControlOnceInLayout(ui::MainWindow::kControls, ui::MainFormLayout());
+    ExpectEachControlOnceInLayout(ui::WorkingWindow::kControls, ui::WorkingFormLayout());
 }
 
 } // namespace

@@ -61,8 +61,9 @@ Win32Form::Win32Form(const FormLayout& layout, FormEvents& events)
     FitAndCentre();
     CreateControls(layout);
     surface_.Stack();
-    SetWindowLongPtrW(Window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     RegisterForm(*this);
+    // Last: from here on the window's messages reach a whole form.
+    SetWindowLongPtrW(Window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Form::~Win32Form() {

@@ -12,6 +12,14 @@ bool Reach(const platform::FormOf<ui::MainWindow>& form) {
     return true;
 #elif defined(KESTO_WRONG_KIND)
     return form.Find(ui::lbls_1).Checked();
+#elif defined(KESTO_NAME_OF_A_WRONG_KIND)
+    constexpr ui::Name<platform::OptionButton> lbls_1{"lbls(1)"};
+    return form.Find(lbls_1).Checked();
+#elif defined(KESTO_NAME_CHANGED)
+    auto name = ui::listKesto;
+    name.text = "listKesta";
+    form.Find(name).Clear();
+    return true;
 #elif defined(KESTO_OTHER_WINDOWS_NAME)
     return form.Find(ui::lblView).Text().empty();
 #else

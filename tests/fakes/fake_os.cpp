@@ -110,7 +110,7 @@ std::optional<std::string> FakeOs::FileContent(const std::string& path) const {
 
 void FakeOs::SetShortName(const std::string& longPath, const std::string& shortPath) {
     shortNames_[Resolve(longPath)] = shortPath;
-    longSpellings_[Resolve(shortPath)] = SystemPath(longPath);
+    longNames_[Resolve(shortPath)] = {SystemPath(longPath), Resolve(longPath)};
 }
 
 void FakeOs::HoldFile(const std::string& path) {
@@ -162,10 +162,6 @@ std::string SystemPath(const std::string& path) {
 }
 
 std::string FakeOs::Resolve(const std::string& path) const {
-    return Resolve(path, true);
-}
-
-std::string FakeOs::Resolve(const std::string& path, bool followLongSpelling) const {
     std::string resolved = Upper(SystemPath(path));
     if (!resolved.empty() && DriveLetter(resolved) == '\0') {
         const std::string current = "C:\\TOOLS"; // the fake process's current folder
@@ -178,13 +174,10 @@ std::string FakeOs::Resolve(const std::string& path, bool followLongSpelling) co
     const char letter = DriveLetter(resolved);
     const auto mapping = mappings_.find(letter);
     if (mapping != mappings_.end()) {
-        return Resolve(mapping->second + resolved.substr(2), followLongSpelling);
+        return Resolve(mapping->second + resolved.substr(2));
     }
-    const auto longName = longSpellings_.find(resolved);
-    if (!followLongSpelling || longName == longSpellings_.end()) {
-        return resolved;
-    }
-    return Resolve(longName->second, false);
+    const auto longName = longNames_.find(resolved);
+    return longName == longNames_.end() ? resolved : longName->second.resolved;
 }
 
 bool FakeOs::DriveWritable(const std::string& resolved) const {
@@ -388,11 +381,11 @@ std::string FakeOs::GetLongPathName(const std::string& path) {
     }
     // The longest short form the path starts with gives way to its long spelling.
     const std::string upper = Upper(spelled);
-    for (auto known = longSpellings_.rbegin(); known != longSpellings_.rend(); ++known) {
+    for (auto known = longNames_.rbegin(); known != longNames_.rend(); ++known) {
         const std::string& shortForm = known->first;
         if (upper.starts_with(shortForm) &&
             (upper.size() == shortForm.size() || upper[shortForm.size()] == '\\')) {
-            return known->second + path.substr(shortForm.size());
+            return known->second.spelling + path.substr(shortForm.size());
         }
     }
     return path;

@@ -127,8 +127,6 @@ class FakeOs : public platform::Os, public FaultPlan {
     // The path as the system spells it, with mapped drives followed to the folder behind them,
     // in upper case for comparisons.
     std::string Resolve(const std::string& path) const;
-    // A long spelling is followed once, so that spellings naming each other cannot loop.
-    std::string Resolve(const std::string& path, bool followLongSpelling) const;
     bool DriveWritable(const std::string& resolved) const;
     // Text in the ANSI code page as the system's own conversion makes it: what the code page
     // cannot hold is lost.
@@ -141,9 +139,13 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::set<char> readOnlyDrives_;
     std::set<std::string> folders_; // resolved
     std::map<std::string, std::string> files_;
-    std::map<std::string, std::string> shortNames_;    // resolved long path to short form
-    std::map<std::string, std::string> longSpellings_; // resolved short form to long, as given
-    std::set<std::string> heldFiles_;                  // resolved
+    std::map<std::string, std::string> shortNames_; // resolved long path to short form
+    struct LongName {
+        std::string spelling; // as given
+        std::string resolved;
+    };
+    std::map<std::string, LongName> longNames_; // by resolved short form
+    std::set<std::string> heldFiles_;           // resolved
     std::map<char, std::string> mappings_;
     std::map<std::string, FakeProgram> programs_;
     std::map<platform::Handle, HandleObject> handles_;

@@ -1,4 +1,5 @@
-// Captures through a DIB section, BMP files written bottom-up, and the wait for a still screen.
+// Captures through a DIB section, BMP files written bottom-up, PNG files read through WIC, and
+// the wait for a still screen.
 #include "uidriver/screenshot.h"
 
 #include "uidriver/error.h"
@@ -7,8 +8,11 @@
 
 #include <windows.h>
 
+#include <wincodec.h>
+
 #include <algorithm>
 #include <fstream>
+#include <string>
 
 namespace kesto::uidriver {
 
@@ -33,6 +37,48 @@ class ScreenDc {
 
   private:
     HDC dc_;
+};
+
+// A COM interface released with its owner.
+template <class Interface> class Com {
+  public:
+    Com() = default;
+    ~Com() {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+        }
+    }
+    Com(const Com&) = delete;
+    Com& operator=(const Com&) = delete;
+    Interface** Out() { return &pointer_; }
+    Interface* operator->() const { return pointer_; }
+    Interface* Get() const { return pointer_; }
+
+  private:
+    Interface* pointer_ = nullptr;
+};
+
+void Check(HRESULT result, const std::string& what) {
+    if (FAILED(result)) {
+        throw DriverError(what + " failed with HRESULT " +
+                          std::to_string(static_cast<unsigned long>(result)));
+    }
+}
+
+// COM on this thread for the scope, when it was not there already.
+class ComScope {
+  public:
+    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+  private:
+    HRESULT result_;
 };
 
 } // namespace
@@ -114,6 +160,37 @@ void SaveBmp(const Image& image, const std::filesystem::path& file) {
     if (!out) {
         throw DriverError("cannot write " + Utf8Path(file));
     }
+}
+
+Image LoadPng(const std::filesystem::path& file) {
+    const ComScope com;
+    Com<IWICImagingFactory> factory;
+    Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                           IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out())),
+          "making the imaging factory");
+    const std::string name = Utf8Path(file);
+    Com<IWICBitmapDecoder> decoder;
+    Check(factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
+                                             WICDecodeMetadataCacheOnDemand, decoder.Out()),
+          "opening " + name);
+    Com<IWICBitmapFrameDecode> frame;
+    Check(decoder->GetFrame(0, frame.Out()), "decoding " + name);
+    Com<IWICFormatConverter> converter;
+    Check(factory->CreateFormatConverter(converter.Out()), "making a format converter");
+    Check(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
+                                nullptr, 0.0, WICBitmapPaletteTypeCustom),
+          "converting " + name);
+    UINT width = 0, height = 0;
+    Check(converter->GetSize(&width, &height), "sizing " + name);
+    std::vector<BYTE> bytes(static_cast<size_t>(width) * height * 3);
+    Check(converter->CopyPixels(nullptr, width * 3, static_cast<UINT>(bytes.size()), bytes.data()),
+          "reading the pixels of " + name);
+    Image image{static_cast<int>(width), static_cast<int>(height), {}};
+    image.pixels.reserve(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        image.pixels.push_back({bytes[i + 2], bytes[i + 1], bytes[i]});
+    }
+    return image;
 }
 
 std::optional<Image> CaptureSettled(const Rect& area, std::chrono::milliseconds timeout) {

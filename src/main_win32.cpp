@@ -1,5 +1,6 @@
 // WinMain: builds the Win32 platform and the main window, then runs the message loop.
 #include "app/main_form.h"
+#include "platform/win32/win32_api.h"
 #include "platform/win32/win32_os.h"
 #include "platform/win32/win32_toolkit.h"
 

@@ -17,7 +17,7 @@ std::string PartitionTableFile::ReadLine(std::size_t key) {
     for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
         const std::size_t capacity = buffer - 1;
         std::string value =
-            os_.GetPrivateProfileString(kTableSection, std::to_string(key), capacity, path_);
+            os_.GetPrivateProfileStringW(kTableSection, std::to_string(key), capacity, path_);
         // A cut line fills the buffer but for its terminator, or falls one short of that where
         // it would have split a character of two units: only a shorter one is surely whole.
         if (Utf16Length(value) + 2 < capacity) {
@@ -62,12 +62,12 @@ bool PartitionTableFile::Save(const std::vector<std::string>& listing) {
     bool saved = true;
     for (const std::size_t key : changed) {
         saved &=
-            os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt, path_);
+            os_.WritePrivateProfileStringW(kTableSection, std::to_string(key), std::nullopt, path_);
     }
     for (const std::size_t key : changed) {
         if (wanted[key]) {
-            saved &= os_.WritePrivateProfileString(kTableSection, std::to_string(key), *wanted[key],
-                                                   path_);
+            saved &= os_.WritePrivateProfileStringW(kTableSection, std::to_string(key),
+                                                    *wanted[key], path_);
         }
     }
     return saved;

@@ -239,7 +239,7 @@ FakeToolkit::CreateTrayWindow(platform::TrayWindowEvents& events) {
     return std::make_unique<FakeTrayWindow>(handle);
 }
 
-int FakeToolkit::MessageBox(const std::string& text, int style) {
+int FakeToolkit::MsgBox(const std::string& text, int style) {
     messageBoxes.push_back({text, style});
     if (onMessageBox) {
         onMessageBox(messageBoxes.back());
@@ -290,8 +290,8 @@ bool FakeToolkit::ReleaseCapture() {
     return !Record({"ReleaseCapture", {}});
 }
 
-std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t message,
-                                       std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t FakeToolkit::SendMessageA(platform::Handle window, std::uint32_t message,
+                                        std::uintptr_t wParam, std::intptr_t lParam) {
     const bool fails = Record({"SendMessage", Arguments(window, message, wParam, lParam)});
     const auto* list = dynamic_cast<const FakeList*>(ControlByHandle(window));
     if (fails || message != platform::kLbItemFromPoint || list == nullptr) {

@@ -226,7 +226,7 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
                                                platform::FormEvents& events) override;
     std::unique_ptr<platform::TrayWindow>
     CreateTrayWindow(platform::TrayWindowEvents& events) override;
-    int MessageBox(const std::string& text, int style) override;
+    int MsgBox(const std::string& text, int style) override;
     void DoEvents() override;
     void Run() override {}
     void Quit() override { ++quits; }
@@ -236,8 +236,8 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
                                         int ellipseHeight) override;
     int SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) override;
     bool ReleaseCapture() override;
-    std::intptr_t SendMessage(platform::Handle window, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    std::intptr_t SendMessageA(platform::Handle window, std::uint32_t message,
+                               std::uintptr_t wParam, std::intptr_t lParam) override;
     bool SetForegroundWindow(platform::Handle window) override;
     bool ShellNotifyIcon(std::uint32_t message, const platform::NotifyIconData& data) override;
 

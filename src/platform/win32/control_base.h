@@ -2,7 +2,8 @@
 // number, its place and colour. The kinds themselves live in files of their own.
 #pragma once
 
-#include "platform/win32/win32_api.h"
+#include "platform/toolkit.h"
+#include "platform/win32/conversions.h"
 
 #include <optional>
 #include <string>

@@ -4,6 +4,7 @@
 // mouse passes through it to the form, which keeps handling the painted controls as before.
 #pragma once
 
+#include "platform/layout.h"
 #include "platform/win32/win32_api.h"
 
 #include <vector>

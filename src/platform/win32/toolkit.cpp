@@ -1,6 +1,7 @@
 // Win32Toolkit: forms, message boxes, the event loop and the window calls passed through.
 #include "platform/win32/win32_toolkit.h"
 
+#include "platform/win32/conversions.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/form.h"
 #include "platform/win32/form_registry.h"
@@ -9,7 +10,6 @@
 #include "platform/win32/scaled_region.h"
 #include "platform/win32/tray_window.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_api.h"
 
 #include <mutex>
 #include <utility>
@@ -52,13 +52,13 @@ class Win32Toolkit : public Toolkit {
     }
 
     // Owned by a window of ours, the box stays above the always-on-top main window.
-    int MessageBox(const std::string& text, int style) override {
+    int MsgBox(const std::string& text, int style) override {
         HWND owner = GetActiveWindow();
         if (owner == nullptr) {
             owner = LastShownVisibleForm();
         }
         const int answer =
-            MessageBoxW(owner, Widen(text).c_str(), L"Tarvel", static_cast<UINT>(style));
+            ::MessageBoxW(owner, Widen(text).c_str(), L"Tarvel", static_cast<UINT>(style));
         // The box's own loop dispatched to our windows.
         RethrowKeptException();
         return answer;
@@ -95,9 +95,9 @@ class Win32Toolkit : public Toolkit {
 
     bool ReleaseCapture() override { return ::ReleaseCapture() != FALSE; }
 
-    std::intptr_t SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override {
-        return SendMessageA(ToHwnd(window), message, wParam, lParam);
+    std::intptr_t SendMessageA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override {
+        return ::SendMessageA(ToHwnd(window), message, wParam, lParam);
     }
 
     bool SetForegroundWindow(Handle window) override {

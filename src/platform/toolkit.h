@@ -118,9 +118,11 @@ class Toolkit {
   public:
     virtual ~Toolkit() = default;
 
+    // The application's title, which it was handed: message boxes and the tray icon's tip show it.
+    virtual const std::string& AppTitle() const = 0;
     virtual std::unique_ptr<Form> CreateForm(const FormLayout& layout, FormEvents& events) = 0;
     virtual std::unique_ptr<TrayWindow> CreateTrayWindow(TrayWindowEvents& events) = 0;
-    // Modal message box titled with the application's title "Tarvel". Returns the button.
+    // Modal message box titled with the application's title. Returns the button.
     virtual int MsgBox(const std::string& text, int style) = 0;
     // Dispatches every window message already waiting, then returns.
     virtual void DoEvents() = 0;

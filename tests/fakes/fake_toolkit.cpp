@@ -70,10 +70,6 @@ std::unique_ptr<FakeControl> MakeFake(const platform::ControlLayout& layout,
     throw std::invalid_argument("no fake for the kind of " + layout.name);
 }
 
-std::string GroupOf(const std::string& name) {
-    return name.substr(0, name.find('('));
-}
-
 } // namespace
 
 void FakeOf<platform::OptionButton>::SetChecked(bool checked) {
@@ -150,7 +146,7 @@ void FakeForm::UncheckGroup(const FakeOf<platform::OptionButton>& checked) {
     for (const auto& [name, control] : controls_) {
         auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(control.get());
         if (option != nullptr && option != &checked &&
-            GroupOf(name) == GroupOf(checked.Layout().name)) {
+            option->Layout().group == checked.Layout().group) {
             option->SetChecked(false);
         }
     }

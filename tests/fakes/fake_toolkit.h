@@ -172,7 +172,6 @@ class FakeForm : public platform::Form {
     void Click(const std::string& control);
     void MouseDown(const std::string& control, int button);
     void MouseMove(const std::string& control, int buttons, int x, int y);
-    // As the real form: option buttons whose names differ only in their index are one group.
     void UncheckGroup(const FakeOf<platform::OptionButton>& checked);
 
     platform::FormLayout layout_;
@@ -222,6 +221,7 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     static constexpr int kScreenWidth = 1024;
     static constexpr int kScreenHeight = 768;
 
+    const std::string& AppTitle() const override { return appTitle; }
     std::unique_ptr<platform::Form> CreateForm(const platform::FormLayout& layout,
                                                platform::FormEvents& events) override;
     std::unique_ptr<platform::TrayWindow>
@@ -248,6 +248,8 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     // The shell's side of the tray window.
     platform::TrayWindowEvents* Tray() const { return trayEvents_; }
 
+    // What the program hands the real toolkit.
+    std::string appTitle = "Tarvel";
     // Answers given to message boxes, first first; when none is left, Yes or OK.
     std::deque<int> answers;
     // Runs inside each message box, before it is answered, and inside each pass of events.

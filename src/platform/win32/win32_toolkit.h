@@ -4,9 +4,12 @@
 #include "platform/toolkit.h"
 
 #include <memory>
+#include <string>
 
 namespace kesto::platform::win32 {
 
-std::unique_ptr<Toolkit> MakeWin32Toolkit();
+// appTitle: what message boxes and the tray icon's tip show; appIcon: the resource number of the
+// icon of forms whose layout asks for the program's.
+std::unique_ptr<Toolkit> MakeWin32Toolkit(std::string appTitle, int appIcon);
 
 } // namespace kesto::platform::win32

@@ -60,6 +60,33 @@ TEST_F(StartupTest, RestoreMakesSavedPartitionsAgainAndTellsWhichCannotBe) {
     EXPECT_EQ(toolkit.Form("FrmWorking")->ShowCount(), 3);
 }
 
+// A backup, a sync client or a scanner may hold the table just as the program starts.
+TEST_F(StartupTest, ATableHeldAtStartIsWaitedForAWhileAndThenLeftAsItIsForTheRun) {
+    const std::string file = "C:\\Tools\\kesto.ini";
+    os.AddFolder("D:\\Data");
+    os.AddFile(file, "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
+    os.HoldFile(file, 2000);
+    Load();
+    EXPECT_EQ(os.Mappings().at('X'), "D:\\Data");
+    EXPECT_TRUE(Messages().empty());
+
+    // Let go only once the user has been told: the refreshes could write it from then on.
+    const std::string saved = Ini();
+    os.HoldFile(file);
+    toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) { os.ReleaseFile(file); };
+    Restart();
+    EXPECT_TRUE(os.Mappings().empty());
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{
+                  "无法读取虚拟分区列表文件C:\\Tools\\kesto.ini，保存的虚拟分区没有恢复。"
+                  "本次运行中这个文件保持原样，新建或移除的虚拟分区不会保存。\r\n\r\n"
+                  "请在其他程序关闭这个文件后重新运行本程序。"});
+    EXPECT_EQ(toolkit.messageBoxes[0].style, 48);
+    MapExisting("D:\\Data", "Y:");
+    EXPECT_EQ(os.Mappings().count('Y'), 1u);
+    EXPECT_EQ(Ini(), saved);
+}
+
 TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindowBehindTheTrayIcon) {
     for (const char* commandLine : {"kesto.exe /AUTO", "kesto.exe /auto x", "kesto.exe"}) {
         os.commandLine = commandLine;

@@ -22,7 +22,6 @@ constexpr auto kQuitTimeout = 15s;
 // Long enough for a subst slowed down by a test, and for a loaded machine.
 constexpr auto kActionTimeout = 30s;
 constexpr size_t kDriveLetters = 26;
-constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 fs::path TempFolder() {
     wchar_t path[MAX_PATH + 1] = {};
@@ -48,7 +47,7 @@ fs::path FreshFolder(const std::wstring& nameEnd) {
 // Every start adds the program to the Run key; a test must see only what its own start wrote,
 // and the prefix is left as it was found.
 void ForgetRunValue() {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"KESTO");
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "KESTO");
 }
 
 // For the whole run, as on a Windows desktop: hiding a window costs nothing, and the

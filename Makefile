@@ -25,13 +25,19 @@ deps:
 
 build: deps build-native build-win64
 
-build-native:
+# A tree is configured when it is new or this file changed; later builds configure again only
+# when a CMakeLists.txt changed, which cmake --build sees by itself.
+$(NATIVE)/CMakeCache.txt: Makefile
 	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
-	cmake --build $(NATIVE) -j $(JOBS)
 
-build-win64:
+$(WIN64)/CMakeCache.txt: Makefile
 	cmake -S . -B $(WIN64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	      -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build-native: deps $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS)
+
+build-win64: deps $(WIN64)/CMakeCache.txt
 	cmake --build $(WIN64) -j $(JOBS)
 
 run: deps build-win64

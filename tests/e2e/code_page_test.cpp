@@ -26,8 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 std::string Line(const std::string& letter, const std::string& folder) {
     return letter + "\\: => " + folder;
 }

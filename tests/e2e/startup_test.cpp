@@ -75,8 +75,7 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     }
     EXPECT_TRUE(fs::exists(L"W:\\kept.txt"));
 
-    const auto run = uidriver::ReadRegistryValue(
-        HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "KESTO");
+    const auto run = uidriver::ReadRegistryValue(HKEY_CURRENT_USER, kRunKey, "KESTO");
     ASSERT_TRUE(run.has_value()) << "the program did not register itself to run at log-on";
     EXPECT_EQ(run->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(run->text, ShortForm(Folder() / L"") + "kesto.exe /auto");

@@ -65,8 +65,8 @@ std::optional<std::string> PartitionTableFile::StoredLine(const std::string& lin
 }
 
 // Every write rewrites the whole file, and most refreshes change one line or none: only the keys
-// whose line changed are touched, and the keys that must be empty, since a read that failed looks
-// like an empty key. They are all removed before any is written again, so a write that fails
+// whose line changed are touched, and the keys that must be empty, since a read that fails may
+// look like an empty key. They are all removed before any is written again, so a write that fails
 // leaves its key empty rather than holding a mapping that no longer exists.
 bool PartitionTableFile::Save(const std::vector<std::string>& listing) {
     std::vector<std::optional<std::string>> wanted(kTableKeys);

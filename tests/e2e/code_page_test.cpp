@@ -158,7 +158,7 @@ class ProgramFolder : public KestoTest, public ::testing::WithParamInterface<con
     std::wstring FolderNameEnd() const override { return GetParam(); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Named, ProgramFolder, ::testing::Values(L"-工具", L" #1 %41"));
+INSTANTIATE_TEST_SUITE_P(OddNames, ProgramFolder, ::testing::Values(L"-工具", L" #1 %41"));
 
 TEST_P(ProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
     const fs::path data = NewFolder(L"data");

@@ -30,6 +30,14 @@ std::string Garbage() {
 
 TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
     const std::vector<HandWritten> cases = {
+        // Read to key 25 past the gaps; made again where the folder has gone, told where its
+        // drive is absent, dropped without a word where its letter is taken.
+        {"keys missing in the middle, a folder gone, an absent drive, a letter taken",
+         "[KESTO]\r\n0=X:\\: => D:\\gone\\deep\r\n2=E:\\: => H:\\Data\r\n3=\r\n"
+         "4=C:\\: => D:\\Data\r\n25=Y:\\: => D:\\Data\r\n",
+         {{'X', "D:\\gone\\deep"}, {'Y', "D:\\Data"}},
+         {"D:\\GONE", "D:\\GONE\\DEEP"},
+         1},
         {"stale keys, other sections, keys past 25, blanks, no final line break",
          "[Other]\r\n0=Q:\\: => D:\\Other\r\n[KESTO]\r\n3=X:\\: => D:\\Data\r\n"
          "30=Y:\\: => D:\\Beyond\r\n 7 = Z:\\: => D:\\Zed ",

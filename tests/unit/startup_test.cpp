@@ -34,24 +34,6 @@ TEST_F(StartupTest, LogOnEntryQuotesAPathWithBlanksAndKeepsChineseInTheCodePage)
     EXPECT_EQ(value.size, ansi.size() + 1);
 }
 
-TEST_F(StartupTest, RestoreMakesSavedPartitionsAgainAndTellsWhichCannotBe) {
-    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => D:\\gone\\deep\r\n"
-                                       "2=E:\\: => H:\\Data\r\n3=\r\n"
-                                       "4=C:\\: => D:\\taken\r\n25=Y:\\: => D:\\last\r\n");
-    os.AddFolder("D:\\last");
-    os.AddFolder("D:\\taken");
-    Load();
-    EXPECT_EQ(os.Mappings().at('X'), "D:\\gone\\deep");
-    EXPECT_EQ(os.Mappings().at('Y'), "D:\\last");
-    EXPECT_EQ(os.Mappings().size(), 2u);
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"无法载入保存的虚拟分区E:，请确认你对H:\\Data有权限！"});
-    EXPECT_EQ(toolkit.messageBoxes[0].style, 48);
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\gone\\deep\r\n1=Y:\\: => D:\\last\r\n");
-    // The restore showed the progress window, but no result message.
-    EXPECT_EQ(toolkit.Form("FrmWorking")->ShowCount(), 3);
-}
-
 // A backup, a sync client or a scanner may hold the table just as the program starts.
 TEST_F(StartupTest, ATableHeldAtStartIsWaitedForAWhileAndThenLeftAsItIsForTheRun) {
     const std::string file = "C:\\Tools\\kesto.ini";

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace kesto::e2e {
 
 namespace {
@@ -34,11 +36,11 @@ fs::path TempFolder() {
 
 fs::path FreshFolder(const std::wstring& nameEnd) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path folder =
-        TempFolder() /
-        (uidriver::Widen(std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
-                         test->test_suite_name() + "-" + test->name()) +
-         nameEnd);
+    std::string name = std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
+                       test->test_suite_name() + "-" + test->name();
+    // Parameterised tests are named with slashes.
+    std::replace(name.begin(), name.end(), '/', '-');
+    const fs::path folder = TempFolder() / (uidriver::Widen(name) + nameEnd);
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;

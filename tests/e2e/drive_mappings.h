@@ -1,7 +1,7 @@
 // Drive mappings made and removed from outside the program, with the same subst.exe it uses.
 #pragma once
 
-#include "code_page_switch.h"
+#include "test_switches.h"
 
 #include <filesystem>
 #include <string>

@@ -1,11 +1,14 @@
 #include "kesto_test.h"
 
+#include "uidriver/bare_desktop.h"
 #include "uidriver/error.h"
 #include "uidriver/find.h"
 #include "uidriver/screenshot.h"
 #include "uidriver/text.h"
 
 #include <windows.h>
+
+#include <algorithm>
 
 namespace kesto::e2e {
 
@@ -16,13 +19,11 @@ using namespace std::chrono_literals;
 
 // Wine starts a program in well under a second; a loaded machine may take much longer.
 constexpr auto kStartTimeout = 30s;
-// Closing takes the program about four seconds under Wine on Xvfb: removing its tray icon
-// waits on the missing notification area.
+// Closing takes the program well under a second; a loaded machine may take much longer.
 constexpr auto kQuitTimeout = 15s;
 // Long enough for a subst slowed down by a test, and for a loaded machine.
 constexpr auto kActionTimeout = 30s;
 constexpr size_t kDriveLetters = 26;
-constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 fs::path TempFolder() {
     wchar_t path[MAX_PATH + 1] = {};
@@ -35,11 +36,11 @@ fs::path TempFolder() {
 
 fs::path FreshFolder(const std::wstring& nameEnd) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path folder =
-        TempFolder() /
-        (uidriver::Widen(std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
-                         test->test_suite_name() + "-" + test->name()) +
-         nameEnd);
+    std::string name = std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
+                       test->test_suite_name() + "-" + test->name();
+    // Parameterised tests are named with slashes.
+    std::replace(name.begin(), name.end(), '/', '-');
+    const fs::path folder = TempFolder() / (uidriver::Widen(name) + nameEnd);
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -48,8 +49,29 @@ fs::path FreshFolder(const std::wstring& nameEnd) {
 // Every start adds the program to the Run key; a test must see only what its own start wrote,
 // and the prefix is left as it was found.
 void ForgetRunValue() {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"KESTO");
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "KESTO");
 }
+
+// For the whole run, as on a Windows desktop: hiding a window costs nothing, and the
+// notification area stays when the program's icon leaves it.
+class BareDesktop : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        unmanaged_.emplace(L"kesto.exe");
+        occupant_.emplace();
+    }
+    void TearDown() override {
+        occupant_.reset();
+        unmanaged_.reset();
+    }
+
+  private:
+    std::optional<uidriver::UnmanagedWindows> unmanaged_;
+    std::optional<uidriver::TrayOccupant> occupant_;
+};
+
+[[maybe_unused]] const ::testing::Environment* const kBareDesktop =
+    ::testing::AddGlobalTestEnvironment(new BareDesktop);
 
 } // namespace
 
@@ -127,11 +149,15 @@ void KestoTest::WaitUntilLoaded() {
 }
 
 void KestoTest::Quit() {
-    main_.reset();
     if (program_) {
+        // Hidden behind its tray icon, the window takes a close all the same.
+        if (main_) {
+            PostMessageW(main_->Frame().Handle(), WM_CLOSE, 0, 0);
+        }
         program_->Stop(kQuitTimeout);
         program_.reset();
     }
+    main_.reset();
 }
 
 fs::path KestoTest::NewFolder(const std::wstring& name) const {

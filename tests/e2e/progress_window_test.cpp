@@ -1,13 +1,16 @@
-// The progress window that stands over the main window while subst runs, slowed down here so
-// that it can be watched.
+// The progress window that stands over the main window while subst runs, held back here for as
+// long as the test watches.
 #include "kesto_test.h"
 
 #include "uidriver/find.h"
 #include "uidriver/poll.h"
 #include "uidriver/screenshot.h"
+#include "uidriver/text.h"
 #include "uidriver/working_form.h"
 
 #include <windows.h>
+
+#include <string>
 
 namespace kesto::e2e {
 
@@ -19,11 +22,37 @@ using uidriver::Rect;
 constexpr char kAdding[] = "正在添加磁盘，请稍候……";
 constexpr char kRemoving[] = "正在删除虚拟分区，请稍候……";
 
+// An event the subst the program starts waits for; set unless a test holds subst back.
+class SubstHold {
+  public:
+    SubstHold()
+        : name_("kesto-e2e-subst-hold-" + std::to_string(GetCurrentProcessId())),
+          event_(CreateEventA(nullptr, TRUE, TRUE, name_.c_str())) {}
+    ~SubstHold() {
+        SetEvent(event_);
+        CloseHandle(event_);
+    }
+    SubstHold(const SubstHold&) = delete;
+    SubstHold& operator=(const SubstHold&) = delete;
+
+    const std::string& Name() const { return name_; }
+    void Hold() const { ResetEvent(event_); }
+    void Release() const { SetEvent(event_); }
+
+  private:
+    std::string name_;
+    HANDLE event_;
+};
+
 class ProgressWindow : public KestoTest {
   protected:
     void SetUp() override {
         KestoTest::SetUp();
-        Launch({"", {{"KESTO_SUBST_DELAY_MS", "2000"}}, {}, {}});
+        Launch({"", {{uidriver::Narrow(kSubstHoldVariable), subst_.Name()}}, {}, {}});
+    }
+    void TearDown() override {
+        subst_.Release();
+        KestoTest::TearDown();
     }
 
     // Checks the progress window while it is up, and saves the whole screen then.
@@ -47,16 +76,18 @@ class ProgressWindow : public KestoTest {
         // What a screen reader reads there.
         const uidriver::Window label = progress.Control("lblView");
         EXPECT_EQ(label.ClassName(), "Static");
-        EXPECT_EQ(label.Text(), text);
+        EXPECT_EQ(label.StoredText(), text);
         SaveScreenshot(screenshot,
                        Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     }
 
-    void ExpectMainBackInUse() {
+    void ExpectMainBackInUse() const {
         EXPECT_TRUE(Main().Frame().Enabled());
         EXPECT_FALSE(
             uidriver::FindFirstWindow(uidriver::WindowQuery("工作中……").OfProcess(Program().Id())));
     }
+
+    SubstHold subst_;
 };
 
 TEST_F(ProgressWindow, StandsCentredOverTheMainWindowWhereverThatWasMoved) {
@@ -65,17 +96,21 @@ TEST_F(ProgressWindow, StandsCentredOverTheMainWindowWhereverThatWasMoved) {
     RemoveAfterwards(std::filesystem::path(L"C:\\KESTO_") += letter.front());
     uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
     uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
+    subst_.Hold();
     uidriver::ClickButton(Main().Control("cmdcreate"));
     ExpectProgressOverMain(kAdding, kRemoving, "progress-window");
+    subst_.Release();
     EXPECT_EQ(AcknowledgeNextMessage(), "新的虚拟分区添加成功！");
     WaitUntilIdle();
     ExpectMainBackInUse();
 
     Main().Frame().MoveTo(600, 320);
     uidriver::SelectItem(Main().Control("listKesto"), Mappings().List().front());
+    subst_.Hold();
     uidriver::ClickButton(Main().Control("cmddele"));
     Answer(NextMessage(), IDYES);
     ExpectProgressOverMain(kRemoving, kAdding, "progress-window-moved");
+    subst_.Release();
     EXPECT_EQ(AcknowledgeNextMessage(), "你所指定的虚拟分区已被顺利移除！");
     WaitUntilIdle();
     ExpectMainBackInUse();

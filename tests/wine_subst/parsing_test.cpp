@@ -1,6 +1,5 @@
 #include "arguments.h"
 #include "command_line.h"
-#include "delay.h"
 
 #include <gtest/gtest.h>
 
@@ -42,14 +41,6 @@ TEST(Arguments, NamesTheArgumentItRejects) {
         const Command command = parse_arguments(args);
         ASSERT_TRUE(std::holds_alternative<BadArgument>(command)) << args[0];
         EXPECT_EQ(std::get<BadArgument>(command).argument, rejected) << args[0];
-    }
-}
-
-TEST(Delay, TakesOnlyPlainNumbers) {
-    EXPECT_EQ(parse_delay_ms(L"250"), 250ul);
-    EXPECT_EQ(parse_delay_ms(L"0"), 0ul);
-    for (const wchar_t* text : {L"", L"-5", L"1.5", L"2s", L"9999999999"}) {
-        EXPECT_EQ(parse_delay_ms(text), std::nullopt) << text;
     }
 }
 

@@ -8,7 +8,8 @@
 #include "report.h"
 #include "rounds.h"
 #include "run_value.h"
-#include "unmanaged_windows.h"
+
+#include "uidriver/bare_desktop.h"
 
 #include <windows.h>
 
@@ -55,8 +56,8 @@ int wmain(int argc, wchar_t** argv) {
             throw std::runtime_error("no drive letter is free");
         }
         const RunValueKeeper runValue;
-        const UnmanagedWindows unmanaged(L"kesto.exe");
-        const UnmanagedWindows ownUnmanaged(L"kesto-bench.exe");
+        const kesto::uidriver::UnmanagedWindows unmanaged(L"kesto.exe");
+        const kesto::uidriver::UnmanagedWindows ownUnmanaged(L"kesto-bench.exe");
         const BenchFolder folder(argv[1], argv[2], letters);
         const Samples samples = MeasureRounds(folder, rounds, OwnFolder() / L"baseline-window.exe");
         PrintReport(samples, folder.Program(), rounds);

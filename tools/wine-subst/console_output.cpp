@@ -1,7 +1,7 @@
 // The code page read from the environment at every write, and the text encoded into it.
 #include "console_output.h"
 
-#include "code_page_switch.h"
+#include "test_switches.h"
 
 #include <string>
 

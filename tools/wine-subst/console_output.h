@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Text goes out in the ANSI code page, as the system's console tools write into pipes, or in the
-// OEM one, as many console programs do, when told so (code_page_switch.h).
+// OEM one, as many console programs do, when told so (test_switches.h).
 void write_output(std::wstring_view text);
 void write_error(std::wstring_view text);
 

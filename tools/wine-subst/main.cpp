@@ -1,28 +1,31 @@
-// subst.exe for Wine, whose own maps nothing: an optional delay for tests, then the command.
+// subst.exe for Wine, whose own maps nothing: held back while a test asks, then the command.
 #include "arguments.h"
 #include "command_line.h"
 #include "commands.h"
-#include "delay.h"
+#include "test_switches.h"
 
 #include <windows.h>
 
 namespace {
 
-// Lets tests watch the caller while this program is still at work.
-void wait_if_asked() {
-    wchar_t value[16] = {};
-    const DWORD size = GetEnvironmentVariableW(L"KESTO_SUBST_DELAY_MS", value, 16);
-    if (size == 0 || size >= 16) {
+// Far longer than any test watches; a test that never lets go must not leave subst behind.
+constexpr DWORD kLongestHoldMs = 60000;
+
+void wait_while_held() {
+    wchar_t name[MAX_PATH] = {};
+    const DWORD size = GetEnvironmentVariableW(kSubstHoldVariable, name, MAX_PATH);
+    if (size == 0 || size >= MAX_PATH) {
         return;
     }
-    if (const std::optional<unsigned long> delay = parse_delay_ms(value)) {
-        Sleep(*delay);
+    if (const HANDLE hold = OpenEventW(SYNCHRONIZE, FALSE, name)) {
+        WaitForSingleObject(hold, kLongestHoldMs);
+        CloseHandle(hold);
     }
 }
 
 } // namespace
 
 int main() {
-    wait_if_asked();
+    wait_while_held();
     return run_command(parse_arguments(split_command_line(GetCommandLineW())));
 }

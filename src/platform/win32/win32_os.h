@@ -37,6 +37,7 @@ class Win32Os : public Os {
 
     std::string ModuleFileName() override;
     std::string CommandLine() override;
+    void Sleep(std::uint32_t milliseconds) override;
 
     long RegCreateKeyW(Handle root, const std::string& subKey, Handle& key) override;
     long RegSetValueExA(Handle key, const std::string& valueName, std::uint32_t type,

@@ -44,6 +44,13 @@ std::string Window::Text() const {
     return Narrow(text);
 }
 
+std::string Window::StoredText() const {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
 std::string Window::ClassName() const {
     wchar_t name[256] = {};
     if (GetClassNameW(handle_, name, 256) == 0) {

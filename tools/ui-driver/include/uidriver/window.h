@@ -27,6 +27,9 @@ class Window {
     bool Exists() const;
 
     std::string Text() const; // WM_GETTEXT
+    // The text the system keeps for the window, read without waiting for its thread, which may
+    // be busy: what WM_GETTEXT gives for all but edit boxes.
+    std::string StoredText() const;
     std::string ClassName() const;
     int ControlId() const;
     bool Visible() const;

@@ -1,17 +1,18 @@
-// Wine's per-program Managed=N, set for the bench; only what was made here is taken away.
-#include "unmanaged_windows.h"
+// Wine's per-program Managed=N, and an icon of our own in the notification area.
+#include "uidriver/bare_desktop.h"
 
-#include <windows.h>
+#include "uidriver/error.h"
 
-#include <stdexcept>
+#include <shellapi.h>
 
-namespace kesto::bench {
+namespace kesto::uidriver {
 
 namespace {
 
 constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\";
 constexpr wchar_t kValueName[] = L"Managed";
 constexpr wchar_t kUnmanaged[] = L"N";
+constexpr UINT kOccupantIconId = 1;
 
 // Whether the key had to be made.
 bool CreateKey(const std::wstring& path, HKEY& key) {
@@ -19,9 +20,17 @@ bool CreateKey(const std::wstring& path, HKEY& key) {
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
                         KEY_SET_VALUE | KEY_QUERY_VALUE, nullptr, &key,
                         &disposition) != ERROR_SUCCESS) {
-        throw std::runtime_error("cannot write Wine's settings for a program");
+        throw DriverError("cannot write Wine's settings for a program");
     }
     return disposition == REG_CREATED_NEW_KEY;
+}
+
+NOTIFYICONDATAW OccupantIcon(HWND window) {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = window;
+    icon.uID = kOccupantIconId;
+    return icon;
 }
 
 } // namespace
@@ -54,4 +63,22 @@ UnmanagedWindows::~UnmanagedWindows() {
     }
 }
 
-} // namespace kesto::bench
+TrayOccupant::TrayOccupant()
+    : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr)) {
+    NOTIFYICONDATAW icon = OccupantIcon(window_);
+    icon.uFlags = NIF_ICON;
+    icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    if (window_ == nullptr || !Shell_NotifyIconW(NIM_ADD, &icon)) {
+        DestroyWindow(window_);
+        throw DriverError("cannot put an icon into the notification area");
+    }
+}
+
+TrayOccupant::~TrayOccupant() {
+    NOTIFYICONDATAW icon = OccupantIcon(window_);
+    Shell_NotifyIconW(NIM_DELETE, &icon);
+    DestroyWindow(window_);
+}
+
+} // namespace kesto::uidriver

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <wincodec.h>
+#include <wrl/client.h>
 
 #include <algorithm>
 #include <fstream>
@@ -37,25 +38,6 @@ class ScreenDc {
 
   private:
     HDC dc_;
-};
-
-// A COM interface released with its owner.
-template <class Interface> class Com {
-  public:
-    Com() = default;
-    ~Com() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-    Interface** Out() { return &pointer_; }
-    Interface* operator->() const { return pointer_; }
-    Interface* Get() const { return pointer_; }
-
-  private:
-    Interface* pointer_ = nullptr;
 };
 
 void Check(HRESULT result, const std::string& what) {
@@ -163,20 +145,21 @@ void SaveBmp(const Image& image, const std::filesystem::path& file) {
 }
 
 Image LoadPng(const std::filesystem::path& file) {
+    using Microsoft::WRL::ComPtr;
     const ComScope com;
-    Com<IWICImagingFactory> factory;
+    ComPtr<IWICImagingFactory> factory;
     Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                           IID_IWICImagingFactory, reinterpret_cast<void**>(factory.Out())),
+                           IID_PPV_ARGS(&factory)),
           "making the imaging factory");
     const std::string name = Utf8Path(file);
-    Com<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapDecoder> decoder;
     Check(factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
-                                             WICDecodeMetadataCacheOnDemand, decoder.Out()),
+                                             WICDecodeMetadataCacheOnDemand, &decoder),
           "opening " + name);
-    Com<IWICBitmapFrameDecode> frame;
-    Check(decoder->GetFrame(0, frame.Out()), "decoding " + name);
-    Com<IWICFormatConverter> converter;
-    Check(factory->CreateFormatConverter(converter.Out()), "making a format converter");
+    ComPtr<IWICBitmapFrameDecode> frame;
+    Check(decoder->GetFrame(0, &frame), "decoding " + name);
+    ComPtr<IWICFormatConverter> converter;
+    Check(factory->CreateFormatConverter(&converter), "making a format converter");
     Check(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
                                 nullptr, 0.0, WICBitmapPaletteTypeCustom),
           "converting " + name);

@@ -4,13 +4,12 @@
 // mouse passes through it to the form, which keeps handling the painted controls as before.
 #pragma once
 
-#include "platform/win32/win32_api.h"
+#include "platform/layout.h"
+#include "platform/win32/control_host.h"
 
 #include <vector>
 
 namespace kesto::platform::win32 {
-
-class Win32Form;
 
 // The window class and style of a painted control's readable window.
 struct ReadableKind {
@@ -22,11 +21,11 @@ inline constexpr ReadableKind kReadableLabel{WC_STATICW, SS_LEFT | SS_NOPREFIX};
 inline constexpr ReadableKind kReadableFrame{WC_BUTTONW, BS_GROUPBOX};
 inline constexpr ReadableKind kReadableButton{WC_BUTTONW, BS_OWNERDRAW};
 
-HWND CreateReadableWindow(Win32Form& form, const ReadableKind& kind, const ControlLayout& entry,
+HWND CreateReadableWindow(ControlHost& host, const ReadableKind& kind, const ControlLayout& entry,
                           int id);
 
-// Puts the window over area, in device pixels of the form's client area, with a hole wherever
-// one of the form's child windows lies: so it hides none of them, however they are stacked.
+// Puts the window over area, in device pixels of the host's client area, with a hole wherever
+// one of the host's child windows lies: so it hides none of them, however they are stacked.
 void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas);
 
 } // namespace kesto::platform::win32

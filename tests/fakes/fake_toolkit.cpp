@@ -146,7 +146,7 @@ void FakeForm::UncheckGroup(const FakeOf<platform::OptionButton>& checked) {
     for (const auto& [name, control] : controls_) {
         auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(control.get());
         if (option != nullptr && option != &checked &&
-            option->Layout().group == checked.Layout().group) {
+            option->Layout().parent == checked.Layout().parent) {
             option->SetChecked(false);
         }
     }

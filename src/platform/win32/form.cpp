@@ -131,14 +131,12 @@ void Win32Form::CreateControls(const FormLayout& layout) {
         controls_.push_back(MakeControl({*this, control, static_cast<int>(i), firstOfGroup}));
     }
     // Places inside group frames need every frame made first, and the windows of painted
-    // controls leave room for every child window.
+    // controls leave room for every child window. A group frame places what lies inside it, so
+    // only what lies on the form itself is placed here: each place given twice would cost the
+    // start round trips to the window server, a drop-down list's several.
     for (const auto& control : controls_) {
-        if (!IsPaintedKind(control->Kind())) {
-            control->ApplyPlace();
-        }
-    }
-    for (const auto& control : controls_) {
-        if (IsPaintedKind(control->Kind()) && control->OwnWindow() != nullptr) {
+        if (control->ParentName().empty() &&
+            (!IsPaintedKind(control->Kind()) || control->OwnWindow() != nullptr)) {
             control->ApplyPlace();
         }
     }

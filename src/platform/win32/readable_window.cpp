@@ -70,18 +70,27 @@ LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wPa
 } // namespace
 
 HWND CreateReadableWindow(Win32Form& form, const ReadableKind& kind, const ControlLayout& entry,
-                          int id) {
+                          const RECT& area, int id) {
     const DWORD style = kind.style | WS_CHILD | (entry.visible ? WS_VISIBLE : 0);
     const HWND window = CreateWindowExW(
-        0, kind.className, Widen(entry.text).c_str(), style, 0, 0, 0, 0, form.Window(),
+        0, kind.className, Widen(entry.text).c_str(), style, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, form.Window(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(form.GetFonts().Message()), FALSE);
     SetWindowSubclass(window, ReadableProcedure, 0, reinterpret_cast<DWORD_PTR>(&form));
     return window;
 }
 
+// A move or a new shape costs round trips to the window server and messages, for every
+// readable window at every start; most of them never move and never need a hole.
 void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas) {
-    MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    RECT current;
+    GetWindowRect(window, &current);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&current), 2);
+    if (!EqualRect(&current, &area)) {
+        MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   TRUE);
+    }
     Region shape;
     for (const RECT& child : childAreas) {
         RECT overlap;
@@ -95,7 +104,10 @@ void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>&
                                         overlap.right - area.left, overlap.bottom - area.top));
         CombineRgn(shape.get(), shape.get(), hole.get(), RGN_DIFF);
     }
-    SetWindowShape(window, std::move(shape), true);
+    RECT shapeBox;
+    if (shape || GetWindowRgnBox(window, &shapeBox) != ERROR) {
+        SetWindowShape(window, std::move(shape), true);
+    }
 }
 
 } // namespace kesto::platform::win32

@@ -25,13 +25,19 @@ deps:
 
 build: deps build-native build-win64
 
-build-native:
-	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	cmake --build $(NATIVE) -j $(JOBS)
+# A tree is configured when it is new or this file changed; later builds configure again only
+# when a CMakeLists.txt changed, which cmake --build sees by itself.
+$(NATIVE)/CMakeCache.txt: Makefile
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug >/dev/null
 
-build-win64:
+$(WIN64)/CMakeCache.txt: Makefile
 	cmake -S . -B $(WIN64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	      -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build-native: deps $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS)
+
+build-win64: deps $(WIN64)/CMakeCache.txt
 	cmake --build $(WIN64) -j $(JOBS)
 
 run: deps build-win64
@@ -44,14 +50,14 @@ test-native:
 
 # Screenshots are worth most after a failure, so they are converted whatever ctest says.
 test-win64:
-	status=0; tools/wine-env.sh ctest --test-dir $(WIN64) --output-on-failure || status=$$?; \
+	status=0; tools/wine-env.sh ctest --test-dir $(WIN64) --output-on-failure -j $(JOBS) || status=$$?; \
 	shopt -s nullglob; \
 	for bmp in $(WIN64)/screenshots/*.bmp; do convert "$$bmp" "$${bmp%.bmp}.png"; done; \
 	exit $$status
 
-# Two release builds from copies of the sources in two folders must give the same bytes.
-test-release: deps
-	JOBS=$(JOBS) tools/check-reproducible.sh
+# A release built from a copy of the sources elsewhere must give the bytes of the tested build.
+test-release: deps build-win64
+	JOBS=$(JOBS) tools/check-reproducible.sh $(WIN64)
 
 # The libFuzzer targets, built with clang and run for FUZZ_SECONDS each (60 unless told). What
 # they learn stays in build/fuzz/corpus, what they find goes to build/fuzz/findings.
@@ -81,24 +87,13 @@ bench: deps build-win64
 	cmake --build $(BENCH) --target kesto-bench baseline-window -j $(JOBS)
 	tools/wine-env.sh tools/bench/run-bench.sh $(BENCH) $(WIN64)/run $(BENCH)/scratch
 
-# dist/kesto-VERSION-win64.zip with kesto.exe and help.htm only, its SHA-256 beside it. The
-# version is project()'s in CMakeLists.txt, as the build wrote it down. The zip holds the files in
-# a fixed order, with fixed modes and the commit's time (in UTC), so that anyone who builds the
-# same commit gets the same bytes.
+# dist/kesto-VERSION-win64.zip with kesto.exe and help.htm only, its SHA-256 beside it, built
+# so that anyone who builds the same commit gets the same bytes (tools/package-release.sh).
 release: deps
 	cmake -S . -B $(RELEASE) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 	cmake --build $(RELEASE) --target kesto -j $(JOBS)
-	version=$$(sed -n 's/^#define KESTO_VERSION_TEXT "\(.*\)"$$/\1/p' \
-	           $(RELEASE)/src/generated/kesto_version.h); \
-	package=kesto-$$version-win64.zip; stage=$(RELEASE)/package; \
-	rm -rf $$stage && mkdir -p $$stage dist && rm -f dist/$$package dist/$$package.sha256 && \
-	cp $(RELEASE)/run/kesto.exe $(RELEASE)/run/help.htm $$stage && \
-	chmod 0755 $$stage/kesto.exe && chmod 0644 $$stage/help.htm && \
-	touch -d @$(SOURCE_DATE_EPOCH) $$stage/kesto.exe $$stage/help.htm && \
-	(cd $$stage && TZ=UTC zip -q -X "$(CURDIR)/dist/$$package" kesto.exe help.htm) && \
-	(cd dist && sha256sum $$package > $$package.sha256) && \
-	echo "dist/$$package"
+	SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) tools/package-release.sh $(RELEASE) dist | sed 's|^$(CURDIR)/||'
 
 # What the release's zip takes its files' time from (tools/check-reproducible.sh asks).
 source-date-epoch:

@@ -79,7 +79,13 @@ make_prefix() {
     exec 9>&-
 }
 
-[ -n "${DISPLAY:-}" ] || start_xvfb
+if [ -z "${DISPLAY:-}" ]; then
+    start_xvfb
+    # A wineserver left from an earlier run keeps that run's display for the prefix's desktop and
+    # tray; this run's programs must find all of them on its own.
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+fi
 make_prefix
 
 status=0

@@ -70,7 +70,13 @@ class MainForm : private platform::FormEvents {
     void Form_Unload();
     void WriteLogOnEntry();
     void RestoreSavedPartitions(const BusyState::Hold& running);
+    // The saved lines, asked again for a while when the file cannot be read; nothing when it
+    // still cannot.
+    std::optional<std::vector<std::string>> ReadSavedTable();
     PartitionTableFile Table() { return {os_, paths_.tableFilePath}; }
+    // The table file as Explorer shows it.
+    std::string ShownTableFile();
+    void WarnTableNotRead();
     void WarnTableNotSaved();
     void WarnLogOnEntryNotSaved();
     std::string ShortNameOrLong(const std::string& path);
@@ -91,6 +97,9 @@ class MainForm : private platform::FormEvents {
     BusyState busy_{[this] { Unload(); }};
     // The table warning is shown once a run: every later refresh would fail the same way.
     bool tableWarned_ = false;
+    // The start could not read the table: it holds partitions this run never made again, which
+    // a save would drop.
+    bool tableUnread_ = false;
 };
 
 } // namespace kesto::app

@@ -20,8 +20,9 @@ void MainForm::RefreshPartitions() {
         line = MappedFolderLine(line);
         listKesto.AddItem(line);
     }
-    // Without a listing the saved table is all we know of the partitions: keep it.
-    if (listed && !Table().Save(lines)) {
+    // Without a listing the saved table is all we know of the partitions: keep it. So is a table
+    // the start could not read.
+    if (listed && !tableUnread_ && !Table().Save(lines)) {
         WarnTableNotSaved();
     }
     objDOS_.reset();

@@ -11,6 +11,8 @@ namespace kesto::app {
 namespace {
 constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kRunValueName = "KESTO";
+constexpr std::uint32_t kTableRetryMilliseconds = 250;
+constexpr std::uint32_t kTablePatienceMilliseconds = 2000;
 } // namespace
 
 void MainForm::Form_Load() {
@@ -51,12 +53,13 @@ void MainForm::WriteLogOnEntry() {
 }
 
 void MainForm::RestoreSavedPartitions(const BusyState::Hold& running) {
-    PartitionTableFile table = Table();
-    for (std::size_t key = 0; key < kTableKeys; ++key) {
-        const std::string line = table.ReadLine(key);
-        if (line.empty()) {
-            continue;
-        }
+    const std::optional<std::vector<std::string>> saved = ReadSavedTable();
+    if (!saved) {
+        tableUnread_ = true;
+        WarnTableNotRead();
+        return;
+    }
+    for (const std::string& line : RestoreOrder(*saved)) {
         const std::string drive = DriveOf(line);
         const std::string folder = FolderOf(line);
         if (IsMappingLine(line)) {
@@ -70,6 +73,21 @@ void MainForm::RestoreSavedPartitions(const BusyState::Hold& running) {
         }
         toolkit_.MessageBox("无法载入保存的虚拟分区" + drive + "，请确认你对" + folder + "有权限！",
                             platform::kMbIconExclamation);
+    }
+}
+
+// A program that opens the file without sharing (a backup, a scanner, a sync client) lets go
+// within a second or two at most.
+std::optional<std::vector<std::string>> MainForm::ReadSavedTable() {
+    PartitionTableFile table = Table();
+    for (std::uint32_t waited = 0;; waited += kTableRetryMilliseconds) {
+        if (std::optional<std::vector<std::string>> lines = table.ReadLines()) {
+            return lines;
+        }
+        if (waited >= kTablePatienceMilliseconds) {
+            return std::nullopt;
+        }
+        os_.Sleep(kTableRetryMilliseconds);
     }
 }
 

@@ -19,6 +19,12 @@ std::string FolderOf(const std::string& line);
 // Folders given any other way would be taken relative to wherever the program was started.
 bool IsMappingLine(const std::string& line);
 
+// The saved lines in the order the restore tries them: key order, but a line whose folder lies on
+// a drive that another of the lines makes comes after that line. Where every line left waits for
+// another (a ring), the first that another waits for goes next. Drive letters compare in either
+// case.
+std::vector<std::string> RestoreOrder(std::vector<std::string> lines);
+
 // Whether some line of the listing (`selected` included) maps a folder that lies on the drive
 // of `selected`: such a drive cannot be removed first. Letters compare exactly.
 bool CarriesAnotherMapping(const std::vector<std::string>& items, const std::string& selected);

@@ -19,10 +19,12 @@ class PartitionTableFile {
   public:
     PartitionTableFile(platform::Os& os, std::string path) : os_(os), path_(std::move(path)) {}
 
-    // The line saved under `key`, whole however long. Empty when the key is missing, cannot be
-    // read, or holds a line too long for the largest buffer (a line cut short would name another
-    // folder).
-    std::string ReadLine(std::size_t key);
+    // The line saved under `key`, whole however long. Empty when the key is missing or holds a
+    // line too long for the largest buffer (a line cut short would name another folder); nothing
+    // when the file is there but could not be read.
+    std::optional<std::string> ReadLine(std::size_t key);
+    // The saved lines in key order, empty ones left out; nothing when any could not be read.
+    std::optional<std::vector<std::string>> ReadLines();
 
     // What a listing line is kept as: the line itself where the ANSI code page can spell it, else
     // a mapping line with its folder as AnsiFolder names it. Nothing when neither can be kept.

@@ -26,15 +26,27 @@ std::size_t Utf8SequenceLength(unsigned char lead) {
     return 0;
 }
 
-// A sequence cut off by the end of the piece: its lead byte within the last three bytes, only
-// continuation bytes after it, and fewer of them than it announces.
+// Whether `second` may follow `lead` in a well-formed character: some leads narrow the range
+// (no overlong forms, no surrogates, nothing beyond U+10FFFF).
+bool FitsAfterLead(unsigned char lead, unsigned char second) {
+    const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    return second >= low && second <= high;
+}
+
+// A character cut off by the end of the piece: its lead byte within the last three bytes, only
+// continuation bytes after it that may stand there, and fewer of them than it announces. Bytes
+// already known to be ill-formed are not held back: they cannot become a character.
 std::size_t IncompleteUtf8Tail(const std::string& data) {
     for (std::size_t back = 1; back <= 3 && back <= data.size(); ++back) {
         const auto byte = static_cast<unsigned char>(data[data.size() - back]);
         if (IsUtf8Continuation(byte)) {
             continue;
         }
-        return Utf8SequenceLength(byte) > back ? back : 0;
+        const bool fits =
+            back == 1 ||
+            FitsAfterLead(byte, static_cast<unsigned char>(data[data.size() - back + 1]));
+        return fits && Utf8SequenceLength(byte) > back ? back : 0;
     }
     return 0;
 }

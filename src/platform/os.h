@@ -43,6 +43,11 @@ constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 
 // The error a read of a pipe ends with once every writer has closed its end.
 constexpr std::uint32_t kErrorBrokenPipe = 109;
+// Errors of a file that is there but may not be opened: no right to it, or another program
+// holds it without sharing.
+constexpr std::uint32_t kErrorAccessDenied = 5;
+constexpr std::uint32_t kErrorSharingViolation = 32;
+constexpr std::uint32_t kErrorLockViolation = 33;
 
 enum DriveType : std::uint32_t {
     kDriveUnknown = 0,
@@ -63,7 +68,8 @@ class Os {
     // --- kernel32: pipes and processes ---
     // Both ends inheritable, default buffer size. False on failure; see LastError().
     virtual bool CreatePipe(PipeEnds& ends) = 0;
-    // The system's error code for the last CreatePipe or ReadFile that failed.
+    // The system's error code for the last CreatePipe or ReadFile that failed, and the one the
+    // last GetPrivateProfileString left (0 when it set none).
     virtual std::uint32_t LastError() const = 0;
     // Starts ansiCommandLine (no application name, inherited handles, no environment block,
     // no current folder). True exactly when CreateProcessA returned TRUE.
@@ -88,7 +94,8 @@ class Os {
     // --- kernel32: initialisation files ---
     // GetPrivateProfileStringW with a null default and bufferSize (in UTF-16 units) as its size
     // argument: the returned text is what the buffer holds up to its first zero. A file without
-    // a byte-order mark is read in the ANSI code page.
+    // a byte-order mark is read in the ANSI code page. A file that could not be opened gives
+    // empty text as a missing one does; LastError() tells them apart.
     virtual std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                                 std::size_t bufferSize,
                                                 const std::string& file) = 0;
@@ -119,6 +126,7 @@ class Os {
     virtual std::string ModuleFileName() = 0;
     // The whole command line the program was started with (GetCommandLine).
     virtual std::string CommandLine() = 0;
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
 
     // --- advapi32 ---
     static constexpr Handle kHkeyCurrentUser = 0x80000001;

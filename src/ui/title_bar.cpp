@@ -3,8 +3,11 @@
 
 namespace kesto::ui {
 
+// A file URL reads "#" as the start of a fragment and "%" as the start of an escape, so from a
+// folder whose name holds either it would name another file; the path itself names the page.
 std::string HelpPageAddress(const std::string& appPath) {
-    return "file:///" + appPath + "help.htm";
+    const std::string page = appPath + "help.htm";
+    return appPath.find_first_of("#%") == std::string::npos ? "file:///" + page : page;
 }
 
 void OpenHelp(platform::Os& os, const std::string& appPath) {

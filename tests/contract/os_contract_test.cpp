@@ -24,12 +24,15 @@ TEST(IniContract, ProfileStringsReadWriteAndDelete) {
     const std::string file = ScratchFolder() + "\\table.ini";
     const std::string local = "F:\\: => D:\\" + SpelledHere();
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
+    EXPECT_EQ(os().LastError(), 2u); // ERROR_FILE_NOT_FOUND
     ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "E:\\: => C:\\Data", file));
     ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", local, file));
     ASSERT_TRUE(os().WritePrivateProfileString("Other", "0", "keep", file));
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");
     EXPECT_EQ(os().GetPrivateProfileString("kesto", "1", 254, file), local);
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "2", 254, file), "");
+    // Windows documents ERROR_FILE_NOT_FOUND for a missing key too.
+    EXPECT_TRUE(os().LastError() == 0 || os().LastError() == 2) << os().LastError();
 
     os().WritePrivateProfileString("KESTO", "0", std::nullopt, file);
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
@@ -50,6 +53,7 @@ TEST(IniContract, WritingIntoAMissingFolderFails) {
                                                 ScratchFolder() + "\\missing\\table.ini"));
 }
 
+// Reading it gives empty text, as a missing file does: only the error tells them apart.
 TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
     const std::string file = ScratchFolder() + "\\held.ini";
     ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "E:\\: => C:\\Data", file));
@@ -59,6 +63,7 @@ TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
         EXPECT_FALSE(os().WritePrivateProfileString("KESTO", "1", "F:\\: => C:\\x", file));
         EXPECT_FALSE(os().WritePrivateProfileString("KESTO", "0", std::nullopt, file));
         EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
+        EXPECT_EQ(os().LastError(), platform::kErrorSharingViolation);
     }
     EXPECT_TRUE(os().WritePrivateProfileString("KESTO", "1", "F:\\: => C:\\x", file));
     EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");

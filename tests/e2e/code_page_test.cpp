@@ -26,8 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 std::string Line(const std::string& letter, const std::string& folder) {
     return letter + "\\: => " + folder;
 }
@@ -153,13 +151,16 @@ TEST_F(OemListing, MappingsMadeOutsideAreListedAndRestoredToTheirOwnFolders) {
     }
 }
 
-// The program unpacked into a folder whose name holds Chinese.
-class ChineseProgramFolder : public KestoTest {
+// The program unpacked into a folder whose name holds Chinese, or what a file URL would read as
+// a fragment or an escape.
+class ProgramFolder : public KestoTest, public ::testing::WithParamInterface<const wchar_t*> {
   protected:
-    std::wstring FolderNameEnd() const override { return L"-工具"; }
+    std::wstring FolderNameEnd() const override { return GetParam(); }
 };
 
-TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
+INSTANTIATE_TEST_SUITE_P(OddNames, ProgramFolder, ::testing::Values(L"-工具", L" #1 %41"));
+
+TEST_P(ProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
     const fs::path data = NewFolder(L"data");
     std::ofstream(data / L"own.txt") << "own";
     Mappings().Map('X', data);
@@ -179,11 +180,11 @@ TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
 }
 
 // F1 and the help button alike.
-TEST_F(ChineseProgramFolder, HelpOpensTheHelpPageOfItsOwnFolder) {
+TEST_P(ProgramFolder, HelpOpensTheHelpPageOfItsOwnFolder) {
     // Marked, so that no other test's copy of the page can pass for it.
     std::ofstream(Folder() / L"help.htm", std::ios::app) << "<!-- this test's page -->";
     const std::string page = Content(Folder() / L"help.htm");
-    const HelpPageRecorder recorder(Folder());
+    const HelpPageRecorder recorder(Folder().parent_path());
     Launch();
     uidriver::PressKey(Main().Control("cmddele"), VK_F1);
     EXPECT_TRUE(recorder.WaitForOpened()) << "F1 did not ask the shell to open a page";

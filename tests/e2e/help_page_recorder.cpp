@@ -29,6 +29,8 @@ HelpPageRecorder::HelpPageRecorder(const std::filesystem::path& folder)
 }
 
 HelpPageRecorder::~HelpPageRecorder() {
+    std::error_code ignored;
+    std::filesystem::remove(copy_, ignored);
     RegDeleteTreeW(kRoot, (kClasses + kClass).c_str());
     if (previous_) {
         SetDefault(L".htm", *previous_);

@@ -12,7 +12,8 @@ namespace kesto::e2e {
 
 class HelpPageRecorder {
   public:
-    // The records go into `folder`.
+    // The records go into `folder`, whose name may not hold "%": the command that writes them
+    // would take it for a variable.
     explicit HelpPageRecorder(const std::filesystem::path& folder);
     ~HelpPageRecorder();
     HelpPageRecorder(const HelpPageRecorder&) = delete;

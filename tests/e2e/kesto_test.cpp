@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace kesto::e2e {
 
 namespace {
@@ -22,7 +24,6 @@ constexpr auto kQuitTimeout = 15s;
 // Long enough for a subst slowed down by a test, and for a loaded machine.
 constexpr auto kActionTimeout = 30s;
 constexpr size_t kDriveLetters = 26;
-constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 fs::path TempFolder() {
     wchar_t path[MAX_PATH + 1] = {};
@@ -35,11 +36,11 @@ fs::path TempFolder() {
 
 fs::path FreshFolder(const std::wstring& nameEnd) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const fs::path folder =
-        TempFolder() /
-        (uidriver::Widen(std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
-                         test->test_suite_name() + "-" + test->name()) +
-         nameEnd);
+    std::string name = std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
+                       test->test_suite_name() + "-" + test->name();
+    // Parameterised tests are named with slashes.
+    std::replace(name.begin(), name.end(), '/', '-');
+    const fs::path folder = TempFolder() / (uidriver::Widen(name) + nameEnd);
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -48,7 +49,7 @@ fs::path FreshFolder(const std::wstring& nameEnd) {
 // Every start adds the program to the Run key; a test must see only what its own start wrote,
 // and the prefix is left as it was found.
 void ForgetRunValue() {
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"KESTO");
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kRunKey, "KESTO");
 }
 
 // For the whole run, as on a Windows desktop: hiding a window costs nothing, and the

@@ -20,6 +20,9 @@
 
 namespace kesto::e2e {
 
+// Where the program registers itself to run at log-on, under HKEY_CURRENT_USER.
+inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
 struct LaunchOptions {
     std::string arguments; // after the program's path
     uidriver::Environment environment;

@@ -2,6 +2,7 @@
 // register the program to run at log-on, and with /auto wait in the notification area.
 #include "kesto_test.h"
 
+#include "uidriver/find.h"
 #include "uidriver/poll.h"
 #include "uidriver/registry.h"
 #include "uidriver/text.h"
@@ -11,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -47,11 +49,15 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     const fs::path kept = NewFolder(L"kept");
     std::ofstream(kept / L"kept.txt") << "kept";
     const std::string chinese = ListedForm(NewFolder(L"保存的 文件"));
-    const fs::path missing = Folder() / L"made again" / L"inner";
+    const fs::path missing = kept / L"made again" / L"inner";
     const std::string lostLine = Line('R', "Q:\\saved");
     // The line that cannot be restored lies between others, which must be restored all the same.
-    SaveTable({Line('W', uidriver::Utf8Path(kept)), lostLine,
-               Line('X', uidriver::Utf8Path(missing)), Line('Y', chinese)});
+    // Two lie on W:, one before it in letter order, one after; their folders are made again once
+    // W: is there.
+    const std::vector<std::string> restored = {
+        Line('T', "W:\\t"), Line('W', uidriver::Utf8Path(kept)), Line('X', "W:\\made again\\inner"),
+        Line('Y', chinese)};
+    SaveTable({restored[0], lostLine, restored[1], restored[2], restored[3]});
 
     Start();
     const uidriver::MessageDialog box = NextMessage();
@@ -60,19 +66,16 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     Answer(box, IDOK);
     WaitUntilLoaded();
 
-    const std::vector<std::string> restored = {Line('W', uidriver::Utf8Path(kept)),
-                                               Line('X', uidriver::Utf8Path(missing)),
-                                               Line('Y', chinese)};
     EXPECT_EQ(Mappings().List(), restored);
     EXPECT_TRUE(ShowsAndSavesTheListing());
     EXPECT_TRUE(fs::is_directory(missing));
-    for (const char* root : {"W:\\", "X:\\", "Y:\\"}) {
+    EXPECT_TRUE(fs::is_directory(kept / L"t"));
+    for (const char* root : {"T:\\", "W:\\", "X:\\", "Y:\\"}) {
         EXPECT_EQ(GetDriveTypeA(root), static_cast<UINT>(DRIVE_FIXED)) << root;
     }
     EXPECT_TRUE(fs::exists(L"W:\\kept.txt"));
 
-    const auto run = uidriver::ReadRegistryValue(
-        HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "KESTO");
+    const auto run = uidriver::ReadRegistryValue(HKEY_CURRENT_USER, kRunKey, "KESTO");
     ASSERT_TRUE(run.has_value()) << "the program did not register itself to run at log-on";
     EXPECT_EQ(run->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(run->text, ShortForm(Folder() / L"") + "kesto.exe /auto");
@@ -82,6 +85,35 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     Launch();
     EXPECT_EQ(Mappings().List(), restored);
     EXPECT_TRUE(ShowsAndSavesTheListing());
+}
+
+// A backup or a virus scanner may hold the file just as the program starts at log-on, and let go
+// a moment later, before the listing is saved.
+TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
+    SaveTable({Line('X', uidriver::Utf8Path(NewFolder(L"kept")))});
+    const auto bytes = [&] {
+        std::ifstream in(IniFile(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+    HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    Start({"/auto", {}, {}, {}});
+    const uidriver::MessageDialog box = NextMessage();
+    CloseHandle(held);
+    EXPECT_EQ(box.Text(), "无法读取虚拟分区列表文件" + uidriver::Utf8Path(IniFile()) +
+                              "，保存的虚拟分区没有恢复。本次运行中这个文件保持原样，"
+                              "新建或移除的虚拟分区不会保存。\r\n\r\n"
+                              "请在其他程序关闭这个文件后重新运行本程序。");
+    EXPECT_EQ(box.Icon(), MessageIcon::Warning);
+    Answer(box, IDOK);
+    WaitUntilLoaded();
+    EXPECT_FALSE(uidriver::FindFirstWindow(
+        uidriver::WindowQuery("Tarvel").OfProcess(Program().Id()).OfClass("#32770")));
+    EXPECT_TRUE(Mappings().List().empty());
+    EXPECT_EQ(bytes(), before);
 }
 
 TEST_F(Startup, WithAutoWaitsHiddenUntilTheTrayIconIsPressed) {

@@ -67,6 +67,49 @@ bool TakeUndefinedByte(const std::string& from, const std::string& to, char*& in
     return false;
 }
 
+// The length of the character that `lead` begins in UTF-8; 1 for a byte that begins none.
+std::size_t Utf8Length(unsigned char lead) {
+    return lead >= 0xC2 && lead <= 0xDF   ? 2
+           : lead >= 0xE0 && lead <= 0xEF ? 3
+           : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                          : 1;
+}
+
+// The text with every ill-formed piece replaced as Windows and Wine do, by one replacement each:
+// a byte that begins no character on its own; else its lead byte with the continuation bytes
+// that follow, up to the length it announces, the first that cannot stand there included.
+// (iconv would pass some of them on, such as characters beyond U+10FFFF.)
+std::string WellFormedUtf8(const std::string& text) {
+    std::string result;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = Utf8Length(lead);
+        // Where the second byte's range is narrower than that of every continuation byte.
+        const unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+        std::size_t whole = 1;
+        bool wrongSecond = false;
+        for (; whole < length && at + whole < text.size(); ++whole) {
+            const auto next = static_cast<unsigned char>(text[at + whole]);
+            if ((next & 0xC0) != 0x80) {
+                break;
+            }
+            if (whole == 1 && (next < low || next > high)) {
+                wrongSecond = true;
+                ++whole;
+                break;
+            }
+        }
+        if (lead < 0x80 || (length > 1 && whole == length && !wrongSecond)) {
+            result.append(text, at, whole);
+        } else {
+            result += '?';
+        }
+        at += whole;
+    }
+    return result;
+}
+
 } // namespace
 
 std::string ConvertCodePage(const std::string& text, const std::string& from,
@@ -75,7 +118,7 @@ std::string ConvertCodePage(const std::string& text, const std::string& from,
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         throw std::runtime_error("no conversion from " + from + " to " + to);
     }
-    std::string input = text;
+    std::string input = from == "UTF-8" ? WellFormedUtf8(text) : text;
     std::string result;
     char* in = input.data();
     std::size_t inLeft = input.size();
@@ -98,9 +141,7 @@ std::string ConvertCodePage(const std::string& text, const std::string& from,
             if (from == "CP936" && first >= 0x81 && first <= 0xFE && inLeft >= 2) {
                 skip = 2;
             } else if (from == "UTF-8") {
-                while (skip < inLeft && (static_cast<unsigned char>(in[skip]) & 0xC0) == 0x80) {
-                    ++skip;
-                }
+                skip = Utf8Length(first);
             }
             in += skip;
             inLeft -= skip;

@@ -113,8 +113,16 @@ void FakeOs::SetShortName(const std::string& longPath, const std::string& shortP
     longNames_[Resolve(shortPath)] = {SystemPath(longPath), Resolve(longPath)};
 }
 
-void FakeOs::HoldFile(const std::string& path) {
-    heldFiles_.insert(Resolve(path));
+void FakeOs::HoldFile(const std::string& path, std::optional<std::uint32_t> forMilliseconds) {
+    heldFiles_[Resolve(path)] =
+        forMilliseconds ? std::optional(slept_ + *forMilliseconds) : std::nullopt;
+}
+
+void FakeOs::Sleep(std::uint32_t milliseconds) {
+    Record("Sleep", std::to_string(milliseconds));
+    slept_ += milliseconds;
+    std::erase_if(heldFiles_,
+                  [&](const auto& held) { return held.second && *held.second <= slept_; });
 }
 
 void FakeOs::ReleaseFile(const std::string& path) {
@@ -294,8 +302,10 @@ std::string FakeOs::GetPrivateProfileString(const std::string& section, const st
     const bool fails = Record("GetPrivateProfileString", key);
     const std::string path = Resolve(file);
     const auto content = files_.find(path);
-    if (bufferSize == 0 || content == files_.end() || heldFiles_.count(path) != 0 ||
-        PastMaxPath(file) || fails) {
+    lastError_ = fails || heldFiles_.count(path) != 0           ? platform::kErrorSharingViolation
+                 : content == files_.end() || PastMaxPath(file) ? 2 // ERROR_FILE_NOT_FOUND
+                                                                : 0;
+    if (bufferSize == 0 || lastError_ != 0) {
         return {};
     }
     const std::optional<std::string> value = IniValue(content->second, section, key);

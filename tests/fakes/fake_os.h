@@ -42,8 +42,8 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::optional<std::string> FileContent(const std::string& path) const;
     void SetShortName(const std::string& longPath, const std::string& shortPath);
     // Another process opens the file without sharing, or lets it go: while it is held the profile
-    // functions can neither read nor write it.
-    void HoldFile(const std::string& path);
+    // functions can neither read nor write it. A hold for a time ends once Sleep has passed it.
+    void HoldFile(const std::string& path, std::optional<std::uint32_t> forMilliseconds = {});
     void ReleaseFile(const std::string& path);
     // Mappings made by the fake "subst", letter to folder.
     const std::map<char, std::string>& Mappings() const { return mappings_; }
@@ -95,6 +95,7 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::optional<std::uint32_t> GetFileAttributes(const std::string& path) override;
     std::string ModuleFileName() override { return moduleFileName; }
     std::string CommandLine() override { return commandLine; }
+    void Sleep(std::uint32_t milliseconds) override;
     long RegCreateKey(platform::Handle root, const std::string& subKey,
                       platform::Handle& key) override;
     long RegSetValueEx(platform::Handle key, const std::string& valueName, std::uint32_t type,
@@ -144,8 +145,9 @@ class FakeOs : public platform::Os, public FaultPlan {
         std::string spelling; // as given
         std::string resolved;
     };
-    std::map<std::string, LongName> longNames_; // by resolved short form
-    std::set<std::string> heldFiles_;           // resolved
+    std::map<std::string, LongName> longNames_;                     // by resolved short form
+    std::map<std::string, std::optional<std::uint64_t>> heldFiles_; // resolved, to its end
+    std::uint64_t slept_ = 0;                                       // milliseconds
     std::map<char, std::string> mappings_;
     std::map<std::string, FakeProgram> programs_;
     std::map<platform::Handle, HandleObject> handles_;

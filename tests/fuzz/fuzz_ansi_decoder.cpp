@@ -1,5 +1,6 @@
 // A child's output decoded in the pieces the pipe happens to deliver reads as the code page's own
-// converter reads it whole, on a double-byte and on a single-byte code page; no piece gives a
+// converter reads it whole, on a double-byte, a single-byte and the UTF-8 code page (characters
+// of up to four bytes; Wine cannot be set to it, so only this proves it); no piece gives a
 // character before its last byte has come, nor keeps back more than the one whose end is still
 // to come; and the command runner returns that text.
 #include "command/ansi_decoder.h"
@@ -29,11 +30,11 @@ bool HoldsAllButACutOffCharacter(const std::string& decoded, const std::string& 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fakes::FakeOs chinese(936), western(1252);
+    static fakes::FakeOs chinese(936), western(1252), utf8(65001);
     static fakes::FakeToolkit toolkit;
     static std::string childOutput;
     static const bool registered = [] {
-        for (fakes::FakeOs* os : {&chinese, &western}) {
+        for (fakes::FakeOs* os : {&chinese, &western, &utf8}) {
             os->RegisterProgram("child", [](const std::string&) { return childOutput; });
         }
         return true;
@@ -41,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)registered;
 
     FuzzedDataProvider input(data, size);
-    fakes::FakeOs& os = input.ConsumeBool() ? western : chinese;
+    fakes::FakeOs* const systems[] = {&chinese, &western, &utf8};
+    fakes::FakeOs& os = *systems[input.ConsumeIntegralInRange<std::size_t>(0, 2)];
     const std::string codePage = fakes::CodePageName(static_cast<int>(os.AnsiCodePage()));
     std::minstd_rand cuts(input.ConsumeIntegral<std::uint32_t>());
     const std::string bytes = input.ConsumeRemainingBytesAsString();

@@ -30,6 +30,14 @@ std::string Garbage() {
 
 TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
     const std::vector<HandWritten> cases = {
+        // Read to key 25 past the gaps; made again where the folder has gone, told where its
+        // drive is absent, dropped without a word where its letter is taken.
+        {"keys missing in the middle, a folder gone, an absent drive, a letter taken",
+         "[KESTO]\r\n0=X:\\: => D:\\gone\\deep\r\n2=E:\\: => H:\\Data\r\n3=\r\n"
+         "4=C:\\: => D:\\Data\r\n25=Y:\\: => D:\\Data\r\n",
+         {{'X', "D:\\gone\\deep"}, {'Y', "D:\\Data"}},
+         {"D:\\GONE", "D:\\GONE\\DEEP"},
+         1},
         {"stale keys, other sections, keys past 25, blanks, no final line break",
          "[Other]\r\n0=Q:\\: => D:\\Other\r\n[KESTO]\r\n3=X:\\: => D:\\Data\r\n"
          "30=Y:\\: => D:\\Beyond\r\n 7 = Z:\\: => D:\\Zed ",
@@ -37,6 +45,21 @@ TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
          {"D:\\ZED"},
          0},
         {"binary garbage", Garbage(), {}, {}, 4},
+        // Each after the line that makes its drive, its folder made only then.
+        {"partitions on others, before them in key order and in either letter case",
+         "[KESTO]\r\n0=M:\\: => p:\\web\r\n1=P:\\: => D:\\Data\r\n2=K:\\: => L:\\k\r\n"
+         "3=L:\\: => N:\\l\r\n4=N:\\: => D:\\n\r\n",
+         {{'M', "p:\\web"}, {'P', "D:\\Data"}, {'K', "L:\\k"}, {'L', "N:\\l"}, {'N', "D:\\n"}},
+         {"D:\\DATA\\WEB", "D:\\N", "D:\\N\\L", "D:\\N\\L\\K"},
+         0},
+        // P: and D: each lie on the other's drive; D: is a disk here, so P: is made on it, and
+        // the lines waiting for P: follow (D:'s letter is taken).
+        {"a ring of lines, one of them on a letter that is taken",
+         "[KESTO]\r\n0=K:\\: => P:\\k\r\n1=P:\\: => D:\\Data\r\n2=D:\\: => P:\\d\r\n"
+         "3=Q:\\: => Q:\\q\r\n",
+         {{'K', "P:\\k"}, {'P', "D:\\Data"}},
+         {"D:\\DATA\\K", "D:\\DATA\\D"},
+         1},
         // A share as the listing shows it, and folders relative to wherever the program started.
         {"folders that are not full paths",
          "[KESTO]\r\n0=X:\\: => UNC\\server\\share\r\n1=Y:\\: => Data\r\n2=Z:\\: =>\r\n3=ab\r\n",
@@ -57,6 +80,14 @@ TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
         form.Form_Load();
 
         EXPECT_EQ(os.Mappings(), table.restored);
+        for (const auto& [letter, folder] : table.restored) {
+            EXPECT_EQ(std::count_if(os.Calls().begin(), os.Calls().end(),
+                                    [letter](const std::string& call) {
+                                        return call.starts_with("CreateProcess subst "s + letter);
+                                    }),
+                      1)
+                << letter;
+        }
         std::set<std::string> made;
         std::set_difference(os.Folders().begin(), os.Folders().end(), before.begin(), before.end(),
                             std::inserter(made, made.end()));

@@ -56,17 +56,23 @@ TEST(DriveTable, OnlyMappedFoldersAreSubstitutions) {
     EXPECT_FALSE(substituted('E'));
 }
 
-TEST(DriveTable, ListsInLetterOrderThroughTheClosestRealDrive) {
+// Through the drive each was given, while that drive holds it; else through the closest real one.
+TEST(DriveTable, ListsInLetterOrderThroughTheGivenOrTheClosestRealDrive) {
     const std::vector<Drive> drives = with_real_drives({{'Y', true, "/p/drive_c/users/me/deep"},
                                                         {'X', true, "/p/drive_c/users/me"},
                                                         {'W', true, "/p/drive_c"},
-                                                        {'V', true, "/tmp"}});
+                                                        {'V', true, "/tmp"},
+                                                        {'U', true, "/p/drive_c/users/me/web", 'X'},
+                                                        {'T', true, "/tmp/t", 'X'},
+                                                        {'S', true, "/p/drive_c/s", 'Q'},
+                                                        {'R', true, "/p/drive_c/users/me/r", 'R'}});
     std::vector<std::string> listed;
     for (const Substitution& s : list_substitutions(drives, 'C')) {
         listed.push_back(std::string{s.letter, '>', s.via, ' '} + s.below);
     }
-    const std::vector<std::string> expected = {"V>Z tmp", "W>C ", "X>C users/me",
-                                               "Y>C users/me/deep"};
+    const std::vector<std::string> expected = {
+        "R>C users/me/r", "S>C s", "T>Z tmp/t",    "U>X web",
+        "V>Z tmp",        "W>C ",  "X>C users/me", "Y>C users/me/deep"};
     EXPECT_EQ(listed, expected);
 }
 

@@ -3,6 +3,7 @@
 
 #include "console_output.h"
 #include "drives.h"
+#include "given_drives.h"
 #include "output_text.h"
 #include "wine_paths.h"
 
@@ -91,6 +92,12 @@ int map(const MountManager& mount_manager, const MapCommand& command) {
     if (!mount_manager.define(command.letter, *target)) {
         return complain_about_last_error();
     }
+    if (const std::optional<char> given =
+            parse_drive_letter(std::wstring_view(folder).substr(0, 2))) {
+        remember_given_drive(command.letter, *given, *target);
+    } else {
+        forget_given_drive(command.letter);
+    }
     return kSuccess;
 }
 
@@ -103,6 +110,7 @@ int remove(const MountManager& mount_manager, const RemoveCommand& command) {
     if (!mount_manager.remove(command.letter)) {
         return complain_about_last_error();
     }
+    forget_given_drive(command.letter);
     return kSuccess;
 }
 

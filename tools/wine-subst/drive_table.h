@@ -9,6 +9,7 @@ struct Drive {
     char letter;
     bool fixed;         // a plain disk, as opposed to CD-ROMs, network and unknown drives
     std::string target; // normalized absolute Unix folder
+    char given = 0;     // the drive of the path this one was mapped to, where known
 };
 
 // A substitution is a fixed drive, other than the system drive, whose folder lies strictly
@@ -21,10 +22,11 @@ const Drive* find_drive(std::span<const Drive> drives, char letter);
 
 struct Substitution {
     char letter;
-    char via;          // the real drive whose folder holds it most closely
+    char via;          // the drive of the path it was given, else the real drive closest to it
     std::string below; // Unix path under via's folder
 };
 
-// In letter order; each is shown through a real drive so that the answer does not depend on
-// the order in which nested substitutions were made.
+// In letter order. Each is shown through the drive of the path it was given while that drive
+// still holds it, as the system's subst lists a mapping made on another by the path it was given;
+// otherwise through the real drive whose folder holds it most closely, the lower letter on a tie.
 std::vector<Substitution> list_substitutions(std::span<const Drive> drives, char system_letter);

@@ -2,6 +2,7 @@
 #include "drives.h"
 
 #include "arguments.h"
+#include "given_drives.h"
 #include "unix_path.h"
 #include "wine_paths.h"
 
@@ -42,7 +43,8 @@ std::vector<Drive> read_drives(const MountManager& mount_manager) {
             continue;
         }
         if (std::optional<std::string> folder = drive_folder(letter, mounted->mount_point)) {
-            drives.push_back({letter, mounted->fixed, std::move(*folder)});
+            const char given = given_drive(letter, *folder).value_or('\0');
+            drives.push_back({letter, mounted->fixed, std::move(*folder), given});
         }
     }
     return drives;

@@ -7,8 +7,13 @@ namespace kesto::platform::win32 {
 std::string Win32Os::GetPrivateProfileString(const std::string& section, const std::string& key,
                                              std::size_t bufferSize, const std::string& file) {
     std::wstring buffer(bufferSize + 1, L' ');
-    ::GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), nullptr, buffer.data(),
-                               static_cast<DWORD>(bufferSize), Widen(file).c_str());
+    const std::wstring wideSection = Widen(section);
+    const std::wstring wideKey = Widen(key);
+    const std::wstring wideFile = Widen(file);
+    ::SetLastError(ERROR_SUCCESS);
+    ::GetPrivateProfileStringW(wideSection.c_str(), wideKey.c_str(), nullptr, buffer.data(),
+                               static_cast<DWORD>(bufferSize), wideFile.c_str());
+    lastError_ = ::GetLastError();
     return Narrow(UpToFirstZero(buffer));
 }
 

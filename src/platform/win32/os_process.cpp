@@ -81,4 +81,8 @@ std::string Win32Os::CommandLine() {
     return Narrow(::GetCommandLineW());
 }
 
+void Win32Os::Sleep(std::uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
+
 } // namespace kesto::platform::win32

@@ -39,6 +39,7 @@ class Win32Os : public Os {
 
     std::string ModuleFileName() override;
     std::string CommandLine() override;
+    void Sleep(std::uint32_t milliseconds) override;
 
     long RegCreateKey(Handle root, const std::string& subKey, Handle& key) override;
     long RegSetValueEx(Handle key, const std::string& valueName, std::uint32_t type,

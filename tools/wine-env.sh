@@ -2,8 +2,8 @@
 # Runs a command in the project's own Wine prefix, with the Chinese ANSI code page the program
 # expects (or the locale KESTO_WINE_LOCALE names) and a CJK font, on a private Xvfb when there is
 # no display. Leaves nothing running.
-# Usage: [KESTO_WINE_LOCALE=en_US.UTF-8] tools/wine-env.sh COMMAND [ARGS...]; exits with the
-# command's status.
+# Usage: [KESTO_WINE_LOCALE=en_US.UTF-8] [KESTO_WINE_DPI=144] tools/wine-env.sh COMMAND [ARGS...];
+# exits with the command's status.
 set -euo pipefail
 
 [ $# -gt 0 ] || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
@@ -17,6 +17,9 @@ if [ "$locale" = zh_CN.UTF-8 ]; then
 else
     export WINEPREFIX="$root/build/wineprefix-${locale%%.*}"
 fi
+# The screens' density, 96 dots per inch unless told; another has a prefix of its own too.
+dpi="${KESTO_WINE_DPI:-96}"
+[ "$dpi" = 96 ] || WINEPREFIX="$WINEPREFIX-${dpi}dpi"
 export WINEDEBUG=-all
 export LC_ALL="$locale"
 # Keeps wineboot from offering to install Mono and Gecko.
@@ -72,6 +75,8 @@ make_prefix() {
         rm -rf "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
         wine regedit /S "$(windows_path "$root/tools/wine-fonts.reg")" >/dev/null 2>&1
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+            >/dev/null 2>&1
         wineserver -w
         touch "$stamp"
     fi

@@ -11,12 +11,12 @@ constexpr std::size_t kShortNameBuffer = 250;
 
 std::string ShortName(platform::Os& os, const std::string& longPath) {
     std::string shortPath;
-    const std::uint32_t result = os.GetShortPathName(longPath, kShortNameBuffer - 1, shortPath);
+    const std::uint32_t result = os.GetShortPathNameW(longPath, kShortNameBuffer - 1, shortPath);
     if (result == 0) {
         return {};
     }
     // The short form did not fit: ask again with the room the system says it needs.
-    if (result >= kShortNameBuffer - 1 && os.GetShortPathName(longPath, result, shortPath) == 0) {
+    if (result >= kShortNameBuffer - 1 && os.GetShortPathNameW(longPath, result, shortPath) == 0) {
         return {};
     }
     return shortPath;

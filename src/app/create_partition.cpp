@@ -21,7 +21,7 @@ void MainForm::cmdcreate_Click() {
     }
     const std::string freeDisk = Control(ui::CmbFreedisk).Text();
     if (freeDisk.empty()) {
-        toolkit_.MessageBox("请选择你新建虚拟分区所使用的盘符!", platform::kMbIconExclamation);
+        toolkit_.MsgBox("请选择你新建虚拟分区所使用的盘符!", platform::kMbIconExclamation);
         Control(ui::CmbFreedisk).SetFocus();
         return;
     }
@@ -30,7 +30,7 @@ void MainForm::cmdcreate_Click() {
         const std::optional<std::string> target =
             IsFolder(folder) ? AnsiFolder(os_, folder) : std::nullopt;
         if (!target) {
-            toolkit_.MessageBox("你选择的目录不正确", platform::kMbIconExclamation);
+            toolkit_.MsgBox("你选择的目录不正确", platform::kMbIconExclamation);
             Control(ui::TxtDirector).SetFocus();
             return;
         }
@@ -41,7 +41,7 @@ void MainForm::cmdcreate_Click() {
     }
     const std::string busyDisk = Control(ui::CmbBusyDisk).Text();
     if (busyDisk.empty()) {
-        toolkit_.MessageBox("你尚未选择要从那一个磁盘分配空间！", platform::kMbIconExclamation);
+        toolkit_.MsgBox("你尚未选择要从那一个磁盘分配空间！", platform::kMbIconExclamation);
         Control(ui::CmbBusyDisk).SetFocus();
         return;
     }
@@ -50,8 +50,8 @@ void MainForm::cmdcreate_Click() {
     const std::optional<std::string> target =
         IsFolder(folder) ? AnsiFolder(os_, folder) : std::nullopt;
     if (!target) {
-        toolkit_.MessageBox("无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！",
-                            platform::kMbIconExclamation);
+        toolkit_.MsgBox("无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！",
+                        platform::kMbIconExclamation);
         return;
     }
     MapDrive(*running, freeDisk, *target, true);
@@ -104,16 +104,16 @@ void MainForm::MapDrive(const BusyState::Hold& running, const std::string& Drive
     const std::string output =
         RunWithProgress(running, MapCommandLine(Drive, Folder), "正在添加磁盘，请稍候……");
     if (ShowResult) {
-        toolkit_.MessageBox(output.empty() && objDOS_->Completed()
-                                ? "新的虚拟分区添加成功！"
-                                : "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!",
-                            platform::kMbIconInformation);
+        toolkit_.MsgBox(output.empty() && objDOS_->Completed()
+                            ? "新的虚拟分区添加成功！"
+                            : "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!",
+                        platform::kMbIconInformation);
     }
     objDOS_.reset();
 }
 
 bool MainForm::IsFolder(const std::string& Path) {
-    const auto attributes = os_.GetFileAttributes(Path);
+    const auto attributes = os_.GetFileAttributesW(Path);
     return attributes && (*attributes & platform::kFileAttributeDirectory) != 0;
 }
 
@@ -125,7 +125,7 @@ bool MainForm::CreateNewDirectory(const std::string& NewDirectory) {
     bool made = false;
     for (std::size_t slash = path.find('\\'); slash != std::string::npos;
          slash = path.find('\\', slash + 1)) {
-        made = os_.CreateDirectory(path.substr(0, slash + 1));
+        made = os_.CreateDirectoryW(path.substr(0, slash + 1));
     }
     return made;
 }

@@ -1,5 +1,5 @@
 // frmMain: the main window's logic. Its handlers keep the names of the events they serve; the
-// window itself is built by the toolkit from ui::MainFormLayout().
+// window itself is built by the toolkit from ui::MainWindow::Layout().
 #pragma once
 
 #include "app/app_paths.h"

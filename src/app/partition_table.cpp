@@ -52,7 +52,7 @@ void MainForm::FillList() {
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string root = {static_cast<char>(letter + 32), ':'};
         const std::string item = {letter, ':'};
-        if (os_.GetDriveType(root) == platform::kDriveNoRootDir) {
+        if (os_.GetDriveTypeW(root) == platform::kDriveNoRootDir) {
             CmbFreedisk.AddItem(item);
         } else {
             CmbBusyDisk.AddItem(item);

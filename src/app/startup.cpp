@@ -36,13 +36,13 @@ void MainForm::WriteLogOnEntry() {
     const std::string command =
         QuoteIfBlank(ShortNameOrLong(paths_.appPath) + paths_.exeTitle + ".exe") + " /auto";
     platform::Handle key = 0;
-    const long created = os_.RegCreateKey(platform::Os::kHkeyCurrentUser, kRunKey, key);
+    const long created = os_.RegCreateKeyW(platform::Os::kHkeyCurrentUser, kRunKey, key);
     // The value is kept in Unicode either way: a path the code page cannot spell goes in as it
     // is rather than altered into one that starts nothing.
     long set = 0;
     if (const std::optional<std::string> data = os_.ToAnsi(command)) {
-        set = os_.RegSetValueEx(key, kRunValueName, platform::kRegSz, *data,
-                                static_cast<std::uint32_t>(data->size() + 1));
+        set = os_.RegSetValueExA(key, kRunValueName, platform::kRegSz, *data,
+                                 static_cast<std::uint32_t>(data->size() + 1));
     } else {
         set = os_.RegSetStringValue(key, kRunValueName, command);
     }
@@ -71,8 +71,8 @@ void MainForm::RestoreSavedPartitions(const BusyState::Hold& running) {
                 continue;
             }
         }
-        toolkit_.MessageBox("无法载入保存的虚拟分区" + drive + "，请确认你对" + folder + "有权限！",
-                            platform::kMbIconExclamation);
+        toolkit_.MsgBox("无法载入保存的虚拟分区" + drive + "，请确认你对" + folder + "有权限！",
+                        platform::kMbIconExclamation);
     }
 }
 

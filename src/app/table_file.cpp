@@ -24,7 +24,7 @@ std::optional<std::string> PartitionTableFile::ReadLine(std::size_t key) {
     for (std::size_t buffer = kSavedLineBuffer; buffer <= kSavedLineLimit; buffer *= 2) {
         const std::size_t capacity = buffer - 1;
         std::string value =
-            os_.GetPrivateProfileString(kTableSection, std::to_string(key), capacity, path_);
+            os_.GetPrivateProfileStringW(kTableSection, std::to_string(key), capacity, path_);
         if (value.empty() && CouldNotOpen(os_.LastError())) {
             return std::nullopt;
         }
@@ -86,12 +86,12 @@ bool PartitionTableFile::Save(const std::vector<std::string>& listing) {
     bool saved = true;
     for (const std::size_t key : changed) {
         saved &=
-            os_.WritePrivateProfileString(kTableSection, std::to_string(key), std::nullopt, path_);
+            os_.WritePrivateProfileStringW(kTableSection, std::to_string(key), std::nullopt, path_);
     }
     for (const std::size_t key : changed) {
         if (wanted[key]) {
-            saved &= os_.WritePrivateProfileString(kTableSection, std::to_string(key), *wanted[key],
-                                                   path_);
+            saved &= os_.WritePrivateProfileStringW(kTableSection, std::to_string(key),
+                                                    *wanted[key], path_);
         }
     }
     return saved;

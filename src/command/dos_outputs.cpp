@@ -6,7 +6,7 @@
 namespace kesto::command {
 
 std::string DOSOutputs::Fail(const std::string& message) {
-    toolkit_.MessageBox(message, platform::kMbIconError);
+    toolkit_.MsgBox(message, platform::kMbIconError);
     return {};
 }
 
@@ -32,7 +32,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     platform::ProcessHandles child;
     // A command line the code page cannot spell would run another command than the one asked.
     const std::optional<std::string> ansiCommandLine = os_.ToAnsi(commandLine_);
-    if (!ansiCommandLine || !os_.CreateProcess(*ansiCommandLine, kCreationFlags, startup, child)) {
+    if (!ansiCommandLine || !os_.CreateProcessA(*ansiCommandLine, kCreationFlags, startup, child)) {
         os_.CloseHandle(pipe.read);
         os_.CloseHandle(pipe.write);
         return Fail("File or command not found");

@@ -44,33 +44,19 @@ enum class ControlKind {
     PushButton,
 };
 
-// Bitmap resources the skin pictures show.
-enum class Bitmap {
-    None,
-    TitleLeft,
-    TitleMain,
-    TitleRight,
-    WindowLeft,
-    WindowRight,
-    WindowBottom,
-    WindowBottomLeft,
-    WindowBottomRight,
-    TitleHelp,
-    TitleMinimize,
-    TitleClose,
-};
-
 struct ControlLayout {
-    std::string name; // "Opt1(0)" for element 0 of the group Opt1
+    std::string name;
     ControlKind kind = ControlKind::Label;
     std::string parent; // empty: the form itself
     std::string text;
     Rect place;
     bool visible = true;
-    bool checked = false;     // option buttons
+    // Option buttons: their group, in which one is checked and the arrow keys move.
+    std::string group;
+    bool checked = false;
     bool transparent = false; // labels
     bool titleFont = false;   // white Arial 9.75 pt bold
-    Bitmap bitmap = Bitmap::None;
+    int bitmap = 0;           // pictures: the number of their bitmap resource; 0 for none
     bool stretch = false;
 };
 

@@ -1,6 +1,8 @@
 // Portable interface to every operating-system call the program makes.
 // Calls mirror their Win32 counterparts one to one so that the logic around them stays portable
-// and the Win32 backend stays a pass-through. Text parameters are UTF-8. Calls on files and
+// and the Win32 backend stays a pass-through. Each carries the name of the function the backend
+// calls, with its A or W, which the Windows headers do not take as a macro. Text parameters are
+// UTF-8. Calls on files and
 // folders take them in Unicode (the W functions), so that any name reaches the system unchanged;
 // byte parameters (pipe data, command lines, registry data) are ANSI bytes handed over untouched,
 // and only ToAnsi makes them.
@@ -73,8 +75,8 @@ class Os {
     virtual std::uint32_t LastError() const = 0;
     // Starts ansiCommandLine (no application name, inherited handles, no environment block,
     // no current folder). True exactly when CreateProcessA returned TRUE.
-    virtual bool CreateProcess(const std::string& ansiCommandLine, std::uint32_t creationFlags,
-                               const StartupInfo& startup, ProcessHandles& out) = 0;
+    virtual bool CreateProcessA(const std::string& ansiCommandLine, std::uint32_t creationFlags,
+                                const StartupInfo& startup, ProcessHandles& out) = 0;
     // Reads up to capacity bytes. Returns false when the read fails, at the end of a pipe with
     // kErrorBrokenPipe as LastError(); `data` then holds what was delivered, normally nothing.
     virtual bool ReadFile(Handle handle, std::size_t capacity, std::string& data) = 0;
@@ -96,30 +98,30 @@ class Os {
     // argument: the returned text is what the buffer holds up to its first zero. A file without
     // a byte-order mark is read in the ANSI code page. A file that could not be opened gives
     // empty text as a missing one does; LastError() tells them apart.
-    virtual std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                                std::size_t bufferSize,
-                                                const std::string& file) = 0;
+    virtual std::string GetPrivateProfileStringW(const std::string& section, const std::string& key,
+                                                 std::size_t bufferSize,
+                                                 const std::string& file) = 0;
     // WritePrivateProfileStringW: a file without a byte-order mark, a new one included, is
     // written in the ANSI code page, so the value must be one ToAnsi can take. A missing value
     // deletes the key.
-    virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                                           const std::optional<std::string>& value,
-                                           const std::string& file) = 0;
+    virtual bool WritePrivateProfileStringW(const std::string& section, const std::string& key,
+                                            const std::optional<std::string>& value,
+                                            const std::string& file) = 0;
 
     // --- kernel32: drives and files ---
-    virtual std::uint32_t GetDriveType(const std::string& root) = 0;
+    virtual std::uint32_t GetDriveTypeW(const std::string& root) = 0;
     // GetShortPathNameW into a buffer of bufferSize UTF-16 units. Returns the call's result:
     // 0 on failure, the length written on success, or the size needed when the buffer is too
     // small (and then `shortPath` is left empty). Where the volume keeps no short names the
     // long path comes back.
-    virtual std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
-                                           std::string& shortPath) = 0;
-    // GetLongPathName: the path of an existing file or folder as Explorer shows it, every part in
+    virtual std::uint32_t GetShortPathNameW(const std::string& longPath, std::size_t bufferSize,
+                                            std::string& shortPath) = 0;
+    // GetLongPathNameW: the path of an existing file or folder as Explorer shows it, every part in
     // its long form. Empty when the path cannot be found.
-    virtual std::string GetLongPathName(const std::string& path) = 0;
-    virtual bool CreateDirectory(const std::string& path) = 0;
+    virtual std::string GetLongPathNameW(const std::string& path) = 0;
+    virtual bool CreateDirectoryW(const std::string& path) = 0;
     // Nothing when the attributes cannot be read.
-    virtual std::optional<std::uint32_t> GetFileAttributes(const std::string& path) = 0;
+    virtual std::optional<std::uint32_t> GetFileAttributesW(const std::string& path) = 0;
 
     // --- kernel32: this process ---
     // Full path of the running executable.
@@ -130,10 +132,10 @@ class Os {
 
     // --- advapi32 ---
     static constexpr Handle kHkeyCurrentUser = 0x80000001;
-    virtual long RegCreateKey(Handle root, const std::string& subKey, Handle& key) = 0;
+    virtual long RegCreateKeyW(Handle root, const std::string& subKey, Handle& key) = 0;
     // RegSetValueExA: `ansiData` is stored as given; `size` is passed on unchanged.
-    virtual long RegSetValueEx(Handle key, const std::string& valueName, std::uint32_t type,
-                               const std::string& ansiData, std::uint32_t size) = 0;
+    virtual long RegSetValueExA(Handle key, const std::string& valueName, std::uint32_t type,
+                                const std::string& ansiData, std::uint32_t size) = 0;
     // RegSetValueExW with type REG_SZ: `text` whole, its terminating zero included.
     virtual long RegSetStringValue(Handle key, const std::string& valueName,
                                    const std::string& text) = 0;
@@ -147,7 +149,7 @@ class Os {
     virtual bool GetPathFromIdList(Handle idList, std::size_t bufferSize, std::string& path) = 0;
     virtual void FreeIdList(Handle idList) = 0;
     // ShellExecuteW with no owner, no verb, no parameters and no working folder.
-    virtual std::intptr_t ShellExecute(const std::string& file, int showCommand) = 0;
+    virtual std::intptr_t ShellExecuteW(const std::string& file, int showCommand) = 0;
 };
 
 } // namespace kesto::platform

@@ -118,10 +118,12 @@ class Toolkit {
   public:
     virtual ~Toolkit() = default;
 
+    // The application's title, which it was handed: message boxes and the tray icon's tip show it.
+    virtual const std::string& AppTitle() const = 0;
     virtual std::unique_ptr<Form> CreateForm(const FormLayout& layout, FormEvents& events) = 0;
     virtual std::unique_ptr<TrayWindow> CreateTrayWindow(TrayWindowEvents& events) = 0;
-    // Modal message box titled with the application's title "Tarvel". Returns the button.
-    virtual int MessageBox(const std::string& text, int style) = 0;
+    // Modal message box titled with the application's title. Returns the button.
+    virtual int MsgBox(const std::string& text, int style) = 0;
     // Dispatches every window message already waiting, then returns.
     virtual void DoEvents() = 0;
     // Runs the event loop until the program ends.
@@ -138,8 +140,8 @@ class Toolkit {
     // Takes the region over whatever the result: the window keeps it, or it is freed.
     virtual int SetWindowRgn(Handle window, Handle region, bool redraw) = 0;
     virtual bool ReleaseCapture() = 0;
-    virtual std::intptr_t SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                                      std::intptr_t lParam) = 0;
+    virtual std::intptr_t SendMessageA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) = 0;
     virtual bool SetForegroundWindow(Handle window) = 0;
     // shell32 Shell_NotifyIconA.
     virtual bool ShellNotifyIcon(std::uint32_t message, const NotifyIconData& data) = 0;

@@ -9,7 +9,6 @@ namespace kesto::tray {
 
 namespace {
 constexpr std::uint32_t kWmMouseMove = 512;
-constexpr const char* kApplicationTitle = "Tarvel";
 
 std::string Trim(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -54,7 +53,7 @@ void TrayArea::SetVisible(std::int16_t New_Visible) {
     }
     visibleState_ = New_Visible;
     const platform::Handle trayIcon = mainIcon_();
-    tipText_ = kApplicationTitle;
+    tipText_ = toolkit_.AppTitle();
     if (visibleState_ != 0) {
         notifyData_.cbSize = kNotifyDataSize;
         notifyData_.hWnd = window_->WindowHandle();

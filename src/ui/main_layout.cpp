@@ -1,12 +1,10 @@
 // The layout tables of frmMain and frmWorking: every control's kind, place and text.
-#include "ui/main_layout.h"
-
 #include "ui/main_names.h"
+#include "ui/res/resource_ids.h"
 #include "ui/working_names.h"
 
 namespace kesto::ui {
 
-using platform::Bitmap;
 using platform::ControlLayout;
 using platform::FormLayout;
 
@@ -32,7 +30,7 @@ ControlLayout Make(Name<Kind> name, Name<platform::GroupFrame> parent, const cha
     return layout;
 }
 
-ControlLayout SkinPicture(Name<platform::Picture> name, Bitmap bitmap, platform::Rect place,
+ControlLayout SkinPicture(Name<platform::Picture> name, int bitmap, platform::Rect place,
                           bool stretch) {
     ControlLayout layout = Make(name, "", place);
     layout.bitmap = bitmap;
@@ -41,7 +39,7 @@ ControlLayout SkinPicture(Name<platform::Picture> name, Bitmap bitmap, platform:
 }
 
 // Its text names the command for other programs; the window shows only the picture.
-ControlLayout TitleButton(Name<platform::PictureButton> name, Bitmap bitmap, const char* text,
+ControlLayout TitleButton(Name<platform::PictureButton> name, int bitmap, const char* text,
                           platform::Rect place) {
     ControlLayout layout = Make(name, text, place);
     layout.bitmap = bitmap;
@@ -51,7 +49,7 @@ ControlLayout TitleButton(Name<platform::PictureButton> name, Bitmap bitmap, con
 FormLayout BuildMainForm() {
     FormLayout form;
     form.name = "frmMain";
-    form.caption = "Tarvel";
+    form.caption = kAppTitle;
     form.clientWidth = 356;
     form.clientHeight = 408;
     form.frame = platform::FrameStyle::None;
@@ -61,17 +59,20 @@ FormLayout BuildMainForm() {
     // meet the controls and by which they name a list after the label before it. Painted
     // controls made earlier lie on top of those made later.
     auto& c = form.controls;
-    c.push_back(Make(lblTitle, "Tarvel", {16, 8, 136, 16}));
+    c.push_back(Make(lblTitle, kAppTitle, {16, 8, 136, 16}));
     c.back().transparent = true;
     c.back().titleFont = true;
-    c.push_back(TitleButton(imgTitleHelp, Bitmap::TitleHelp, "帮助", {280, 8, 13, 13}));
-    c.push_back(TitleButton(imgTitleMinimize, Bitmap::TitleMinimize, "最小化", {304, 8, 13, 13}));
-    c.push_back(TitleButton(imgTitleClose, Bitmap::TitleClose, "关闭", {328, 8, 13, 13}));
+    c.push_back(TitleButton(imgTitleHelp, KESTO_IDB_TITLE_HELP, "帮助", {280, 8, 13, 13}));
+    c.push_back(
+        TitleButton(imgTitleMinimize, KESTO_IDB_TITLE_MINIMIZE, "最小化", {304, 8, 13, 13}));
+    c.push_back(TitleButton(imgTitleClose, KESTO_IDB_TITLE_CLOSE, "关闭", {328, 8, 13, 13}));
     c.push_back(Make(Frame1, "新建虚拟分区", {18, 50, 315, 115}));
     c.push_back(Make(Opt1_1, Frame1, "在已有分区中新建分区", {10, 26, 143, 17}));
+    c.back().group = "Opt1";
     c.back().checked = true;
     c.push_back(Make(CmbBusyDisk, Frame1, "", {156, 26, 65, 20}));
     c.push_back(Make(Opt1_0, Frame1, "将文件夹模拟为新分区", {10, 52, 141, 17}));
+    c.back().group = "Opt1";
     c.push_back(Make(TxtDirector, Frame1, "", {156, 52, 115, 17}));
     c.back().visible = false;
     c.push_back(Make(CmdFindDirector, Frame1, "浏览", {274, 52, 35, 17}));
@@ -83,16 +84,16 @@ FormLayout BuildMainForm() {
     c.push_back(Make(Frame2, "已有虚拟分区", {16, 174, 319, 213}));
     c.push_back(Make(listKesto, Frame2, "", {10, 24, 299, 148}));
     c.push_back(Make(cmddele, Frame2, "移除选中的虚拟硬盘", {104, 180, 129, 25}));
-    c.push_back(SkinPicture(imgTitleLeft, Bitmap::TitleLeft, {0, 0, 19, 30}, false));
-    c.push_back(SkinPicture(imgTitleRight, Bitmap::TitleRight, {336, 0, 19, 30}, false));
+    c.push_back(SkinPicture(imgTitleLeft, KESTO_IDB_TITLE_LEFT, {0, 0, 19, 30}, false));
+    c.push_back(SkinPicture(imgTitleRight, KESTO_IDB_TITLE_RIGHT, {336, 0, 19, 30}, false));
     c.push_back(
-        SkinPicture(imgWindowBottomLeft, Bitmap::WindowBottomLeft, {0, 376, 19, 30}, false));
-    c.push_back(
-        SkinPicture(imgWindowBottomRight, Bitmap::WindowBottomRight, {336, 376, 19, 30}, false));
-    c.push_back(SkinPicture(imgTitleMain, Bitmap::TitleMain, {16, 0, 323, 30}, true));
-    c.push_back(SkinPicture(imgWindowBottom, Bitmap::WindowBottom, {16, 376, 323, 30}, true));
-    c.push_back(SkinPicture(imgWindowLeft, Bitmap::WindowLeft, {0, 24, 19, 358}, true));
-    c.push_back(SkinPicture(imgWindowRight, Bitmap::WindowRight, {336, 24, 19, 358}, true));
+        SkinPicture(imgWindowBottomLeft, KESTO_IDB_WINDOW_BOTTOM_LEFT, {0, 376, 19, 30}, false));
+    c.push_back(SkinPicture(imgWindowBottomRight, KESTO_IDB_WINDOW_BOTTOM_RIGHT, {336, 376, 19, 30},
+                            false));
+    c.push_back(SkinPicture(imgTitleMain, KESTO_IDB_TITLE_MAIN, {16, 0, 323, 30}, true));
+    c.push_back(SkinPicture(imgWindowBottom, KESTO_IDB_WINDOW_BOTTOM, {16, 376, 323, 30}, true));
+    c.push_back(SkinPicture(imgWindowLeft, KESTO_IDB_WINDOW_LEFT, {0, 24, 19, 358}, true));
+    c.push_back(SkinPicture(imgWindowRight, KESTO_IDB_WINDOW_RIGHT, {336, 24, 19, 358}, true));
 
     form.tabOrder = {lblTitle.text, Frame2.text,          cmddele.text,     listKesto.text,
                      Frame1.text,   cmdcreate.text,       CmbBusyDisk.text, Opt1_1.text,
@@ -116,12 +117,12 @@ FormLayout BuildWorkingForm() {
 
 } // namespace
 
-const FormLayout& MainFormLayout() {
+const FormLayout& MainWindow::Layout() {
     static const FormLayout layout = BuildMainForm();
     return layout;
 }
 
-const FormLayout& WorkingFormLayout() {
+const FormLayout& WorkingWindow::Layout() {
     static const FormLayout layout = BuildWorkingForm();
     return layout;
 }

@@ -2,16 +2,22 @@
 #pragma once
 
 #include "platform/toolkit.h"
-#include "ui/main_layout.h"
+#include "ui/res/resource_ids.h"
 
 #include <array>
 #include <string_view>
 
 namespace kesto::ui {
 
+// The application's title: the window's caption and lblTitle's text; the toolkit is handed it
+// for message boxes and the tray icon's tip.
+inline constexpr char kAppTitle[] = KESTO_APP_TITLE;
+
 // Tags the main window's names and its form, so that they go only with each other.
 struct MainWindow {
-    static const platform::FormLayout& Layout() { return MainFormLayout(); }
+    // Every control in creation order, children of Frame1 and Frame2 placed relative to their
+    // group; pixels at 96 dots per inch.
+    static const platform::FormLayout& Layout();
     // Every control in the window's layout table; no other name or kind builds.
     static constexpr std::array<platform::ListedControl, 24> kControls{{
         {"lblTitle", platform::ControlKind::Label},

@@ -63,7 +63,8 @@ void SetTopmost(platform::Toolkit& toolkit, platform::Form& window, std::int16_t
 
 void DragWindow(platform::Toolkit& toolkit, platform::Form& window) {
     toolkit.ReleaseCapture();
-    toolkit.SendMessage(window.WindowHandle(), platform::kWmNcLButtonDown, platform::kHtCaption, 0);
+    toolkit.SendMessageA(window.WindowHandle(), platform::kWmNcLButtonDown, platform::kHtCaption,
+                         0);
 }
 
 } // namespace kesto::ui

@@ -11,7 +11,7 @@ std::string HelpPageAddress(const std::string& appPath) {
 }
 
 void OpenHelp(platform::Os& os, const std::string& appPath) {
-    os.ShellExecute(HelpPageAddress(appPath), platform::kSwShowNormal);
+    os.ShellExecuteW(HelpPageAddress(appPath), platform::kSwShowNormal);
 }
 
 std::int32_t PackPoint(int x, int y) {
@@ -25,7 +25,7 @@ void ShowEntryUnderPointer(platform::Toolkit& toolkit, platform::ListBox& list, 
     }
     // Taken whole: an answer with its high word set (outside the items) is never below the count.
     const auto entry = static_cast<std::int32_t>(
-        toolkit.SendMessage(list.WindowHandle(), platform::kLbItemFromPoint, 0, PackPoint(x, y)));
+        toolkit.SendMessageA(list.WindowHandle(), platform::kLbItemFromPoint, 0, PackPoint(x, y)));
     const int count = list.ListCount();
     list.SetToolTipText(entry >= count || entry < 0 ? std::string() : list.List(entry));
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "platform/toolkit.h"
-#include "ui/main_layout.h"
 
 #include <array>
 #include <string_view>
@@ -12,7 +11,7 @@ namespace kesto::ui {
 
 // Tags the progress window's names and its form, so that they go only with each other.
 struct WorkingWindow {
-    static const platform::FormLayout& Layout() { return WorkingFormLayout(); }
+    static const platform::FormLayout& Layout();
     // Every control in the window's layout table; no other name or kind builds.
     static constexpr std::array<platform::ListedControl, 1> kControls{
         {{"lblView", platform::ControlKind::Label}}};

@@ -39,7 +39,7 @@ std::size_t HandlesOpen() {
 std::string ScratchFolder() {
     static int count = 0;
     const std::string folder = "C:\\contract" + std::to_string(++count);
-    SystemUnderTest().CreateDirectory(folder);
+    SystemUnderTest().CreateDirectoryW(folder);
     return folder;
 }
 

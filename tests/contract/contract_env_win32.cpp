@@ -2,6 +2,7 @@
 #include "contract/contract_env.h"
 #include "contract/handle_counting.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_api.h"
 #include "platform/win32/win32_os.h"
 
 #include <gtest/gtest.h>

@@ -21,10 +21,10 @@ template <class System> class HandleCounting : public System {
         }
         return made;
     }
-    bool CreateProcess(const std::string& ansiCommandLine, std::uint32_t creationFlags,
-                       const platform::StartupInfo& startup,
-                       platform::ProcessHandles& out) override {
-        const bool started = System::CreateProcess(ansiCommandLine, creationFlags, startup, out);
+    bool CreateProcessA(const std::string& ansiCommandLine, std::uint32_t creationFlags,
+                        const platform::StartupInfo& startup,
+                        platform::ProcessHandles& out) override {
+        const bool started = System::CreateProcessA(ansiCommandLine, creationFlags, startup, out);
         if (started) {
             open_.insert({out.process, out.thread});
         }

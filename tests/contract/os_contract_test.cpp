@@ -23,50 +23,50 @@ std::string SpelledHere();
 TEST(IniContract, ProfileStringsReadWriteAndDelete) {
     const std::string file = ScratchFolder() + "\\table.ini";
     const std::string local = "F:\\: => D:\\" + SpelledHere();
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), "");
     EXPECT_EQ(os().LastError(), 2u); // ERROR_FILE_NOT_FOUND
-    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "E:\\: => C:\\Data", file));
-    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", local, file));
-    ASSERT_TRUE(os().WritePrivateProfileString("Other", "0", "keep", file));
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");
-    EXPECT_EQ(os().GetPrivateProfileString("kesto", "1", 254, file), local);
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "2", 254, file), "");
+    ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "0", "E:\\: => C:\\Data", file));
+    ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "1", local, file));
+    ASSERT_TRUE(os().WritePrivateProfileStringW("Other", "0", "keep", file));
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), "E:\\: => C:\\Data");
+    EXPECT_EQ(os().GetPrivateProfileStringW("kesto", "1", 254, file), local);
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "2", 254, file), "");
     // Windows documents ERROR_FILE_NOT_FOUND for a missing key too.
     EXPECT_TRUE(os().LastError() == 0 || os().LastError() == 2) << os().LastError();
 
-    os().WritePrivateProfileString("KESTO", "0", std::nullopt, file);
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "1", 254, file), local);
-    EXPECT_EQ(os().GetPrivateProfileString("Other", "0", 254, file), "keep");
+    os().WritePrivateProfileStringW("KESTO", "0", std::nullopt, file);
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), "");
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "1", 254, file), local);
+    EXPECT_EQ(os().GetPrivateProfileStringW("Other", "0", 254, file), "keep");
 }
 
 TEST(IniContract, ALongValueIsCutToTheBufferLessItsTerminator) {
     const std::string file = ScratchFolder() + "\\long.ini";
     const std::string value = std::string(300, 'v');
-    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", value, file));
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), value.substr(0, 253));
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 1000, file), value);
+    ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "0", value, file));
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), value.substr(0, 253));
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 1000, file), value);
 }
 
 TEST(IniContract, WritingIntoAMissingFolderFails) {
-    EXPECT_FALSE(os().WritePrivateProfileString("KESTO", "0", "x",
-                                                ScratchFolder() + "\\missing\\table.ini"));
+    EXPECT_FALSE(os().WritePrivateProfileStringW("KESTO", "0", "x",
+                                                 ScratchFolder() + "\\missing\\table.ini"));
 }
 
 // Reading it gives empty text, as a missing file does: only the error tells them apart.
 TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
     const std::string file = ScratchFolder() + "\\held.ini";
-    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "E:\\: => C:\\Data", file));
+    ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "0", "E:\\: => C:\\Data", file));
     {
         const std::shared_ptr<void> held = HoldWithoutSharing(file);
         ASSERT_NE(held, nullptr);
-        EXPECT_FALSE(os().WritePrivateProfileString("KESTO", "1", "F:\\: => C:\\x", file));
-        EXPECT_FALSE(os().WritePrivateProfileString("KESTO", "0", std::nullopt, file));
-        EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "");
+        EXPECT_FALSE(os().WritePrivateProfileStringW("KESTO", "1", "F:\\: => C:\\x", file));
+        EXPECT_FALSE(os().WritePrivateProfileStringW("KESTO", "0", std::nullopt, file));
+        EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), "");
         EXPECT_EQ(os().LastError(), platform::kErrorSharingViolation);
     }
-    EXPECT_TRUE(os().WritePrivateProfileString("KESTO", "1", "F:\\: => C:\\x", file));
-    EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), "E:\\: => C:\\Data");
+    EXPECT_TRUE(os().WritePrivateProfileStringW("KESTO", "1", "F:\\: => C:\\x", file));
+    EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), "E:\\: => C:\\Data");
 }
 
 // The command runner itself, against the system under test: what it returns, what it passed on
@@ -136,29 +136,29 @@ TEST(ProcessContract, MissingProgramDoesNotStartAndLeavesNoHandle) {
 TEST(FileContract, FoldersAttributesAndShortNames) {
     const std::string scratch = ScratchFolder();
     const std::string folder = scratch + "\\新 folder";
-    EXPECT_TRUE(os().CreateDirectory(folder));
-    EXPECT_FALSE(os().CreateDirectory(folder));
-    EXPECT_FALSE(os().CreateDirectory(scratch + "\\no\\parent"));
-    EXPECT_FALSE(os().CreateDirectory(scratch.substr(0, 3)));
-    ASSERT_TRUE(os().GetFileAttributes(folder).has_value());
-    EXPECT_NE(*os().GetFileAttributes(folder) & platform::kFileAttributeDirectory, 0u);
-    EXPECT_FALSE(os().GetFileAttributes(scratch + "\\missing").has_value());
-    EXPECT_FALSE(os().GetFileAttributes("").has_value());
+    EXPECT_TRUE(os().CreateDirectoryW(folder));
+    EXPECT_FALSE(os().CreateDirectoryW(folder));
+    EXPECT_FALSE(os().CreateDirectoryW(scratch + "\\no\\parent"));
+    EXPECT_FALSE(os().CreateDirectoryW(scratch.substr(0, 3)));
+    ASSERT_TRUE(os().GetFileAttributesW(folder).has_value());
+    EXPECT_NE(*os().GetFileAttributesW(folder) & platform::kFileAttributeDirectory, 0u);
+    EXPECT_FALSE(os().GetFileAttributesW(scratch + "\\missing").has_value());
+    EXPECT_FALSE(os().GetFileAttributesW("").has_value());
     const std::string file = scratch + "\\file.ini";
-    ASSERT_TRUE(os().WritePrivateProfileString("s", "k", "v", file));
-    EXPECT_EQ(*os().GetFileAttributes(file) & platform::kFileAttributeDirectory, 0u);
+    ASSERT_TRUE(os().WritePrivateProfileStringW("s", "k", "v", file));
+    EXPECT_EQ(*os().GetFileAttributesW(file) & platform::kFileAttributeDirectory, 0u);
 
     std::string shortPath;
-    const std::uint32_t length = os().GetShortPathName(folder, 249, shortPath);
+    const std::uint32_t length = os().GetShortPathNameW(folder, 249, shortPath);
     EXPECT_GT(length, 0u);
     ASSERT_FALSE(shortPath.empty());
-    EXPECT_NE(*os().GetFileAttributes(shortPath) & platform::kFileAttributeDirectory, 0u);
-    EXPECT_EQ(os().GetLongPathName(shortPath), folder);
-    EXPECT_EQ(os().GetLongPathName(shortPath + "\\"), folder + "\\");
-    EXPECT_EQ(os().GetLongPathName(scratch + "\\missing"), "");
-    EXPECT_EQ(os().GetShortPathName(scratch + "\\missing", 249, shortPath), 0u);
+    EXPECT_NE(*os().GetFileAttributesW(shortPath) & platform::kFileAttributeDirectory, 0u);
+    EXPECT_EQ(os().GetLongPathNameW(shortPath), folder);
+    EXPECT_EQ(os().GetLongPathNameW(shortPath + "\\"), folder + "\\");
+    EXPECT_EQ(os().GetLongPathNameW(scratch + "\\missing"), "");
+    EXPECT_EQ(os().GetShortPathNameW(scratch + "\\missing", 249, shortPath), 0u);
     // Too small a buffer: the size needed, terminator included, and nothing written.
-    const std::uint32_t needed = os().GetShortPathName(folder, 4, shortPath);
+    const std::uint32_t needed = os().GetShortPathNameW(folder, 4, shortPath);
     EXPECT_GT(needed, 4u);
     EXPECT_EQ(shortPath, "");
 }
@@ -186,19 +186,19 @@ std::string FolderPathOfLength(std::size_t length) {
 TEST(FileContract, LongFoldersAndTheLongestTableFile) {
     const std::string longestMade = FolderPathOfLength(247);
     MakeFolders(longestMade.substr(0, longestMade.find_last_of('\\')));
-    EXPECT_TRUE(os().CreateDirectory(longestMade));
+    EXPECT_TRUE(os().CreateDirectoryW(longestMade));
     for (const std::size_t length : {247u, 248u, 259u}) {
         SCOPED_TRACE(length);
         const std::string folder = FolderPathOfLength(length);
         ASSERT_EQ(folder.size(), length);
         MakeFolders(folder);
-        const auto attributes = os().GetFileAttributes(folder);
+        const auto attributes = os().GetFileAttributesW(folder);
         ASSERT_TRUE(attributes.has_value());
         EXPECT_NE(*attributes & platform::kFileAttributeDirectory, 0u);
-        EXPECT_EQ(os().GetLongPathName(folder), folder);
+        EXPECT_EQ(os().GetLongPathNameW(folder), folder);
         std::string shortPath;
-        EXPECT_GT(os().GetShortPathName(folder, 1000, shortPath), 0u);
-        EXPECT_TRUE(os().GetFileAttributes(shortPath).has_value());
+        EXPECT_GT(os().GetShortPathNameW(folder, 1000, shortPath), 0u);
+        EXPECT_TRUE(os().GetFileAttributesW(shortPath).has_value());
     }
     const std::string line = "X:\\: => D:\\Data";
     for (const std::size_t length : {258u, 259u, 260u, 261u, 300u}) {
@@ -208,19 +208,19 @@ TEST(FileContract, LongFoldersAndTheLongestTableFile) {
         const std::string file = folder + "\\t.ini";
         ASSERT_EQ(file.size(), length);
         WriteFileBytes(file, "[KESTO]\r\n0=" + line + "\r\n");
-        EXPECT_EQ(os().GetPrivateProfileString("KESTO", "0", 254, file), length < 260 ? line : "");
+        EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), length < 260 ? line : "");
         if (length < 260) {
-            ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", line, file));
+            ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "1", line, file));
             EXPECT_EQ(FileBytes(file), "[KESTO]\r\n0=" + line + "\r\n1=" + line + "\r\n");
         }
     }
 }
 
 TEST(DriveContract, SystemDriveIsFixedAndSomeLetterIsFree) {
-    EXPECT_EQ(os().GetDriveType("c:"), platform::kDriveFixed);
+    EXPECT_EQ(os().GetDriveTypeW("c:"), platform::kDriveFixed);
     int free = 0;
     for (char letter = 'a'; letter <= 'z'; ++letter) {
-        free += os().GetDriveType(std::string{letter, ':'}) == platform::kDriveNoRootDir ? 1 : 0;
+        free += os().GetDriveTypeW(std::string{letter, ':'}) == platform::kDriveNoRootDir ? 1 : 0;
     }
     EXPECT_GT(free, 0);
 }
@@ -302,7 +302,7 @@ TEST(CodePageContract, OnlyDoubleByteCodePagesHaveLeadBytes) {
 TEST(IniContract, UnicodeProfileCallsKeepTheFileInTheAnsiCodePage) {
     // The file lies in a folder whose name no code page of these runs can spell.
     const std::string folder = ScratchFolder() + "\\Łódź 照片";
-    ASSERT_TRUE(os().CreateDirectory(folder));
+    ASSERT_TRUE(os().CreateDirectoryW(folder));
     const std::string file = folder + "\\kesto.ini";
     std::vector<std::string> fileLines;
     for (const Spelling& spelling : Spellings()) {
@@ -312,8 +312,8 @@ TEST(IniContract, UnicodeProfileCallsKeepTheFileInTheAnsiCodePage) {
         }
         const std::string key = std::to_string(fileLines.size());
         const std::string line = "X:\\: => D:\\" + spelling.text;
-        ASSERT_TRUE(os().WritePrivateProfileString("KESTO", key, line, file));
-        EXPECT_EQ(os().GetPrivateProfileString("KESTO", key, 254, file), line);
+        ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", key, line, file));
+        EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", key, 254, file), line);
         fileLines.push_back(key + "=X:\\: => D:\\" + *ansi + "\r\n");
     }
     const auto joined = [&](std::size_t from) {
@@ -324,16 +324,16 @@ TEST(IniContract, UnicodeProfileCallsKeepTheFileInTheAnsiCodePage) {
         return text;
     };
     EXPECT_EQ(FileBytes(file), joined(0));
-    os().WritePrivateProfileString("KESTO", "0", std::nullopt, file);
+    os().WritePrivateProfileStringW("KESTO", "0", std::nullopt, file);
     EXPECT_EQ(FileBytes(file), joined(1));
 }
 
 TEST(IniContract, WritesIntoAnExistingAnsiFileKeepItAnsi) {
     const std::string file = ScratchFolder() + "\\old.ini";
-    ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "0", "X:\\: => D:\\Data", file));
+    ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "0", "X:\\: => D:\\Data", file));
     for (const Spelling& spelling : Spellings()) {
         if (const auto ansi = spelling.ansi.at(os().AnsiCodePage())) {
-            ASSERT_TRUE(os().WritePrivateProfileString("KESTO", "1", spelling.text, file));
+            ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "1", spelling.text, file));
             EXPECT_EQ(FileBytes(file), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n1=" + *ansi + "\r\n");
         }
     }
@@ -343,19 +343,19 @@ TEST(FileContract, FoldersAreReachedByTheirOwnNamesNotByLookAlikes) {
     const std::string scratch = ScratchFolder();
     const std::string real = scratch + "\\Łódź";
     const std::string lookAlike = scratch + "\\Lódz";
-    ASSERT_TRUE(os().CreateDirectory(lookAlike));
-    EXPECT_FALSE(os().GetFileAttributes(real).has_value());
+    ASSERT_TRUE(os().CreateDirectoryW(lookAlike));
+    EXPECT_FALSE(os().GetFileAttributesW(real).has_value());
     std::string shortPath;
-    EXPECT_EQ(os().GetShortPathName(real, 249, shortPath), 0u);
-    ASSERT_TRUE(os().CreateDirectory(real));
-    EXPECT_FALSE(os().CreateDirectory(real));
-    ASSERT_TRUE(os().GetFileAttributes(real).has_value());
+    EXPECT_EQ(os().GetShortPathNameW(real, 249, shortPath), 0u);
+    ASSERT_TRUE(os().CreateDirectoryW(real));
+    EXPECT_FALSE(os().CreateDirectoryW(real));
+    ASSERT_TRUE(os().GetFileAttributesW(real).has_value());
 
     // Its short form leads to it, not to the look-alike.
-    ASSERT_GT(os().GetShortPathName(real, 249, shortPath), 0u);
-    ASSERT_TRUE(os().WritePrivateProfileString("s", "k", "v", shortPath + "\\probe.ini"));
-    EXPECT_TRUE(os().GetFileAttributes(real + "\\probe.ini").has_value());
-    EXPECT_FALSE(os().GetFileAttributes(lookAlike + "\\probe.ini").has_value());
+    ASSERT_GT(os().GetShortPathNameW(real, 249, shortPath), 0u);
+    ASSERT_TRUE(os().WritePrivateProfileStringW("s", "k", "v", shortPath + "\\probe.ini"));
+    EXPECT_TRUE(os().GetFileAttributesW(real + "\\probe.ini").has_value());
+    EXPECT_FALSE(os().GetFileAttributesW(lookAlike + "\\probe.ini").has_value());
 }
 
 // The characters of UTF-8 text, each one UTF-16 unit: all the spellings lie in the BMP.
@@ -382,13 +382,13 @@ TEST(RegistryContract, RunKeyValueIsWrittenInAnsiOrInUnicode) {
     ASSERT_TRUE(DeleteRegistryKey(subKey));
     const std::shared_ptr<void> cleanup(nullptr, [&](void*) { DeleteRegistryKey(subKey); });
     platform::Handle key = 0;
-    ASSERT_EQ(os().RegCreateKey(platform::Os::kHkeyCurrentUser, subKey, key), 0);
+    ASSERT_EQ(os().RegCreateKeyW(platform::Os::kHkeyCurrentUser, subKey, key), 0);
     for (const Spelling& spelling : Spellings()) {
         SCOPED_TRACE(spelling.text);
         const std::string command = "C:\\" + spelling.text + "\\kesto.exe /auto";
         if (const auto data = os().ToAnsi(command)) {
-            EXPECT_EQ(os().RegSetValueEx(key, "KESTO", platform::kRegSz, *data,
-                                         static_cast<std::uint32_t>(data->size() + 1)),
+            EXPECT_EQ(os().RegSetValueExA(key, "KESTO", platform::kRegSz, *data,
+                                          static_cast<std::uint32_t>(data->size() + 1)),
                       0);
             ExpectRunValue(subKey, command);
         }

@@ -14,41 +14,96 @@ namespace {
 using namespace std::chrono_literals;
 using uidriver::Window;
 
-using Keyboard = LaunchedKestoTest;
-
-bool HasFocus(const Window& main, const Window& control) {
-    const auto focused = uidriver::FocusedWindow(main);
-    return focused && focused->Handle() == control.Handle();
-}
-
 bool MessageShowing(DWORD process) {
     return uidriver::FindFirstWindow(
                uidriver::WindowQuery("Tarvel").OfProcess(process).OfClass("#32770"))
         .has_value();
 }
 
+// A key typed, and the control that has the focus afterwards.
+struct Stroke {
+    WORD key;
+    bool shift;
+    const char* focused;
+};
+
+// From cmddele, where the focus starts. Tab enters Opt1 at its checked button and passes hidden
+// controls; an arrow key checks the other button of Opt1, which shows its own row of controls.
+constexpr Stroke kCycle[] = {
+    {VK_TAB, false, "listKesto"},   {VK_TAB, false, "cmdcreate"},
+    {VK_TAB, false, "CmbBusyDisk"}, {VK_TAB, false, "Opt1(1)"},
+    {VK_TAB, false, "CmbFreedisk"}, {VK_TAB, false, "cmddele"},
+    {VK_TAB, true, "CmbFreedisk"},  {VK_TAB, true, "Opt1(1)"},
+    {VK_DOWN, false, "Opt1(0)"},    {VK_TAB, false, "CmdFindDirector"},
+    {VK_TAB, false, "TxtDirector"}, {VK_TAB, false, "CmbFreedisk"},
+    {VK_TAB, true, "TxtDirector"},  {VK_TAB, true, "CmdFindDirector"},
+    {VK_TAB, true, "Opt1(0)"},      {VK_TAB, true, "cmdcreate"},
+    {VK_TAB, false, "Opt1(0)"},     {VK_LEFT, false, "Opt1(1)"},
+    {VK_TAB, false, "CmbFreedisk"}, {VK_TAB, false, "cmddele"},
+};
+
+// With listKesto disabled.
+constexpr Stroke kPastTheDisabledList[] = {{VK_TAB, false, "cmdcreate"}, {VK_TAB, true, "cmddele"}};
+
+class Keyboard : public LaunchedKestoTest {
+  protected:
+    bool Focused(const char* control) const {
+        const auto focused = uidriver::FocusedWindow(Main().Frame());
+        return focused && focused->Handle() == Main().Control(control).Handle();
+    }
+
+    ::testing::AssertionResult Typed(const Stroke& stroke) const {
+        uidriver::TypeKey(stroke.key, stroke.shift);
+        if (uidriver::WaitUntil([&] { return Focused(stroke.focused); }, 5s)) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << (stroke.shift ? "Shift+" : "") << "key "
+                                             << stroke.key << " did not focus " << stroke.focused;
+    }
+};
+
+TEST_F(Keyboard, TabAndTheArrowKeysWalkEveryStopInOrderPassingThoseThatCannotTakeTheFocus) {
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return Focused("cmddele"); }, 5s));
+    for (const Stroke& stroke : kCycle) {
+        ASSERT_TRUE(Typed(stroke));
+    }
+    EXPECT_TRUE(Main().Control("Opt1(1)").Checked());
+    EnableWindow(Main().Control("listKesto").Handle(), FALSE);
+    for (const Stroke& stroke : kPastTheDisabledList) {
+        ASSERT_TRUE(Typed(stroke));
+    }
+}
+
 TEST_F(Keyboard, EnterPressesTheFocusedButtonButThereIsNoDefaultOrCancelButton) {
-    const Window remove = Main().Control("cmddele");
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return HasFocus(Main().Frame(), remove); }, 5s));
-    uidriver::PressKey(remove, VK_RETURN);
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return Focused("cmddele"); }, 5s));
+    uidriver::TypeKey(VK_RETURN);
     EXPECT_EQ(AcknowledgeNextMessage(), "请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!");
 
-    const Window list = Main().Control("listKesto");
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return HasFocus(Main().Frame(), remove); }, 5s));
-    uidriver::PressKey(remove, VK_TAB);
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return HasFocus(Main().Frame(), list); }, 5s));
-    uidriver::PressKey(list, VK_RETURN);
-    uidriver::PressKey(list, VK_ESCAPE);
+    ASSERT_TRUE(Typed({VK_TAB, false, "listKesto"}));
+    uidriver::TypeKey(VK_RETURN);
+    uidriver::TypeKey(VK_ESCAPE);
     WaitUntilIdle();
     EXPECT_FALSE(MessageShowing(Program().Id()));
-    EXPECT_TRUE(HasFocus(Main().Frame(), list));
+    EXPECT_TRUE(Focused("listKesto"));
+}
+
+// The message is set off as the button tells its window of a click, which leaves the focus
+// where it is: on the list, not on the first control of the tab order.
+TEST_F(Keyboard, AfterAMessageTheFocusIsBackWhereItWas) {
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return Focused("cmddele"); }, 5s));
+    ASSERT_TRUE(Typed({VK_TAB, false, "listKesto"}));
+    const Window remove = Main().Control("cmddele");
+    Main().Frame().Post(WM_COMMAND, MAKEWPARAM(remove.ControlId(), BN_CLICKED),
+                        reinterpret_cast<LPARAM>(remove.Handle()));
+    EXPECT_EQ(AcknowledgeNextMessage(), "请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!");
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return Focused("listKesto"); }, 5s));
 }
 
 // Released alone, Alt would enter the menu mode of a window with a system menu; ours shows no
 // menu bar, so the next key would be lost in it.
 TEST_F(Keyboard, AltPressedAloneLeavesTheNextKeyToTheWindow) {
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return Focused("cmddele"); }, 5s));
     const Window remove = Main().Control("cmddele");
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return HasFocus(Main().Frame(), remove); }, 5s));
     uidriver::PressKey(remove, VK_MENU, true);
     uidriver::PressKey(remove, VK_RETURN);
     EXPECT_EQ(AcknowledgeNextMessage(), "请首先选中“已有虚拟硬盘”列表中的硬盘后再点击移除!");

@@ -208,8 +208,8 @@ bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
     return true;
 }
 
-bool FakeOs::CreateProcess(const std::string& ansiCommandLine, std::uint32_t flags,
-                           const platform::StartupInfo& startup, platform::ProcessHandles& out) {
+bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t flags,
+                            const platform::StartupInfo& startup, platform::ProcessHandles& out) {
     creationFlags = flags;
     startupInfo = startup;
     const std::string commandLine = FromAnsi(ansiCommandLine);
@@ -297,8 +297,8 @@ bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
 
 // --- initialisation files ---
 
-std::string FakeOs::GetPrivateProfileString(const std::string& section, const std::string& key,
-                                            std::size_t bufferSize, const std::string& file) {
+std::string FakeOs::GetPrivateProfileStringW(const std::string& section, const std::string& key,
+                                             std::size_t bufferSize, const std::string& file) {
     const bool fails = Record("GetPrivateProfileString", key);
     const std::string path = Resolve(file);
     const auto content = files_.find(path);
@@ -329,9 +329,9 @@ std::string FakeOs::GetPrivateProfileString(const std::string& section, const st
     return text.substr(0, end);
 }
 
-bool FakeOs::WritePrivateProfileString(const std::string& section, const std::string& key,
-                                       const std::optional<std::string>& value,
-                                       const std::string& file) {
+bool FakeOs::WritePrivateProfileStringW(const std::string& section, const std::string& key,
+                                        const std::optional<std::string>& value,
+                                        const std::string& file) {
     if (Record("WritePrivateProfileString", key + (value ? "=" + *value : " (delete)"))) {
         return false;
     }
@@ -352,7 +352,7 @@ bool FakeOs::WritePrivateProfileString(const std::string& section, const std::st
 
 // --- drives and files ---
 
-std::uint32_t FakeOs::GetDriveType(const std::string& root) {
+std::uint32_t FakeOs::GetDriveTypeW(const std::string& root) {
     if (Record("GetDriveType", root)) {
         return platform::kDriveUnknown;
     }
@@ -364,8 +364,8 @@ std::uint32_t FakeOs::GetDriveType(const std::string& root) {
     return drive == driveTypes_.end() ? platform::kDriveNoRootDir : drive->second;
 }
 
-std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t bufferSize,
-                                       std::string& shortPath) {
+std::uint32_t FakeOs::GetShortPathNameW(const std::string& longPath, std::size_t bufferSize,
+                                        std::string& shortPath) {
     shortPath.clear();
     const std::string resolved = Resolve(longPath);
     if (Record("GetShortPathName", longPath) || PastMaxPath(longPath) ||
@@ -382,7 +382,7 @@ std::uint32_t FakeOs::GetShortPathName(const std::string& longPath, std::size_t 
     return static_cast<std::uint32_t>(length);
 }
 
-std::string FakeOs::GetLongPathName(const std::string& path) {
+std::string FakeOs::GetLongPathNameW(const std::string& path) {
     const std::string spelled = SystemPath(path);
     const std::string resolved = Resolve(spelled);
     if (Record("GetLongPathName", path) || PastMaxPath(path) ||
@@ -401,7 +401,7 @@ std::string FakeOs::GetLongPathName(const std::string& path) {
     return path;
 }
 
-bool FakeOs::CreateDirectory(const std::string& path) {
+bool FakeOs::CreateDirectoryW(const std::string& path) {
     const std::string resolved = Resolve(path);
     if (Record("CreateDirectory", path) || PastCreateDirectoryLimit(path) || resolved.size() <= 2 ||
         InvalidName(resolved) || FolderExists(path) || files_.count(resolved) != 0 ||
@@ -412,7 +412,7 @@ bool FakeOs::CreateDirectory(const std::string& path) {
     return true;
 }
 
-std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) {
+std::optional<std::uint32_t> FakeOs::GetFileAttributesW(const std::string& path) {
     if (Record("GetFileAttributes", path) || path.empty() || PastMaxPath(path)) {
         return std::nullopt;
     }
@@ -427,7 +427,8 @@ std::optional<std::uint32_t> FakeOs::GetFileAttributes(const std::string& path) 
 
 // --- registry ---
 
-long FakeOs::RegCreateKey(platform::Handle root, const std::string& subKey, platform::Handle& key) {
+long FakeOs::RegCreateKeyW(platform::Handle root, const std::string& subKey,
+                           platform::Handle& key) {
     if (Record("RegCreateKey", subKey) || root != kHkeyCurrentUser) {
         key = 0;
         return 5; // ERROR_ACCESS_DENIED
@@ -436,8 +437,8 @@ long FakeOs::RegCreateKey(platform::Handle root, const std::string& subKey, plat
     return 0;
 }
 
-long FakeOs::RegSetValueEx(platform::Handle key, const std::string& valueName, std::uint32_t type,
-                           const std::string& ansiData, std::uint32_t size) {
+long FakeOs::RegSetValueExA(platform::Handle key, const std::string& valueName, std::uint32_t type,
+                            const std::string& ansiData, std::uint32_t size) {
     const std::string* path = KeyPath(key);
     if (Record("RegSetValueEx", valueName) || path == nullptr) {
         return 6; // ERROR_INVALID_HANDLE
@@ -496,7 +497,7 @@ void FakeOs::FreeIdList(platform::Handle idList) {
     handles_.erase(idList);
 }
 
-std::intptr_t FakeOs::ShellExecute(const std::string& file, int showCommand) {
+std::intptr_t FakeOs::ShellExecuteW(const std::string& file, int showCommand) {
     return Record("ShellExecute", file + " " + std::to_string(showCommand)) ? 2 : 42;
 }
 

@@ -72,9 +72,9 @@ class FakeOs : public platform::Os, public FaultPlan {
     // --- platform::Os ---
     bool CreatePipe(platform::PipeEnds& ends) override;
     std::uint32_t LastError() const override { return lastError_; }
-    bool CreateProcess(const std::string& ansiCommandLine, std::uint32_t creationFlags,
-                       const platform::StartupInfo& startup,
-                       platform::ProcessHandles& out) override;
+    bool CreateProcessA(const std::string& ansiCommandLine, std::uint32_t creationFlags,
+                        const platform::StartupInfo& startup,
+                        platform::ProcessHandles& out) override;
     bool ReadFile(platform::Handle handle, std::size_t capacity, std::string& data) override;
     bool CloseHandle(platform::Handle handle) override;
     std::optional<std::string> ToAnsi(const std::string& utf8) const override;
@@ -82,24 +82,24 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::string FromOem(const std::string& oem) const override;
     bool IsDbcsLeadByte(unsigned char byte) const override;
     std::uint32_t AnsiCodePage() const override { return static_cast<std::uint32_t>(codePage_); }
-    std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                        std::size_t bufferSize, const std::string& file) override;
-    bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                                   const std::optional<std::string>& value,
-                                   const std::string& file) override;
-    std::uint32_t GetDriveType(const std::string& root) override;
-    std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
-                                   std::string& shortPath) override;
-    std::string GetLongPathName(const std::string& path) override;
-    bool CreateDirectory(const std::string& path) override;
-    std::optional<std::uint32_t> GetFileAttributes(const std::string& path) override;
+    std::string GetPrivateProfileStringW(const std::string& section, const std::string& key,
+                                         std::size_t bufferSize, const std::string& file) override;
+    bool WritePrivateProfileStringW(const std::string& section, const std::string& key,
+                                    const std::optional<std::string>& value,
+                                    const std::string& file) override;
+    std::uint32_t GetDriveTypeW(const std::string& root) override;
+    std::uint32_t GetShortPathNameW(const std::string& longPath, std::size_t bufferSize,
+                                    std::string& shortPath) override;
+    std::string GetLongPathNameW(const std::string& path) override;
+    bool CreateDirectoryW(const std::string& path) override;
+    std::optional<std::uint32_t> GetFileAttributesW(const std::string& path) override;
     std::string ModuleFileName() override { return moduleFileName; }
     std::string CommandLine() override { return commandLine; }
     void Sleep(std::uint32_t milliseconds) override;
-    long RegCreateKey(platform::Handle root, const std::string& subKey,
-                      platform::Handle& key) override;
-    long RegSetValueEx(platform::Handle key, const std::string& valueName, std::uint32_t type,
-                       const std::string& ansiData, std::uint32_t size) override;
+    long RegCreateKeyW(platform::Handle root, const std::string& subKey,
+                       platform::Handle& key) override;
+    long RegSetValueExA(platform::Handle key, const std::string& valueName, std::uint32_t type,
+                        const std::string& ansiData, std::uint32_t size) override;
     long RegSetStringValue(platform::Handle key, const std::string& valueName,
                            const std::string& text) override;
     long RegCloseKey(platform::Handle key) override;
@@ -108,7 +108,7 @@ class FakeOs : public platform::Os, public FaultPlan {
     bool GetPathFromIdList(platform::Handle idList, std::size_t bufferSize,
                            std::string& path) override;
     void FreeIdList(platform::Handle idList) override;
-    std::intptr_t ShellExecute(const std::string& file, int showCommand) override;
+    std::intptr_t ShellExecuteW(const std::string& file, int showCommand) override;
 
   private:
     struct Pipe {

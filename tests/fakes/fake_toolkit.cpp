@@ -70,10 +70,6 @@ std::unique_ptr<FakeControl> MakeFake(const platform::ControlLayout& layout,
     throw std::invalid_argument("no fake for the kind of " + layout.name);
 }
 
-std::string GroupOf(const std::string& name) {
-    return name.substr(0, name.find('('));
-}
-
 } // namespace
 
 void FakeOf<platform::OptionButton>::SetChecked(bool checked) {
@@ -150,7 +146,7 @@ void FakeForm::UncheckGroup(const FakeOf<platform::OptionButton>& checked) {
     for (const auto& [name, control] : controls_) {
         auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(control.get());
         if (option != nullptr && option != &checked &&
-            GroupOf(name) == GroupOf(checked.Layout().name)) {
+            option->Layout().group == checked.Layout().group) {
             option->SetChecked(false);
         }
     }
@@ -239,7 +235,7 @@ FakeToolkit::CreateTrayWindow(platform::TrayWindowEvents& events) {
     return std::make_unique<FakeTrayWindow>(handle);
 }
 
-int FakeToolkit::MessageBox(const std::string& text, int style) {
+int FakeToolkit::MsgBox(const std::string& text, int style) {
     messageBoxes.push_back({text, style});
     if (onMessageBox) {
         onMessageBox(messageBoxes.back());
@@ -290,8 +286,8 @@ bool FakeToolkit::ReleaseCapture() {
     return !Record({"ReleaseCapture", {}});
 }
 
-std::intptr_t FakeToolkit::SendMessage(platform::Handle window, std::uint32_t message,
-                                       std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t FakeToolkit::SendMessageA(platform::Handle window, std::uint32_t message,
+                                        std::uintptr_t wParam, std::intptr_t lParam) {
     const bool fails = Record({"SendMessage", Arguments(window, message, wParam, lParam)});
     const auto* list = dynamic_cast<const FakeList*>(ControlByHandle(window));
     if (fails || message != platform::kLbItemFromPoint || list == nullptr) {

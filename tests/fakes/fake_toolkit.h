@@ -172,7 +172,6 @@ class FakeForm : public platform::Form {
     void Click(const std::string& control);
     void MouseDown(const std::string& control, int button);
     void MouseMove(const std::string& control, int buttons, int x, int y);
-    // As the real form: option buttons whose names differ only in their index are one group.
     void UncheckGroup(const FakeOf<platform::OptionButton>& checked);
 
     platform::FormLayout layout_;
@@ -222,11 +221,12 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     static constexpr int kScreenWidth = 1024;
     static constexpr int kScreenHeight = 768;
 
+    const std::string& AppTitle() const override { return appTitle; }
     std::unique_ptr<platform::Form> CreateForm(const platform::FormLayout& layout,
                                                platform::FormEvents& events) override;
     std::unique_ptr<platform::TrayWindow>
     CreateTrayWindow(platform::TrayWindowEvents& events) override;
-    int MessageBox(const std::string& text, int style) override;
+    int MsgBox(const std::string& text, int style) override;
     void DoEvents() override;
     void Run() override {}
     void Quit() override { ++quits; }
@@ -236,8 +236,8 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
                                         int ellipseHeight) override;
     int SetWindowRgn(platform::Handle window, platform::Handle region, bool redraw) override;
     bool ReleaseCapture() override;
-    std::intptr_t SendMessage(platform::Handle window, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    std::intptr_t SendMessageA(platform::Handle window, std::uint32_t message,
+                               std::uintptr_t wParam, std::intptr_t lParam) override;
     bool SetForegroundWindow(platform::Handle window) override;
     bool ShellNotifyIcon(std::uint32_t message, const platform::NotifyIconData& data) override;
 
@@ -248,6 +248,8 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     // The shell's side of the tray window.
     platform::TrayWindowEvents* Tray() const { return trayEvents_; }
 
+    // What the program hands the real toolkit.
+    std::string appTitle = "Tarvel";
     // Answers given to message boxes, first first; when none is left, Yes or OK.
     std::deque<int> answers;
     // Runs inside each message box, before it is answered, and inside each pass of events.

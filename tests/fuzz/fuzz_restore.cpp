@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> saved;
     for (int key = 0; key < 26; ++key) {
         const std::string line =
-            os.GetPrivateProfileString("KESTO", std::to_string(key), 1 << 17, kTableFile);
+            os.GetPrivateProfileStringW("KESTO", std::to_string(key), 1 << 17, kTableFile);
         if (app::IsMappingLine(line)) {
             saved.push_back(line);
         }
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int key = 0;
     for (const auto& [letter, folder] : os.Mappings()) {
         FUZZ_REQUIRE(
-            os.GetPrivateProfileString("KESTO", std::to_string(key++), 1 << 17, kTableFile) ==
+            os.GetPrivateProfileStringW("KESTO", std::to_string(key++), 1 << 17, kTableFile) ==
             std::string(1, letter) + ":\\: => " + folder);
     }
     return 0;

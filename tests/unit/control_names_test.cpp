@@ -1,4 +1,3 @@
-#include "ui/main_layout.h"
 #include "ui/main_names.h"
 #include "ui/working_names.h"
 
@@ -34,8 +33,8 @@ void ExpectEachControlOnceInLayout(const std::array<platform::ListedControl, N>&
 }
 
 TEST(ControlNames, EachControlStandsOnceInItsWindowsLayoutWithItsKind) {
-    ExpectEachControlOnceInLayout(ui::MainWindow::kControls, ui::MainFormLayout());
-    ExpectEachControlOnceInLayout(ui::WorkingWindow::kControls, ui::WorkingFormLayout());
+    ExpectEachControlOnceInLayout(ui::MainWindow::kControls, ui::MainWindow::Layout());
+    ExpectEachControlOnceInLayout(ui::WorkingWindow::kControls, ui::WorkingWindow::Layout());
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-// What every child-window control does alike; nothing that one kind alone does.
+// What every child-window control does alike, and the push buttons' Enter.
 #include "platform/win32/child_control.h"
 
-#include "platform/win32/form.h"
+#include "platform/win32/fonts.h"
+#include "platform/win32/tooltip.h"
 #include "platform/win32/wide_text.h"
 
 namespace kesto::platform::win32 {
@@ -12,12 +13,16 @@ HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& k
     const DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP |
                         (creation.entry.visible ? WS_VISIBLE : 0);
     return CreateWindowExW(kind.exStyle, kind.className, Widen(creation.entry.text).c_str(), style,
-                           0, 0, 0, 0, creation.form.Window(),
+                           0, 0, 0, 0, creation.host.Window(),
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            GetModuleHandleW(nullptr), nullptr);
 }
 
 } // namespace
+
+bool Usable(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(window);
+}
 
 ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKind& kind)
     : ControlBase(creation), window_(CreateChildWindow(creation, kind, Id())) {
@@ -25,7 +30,7 @@ ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKin
 }
 
 void ChildControl::ApplyFont() {
-    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.GetFonts().Message()), FALSE);
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.GetFonts().Message()), FALSE);
 }
 
 void ChildControl::ApplyPlace() {
@@ -67,7 +72,14 @@ void ChildControl::SetBackColor(Rgb color) {
 }
 
 void ChildControl::SetToolTipText(const std::string& text) {
-    form_.Tips().SetForWindow(window_, Widen(text));
+    host_.Tips().SetForWindow(window_, Widen(text));
+}
+
+bool Win32PushButton::OnEnter(bool repeated) {
+    if (!repeated) {
+        SendMessageW(window_, BM_CLICK, 0, 0);
+    }
+    return true;
 }
 
 } // namespace kesto::platform::win32

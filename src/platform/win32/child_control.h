@@ -1,10 +1,15 @@
 // What the controls that are child windows of their form share: their window, its text,
-// visibility, place, colour and tool tip. Each kind adds its own in a file of its own.
+// visibility, place, colour and tool tip, and the keys a dialog would give them. Each kind adds
+// its own in a file of its own.
 #pragma once
 
 #include "platform/win32/control_base.h"
 
 namespace kesto::platform::win32 {
+
+// By the window's own visibility flag, not IsWindowVisible: the form may still be on its way to
+// the screen.
+bool Usable(HWND window);
 
 // The window class and styles of a kind of child control.
 struct ChildWindowKind {
@@ -21,6 +26,12 @@ class ChildControl : public ControlBase {
     void ApplyPlace() override;
     void ApplyFont() override;
 
+    // The keyboard, as in a dialog. Whether Tab stops here.
+    virtual bool TabStopsHere() const { return Usable(window_); }
+    // Enter or an arrow key while the control has the focus; true when the control took it.
+    virtual bool OnEnter(bool /*repeated*/) { return false; }
+    virtual bool OnArrow(bool /*backward*/) { return false; }
+
     std::string Text() const override;
     void SetText(const std::string& text) override;
     bool Visible() const override;
@@ -35,10 +46,13 @@ class ChildControl : public ControlBase {
     HWND window_;
 };
 
+// As in a dialog, but never the default button: Enter presses it only while it has the focus.
 class Win32PushButton final : public ChildControl, public PushButton {
   public:
     explicit Win32PushButton(const ControlCreation& creation)
         : ChildControl(creation, {WC_BUTTONW, BS_PUSHBUTTON}) {}
+
+    bool OnEnter(bool repeated) override;
 };
 
 class Win32TextBox final : public ChildControl, public TextBox {

@@ -1,29 +1,25 @@
-// What the form keeps of every control, whatever its kind: its entry in the layout table, its
-// number, its place and colour. The kinds themselves live in files of their own.
+// What a form keeps of every control, whatever its kind: its entry in the layout table, its
+// number, the group frame it lies in, its place and colour. The kinds live in files of their own.
 #pragma once
 
-#include "platform/win32/win32_api.h"
+#include "platform/controls.h"
+#include "platform/win32/control_host.h"
+#include "platform/win32/conversions.h"
 
 #include <optional>
 #include <string>
 
 namespace kesto::platform::win32 {
 
-class Win32Form;
-
-// Labels, pictures and group frames: their form paints them, whether they have a window or not.
-bool IsPaintedKind(ControlKind kind);
-
-// The option group a name like "Opt1(0)" belongs to.
-std::string GroupNameOf(const std::string& name);
+class ControlBase;
 
 // What a control is made from.
 struct ControlCreation {
-    Win32Form& form;
+    ControlHost& host;
     const ControlLayout& entry;
     int index; // in the layout table
-    // The first option button of a group starts a new group for the arrow keys.
-    bool firstOfGroup = false;
+    // The group frame it is placed in; null for the form itself.
+    const ControlBase* parent = nullptr;
 };
 
 class ControlBase : public virtual Control {
@@ -33,9 +29,7 @@ class ControlBase : public virtual Control {
     ControlBase& operator=(const ControlBase&) = delete;
 
     const std::string& Name() const { return name_; }
-    ControlKind Kind() const { return kind_; }
-    const std::string& ParentName() const { return parent_; }
-    std::string GroupName() const { return GroupNameOf(name_); }
+    const ControlBase* Parent() const { return parent_; }
     // Fixed: a UI test driver finds child windows by this number.
     int Id() const { return kFirstId + index_; }
     const std::optional<COLORREF>& BackColor() const { return backColor_; }
@@ -54,14 +48,13 @@ class ControlBase : public virtual Control {
   protected:
     static constexpr int kFirstId = 1000;
 
-    Win32Form& form_;
+    ControlHost& host_;
     Rect place_;
     std::optional<COLORREF> backColor_;
 
   private:
     std::string name_;
-    std::string parent_;
-    ControlKind kind_;
+    const ControlBase* parent_;
     int index_;
 };
 

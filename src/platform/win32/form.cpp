@@ -2,16 +2,13 @@
 #include "platform/win32/form.h"
 
 #include "platform/win32/child_control.h"
-#include "platform/win32/control_factory.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/form_registry.h"
-#include "platform/win32/option_button.h"
 #include "platform/win32/painted_control.h"
 #include "platform/win32/scaled_region.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_class.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace kesto::platform::win32 {
@@ -32,18 +29,19 @@ FrameStyles StylesOf(FrameStyle frame) {
     return {WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, WS_EX_APPWINDOW};
 }
 
-// The class holds the icon, so forms with and without it need classes of their own.
-const wchar_t* ClassNameOf(const FormLayout& layout) {
-    if (layout.frame == FrameStyle::ToolWindow) {
-        return layout.appIcon ? L"KestoToolFormWithIcon" : L"KestoToolForm";
+// The class holds the icon, so forms with and without it need classes of their own; the program
+// has one icon.
+const wchar_t* ClassNameOf(FrameStyle frame, int icon) {
+    if (frame == FrameStyle::ToolWindow) {
+        return icon != 0 ? L"KestoToolFormWithIcon" : L"KestoToolForm";
     }
-    return layout.appIcon ? L"KestoFormWithIcon" : L"KestoForm";
+    return icon != 0 ? L"KestoFormWithIcon" : L"KestoForm";
 }
 
 // Built hidden and empty: its size depends on the density of the screen it lands on.
-HWND CreateFormWindow(const FormLayout& layout, WNDPROC procedure) {
-    const wchar_t* className = ClassNameOf(layout);
-    RegisterWindowClass(className, procedure, layout.appIcon);
+HWND CreateFormWindow(const FormLayout& layout, int icon, WNDPROC procedure) {
+    const wchar_t* className = ClassNameOf(layout.frame, icon);
+    RegisterWindowClass(className, procedure, icon);
     const FrameStyles styles = StylesOf(layout.frame);
     return CreateWindowExW(styles.exStyle, className, Widen(layout.caption).c_str(), styles.style,
                            0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -51,17 +49,18 @@ HWND CreateFormWindow(const FormLayout& layout, WNDPROC procedure) {
 
 } // namespace
 
-Win32Form::Win32Form(const FormLayout& layout, FormEvents& events)
+Win32Form::Win32Form(const FormLayout& layout, FormEvents& events, int icon)
     : events_(events), color_(GetSysColor(COLOR_BTNFACE)), frame_(layout.frame),
       clientWidth_(layout.clientWidth), clientHeight_(layout.clientHeight),
-      window_(CreateFormWindow(layout, WindowProcedure)), dpi_(DpiOf(Window())),
+      window_(CreateFormWindow(layout, icon, WindowProcedure)), dpi_(DpiOf(Window())),
       fonts_(std::make_unique<Fonts>(dpi_)),
       icon_(reinterpret_cast<HICON>(GetClassLongPtrW(Window(), GCLP_HICONSM))), tips_(Window()),
-      surface_(*this, controls_), keyboard_(Window(), events, layout.tabOrder, controls_) {
+      surface_(*this, controls_), keyboard_(Window(), events, controls_) {
     FitAndCentre();
-    CreateControls(layout);
+    controls_.Create(*this, layout);
+    PlaceControls();
     surface_.Stack();
-    RegisterForm(*this);
+    RegisterForm(*this, Window());
     // Last: from here on the window's messages reach a whole form.
     SetWindowLongPtrW(Window(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
@@ -97,10 +96,10 @@ void Win32Form::OnDpiChanged(UINT dpi, const RECT& suggested) {
     const SIZE size = OuterSize();
     ::SetWindowPos(Window(), nullptr, suggested.left, suggested.top, size.cx, size.cy,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const auto& control : controls_) {
+    for (const auto& control : controls_.All()) {
         control->ApplyFont();
     }
-    for (const auto& control : controls_) {
+    for (const auto& control : controls_.All()) {
         control->ApplyPlace();
     }
     ApplyShape(false);
@@ -118,39 +117,21 @@ int Win32Form::ApplyShape(bool redraw) {
     return SetWindowShape(Window(), shape_ ? ScaledRegion(shape_.get(), dpi_) : Region(), redraw);
 }
 
-void Win32Form::CreateControls(const FormLayout& layout) {
-    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-        const ControlLayout& control = layout.controls[i];
-        const std::string group = GroupNameOf(control.name);
-        const bool firstOfGroup =
-            control.kind == ControlKind::OptionButton &&
-            std::none_of(controls_.begin(), controls_.end(), [&group](const auto& earlier) {
-                return earlier->Kind() == ControlKind::OptionButton &&
-                       earlier->GroupName() == group;
-            });
-        controls_.push_back(MakeControl({*this, control, static_cast<int>(i), firstOfGroup}));
-    }
-    // Places inside group frames need every frame made first, and the windows of painted
-    // controls leave room for every child window. A group frame places what lies inside it, so
-    // only what lies on the form itself is placed here: each place given twice would cost the
-    // start round trips to the window server, a drop-down list's several.
-    for (const auto& control : controls_) {
-        if (control->ParentName().empty() &&
-            (!IsPaintedKind(control->Kind()) || control->OwnWindow() != nullptr)) {
+// Places inside group frames need every frame made first, and the windows of painted controls
+// leave room for every child window. A group frame places what lies inside it, so only what lies
+// on the form itself is placed here: each place given twice would cost the start round trips to
+// the window server, a drop-down list's several.
+void Win32Form::PlaceControls() {
+    for (ChildControl* control : controls_.Windowed()) {
+        if (control->Parent() == nullptr) {
             control->ApplyPlace();
         }
     }
-}
-
-ControlBase* Win32Form::FindControl(const std::string& name) const {
-    const auto found =
-        std::find_if(controls_.begin(), controls_.end(),
-                     [&name](const auto& control) { return control->Name() == name; });
-    return found == controls_.end() ? nullptr : found->get();
-}
-
-Control* Win32Form::Lookup(const std::string& name) {
-    return FindControl(name);
+    for (PaintedControl* control : controls_.Painted()) {
+        if (control->Parent() == nullptr && control->OwnWindow() != nullptr) {
+            control->ApplyPlace();
+        }
+    }
 }
 
 void Win32Form::Show() {
@@ -205,32 +186,6 @@ Rect Win32Form::Area() const {
 void Win32Form::Move(ScreenPoint topLeft) {
     ::SetWindowPos(Window(), nullptr, topLeft.x, topLeft.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-POINT Win32Form::Origin(const std::string& parent) const {
-    const ControlBase* frame = parent.empty() ? nullptr : FindControl(parent);
-    if (frame == nullptr) {
-        return {0, 0};
-    }
-    const RECT area = frame->LayoutArea();
-    return {area.left, area.top};
-}
-
-void Win32Form::PlaceChildren(const std::string& frame) {
-    for (const auto& control : controls_) {
-        if (control->ParentName() == frame) {
-            control->ApplyPlace();
-        }
-    }
-}
-
-void Win32Form::UncheckGroup(const Win32OptionButton& option) {
-    for (const auto& control : controls_) {
-        if (control.get() != &option && control->Kind() == ControlKind::OptionButton &&
-            control->GroupName() == option.GroupName()) {
-            static_cast<Win32OptionButton&>(*control).SetChecked(false);
-        }
-    }
 }
 
 } // namespace kesto::platform::win32

@@ -1,18 +1,19 @@
 // The top-level window of a form built from a layout table: its creation, density, shape,
 // frame and colours, its controls, and its window messages turned into FormEvents calls.
 // Painting and the mouse over painted controls are its PaintedSurface's, the keyboard its
-// KeyboardFocus's.
+// KeyboardFocus's; what its controls need of it, it gives them as their ControlHost.
 #pragma once
 
 #include "platform/win32/brush_cache.h"
-#include "platform/win32/control_base.h"
+#include "platform/win32/control_host.h"
+#include "platform/win32/conversions.h"
 #include "platform/win32/fonts.h"
+#include "platform/win32/form_controls.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/keyboard_focus.h"
 #include "platform/win32/owned_window.h"
 #include "platform/win32/painted_surface.h"
 #include "platform/win32/tooltip.h"
-#include "platform/win32/win32_api.h"
 
 #include <memory>
 #include <string>
@@ -21,11 +22,11 @@
 namespace kesto::platform::win32 {
 
 class ChildControl;
-class Win32OptionButton;
 
-class Win32Form : public Form {
+class Win32Form final : public Form, public ControlHost {
   public:
-    Win32Form(const FormLayout& layout, FormEvents& events);
+    // icon: the resource number of the window's icon; 0 for none.
+    Win32Form(const FormLayout& layout, FormEvents& events, int icon = 0);
     ~Win32Form() override;
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
@@ -47,47 +48,37 @@ class Win32Form : public Form {
     // The window's shape, given in layout pixels (empty: none); the form keeps it to scale it
     // again when the window moves to a screen of another density. SetWindowRgn's result.
     int SetShape(Region layout, bool redraw);
-
-    // For the controls.
-    HWND Window() const { return window_.get(); }
-    UINT Dpi() const { return dpi_; }
-    FormEvents& Events() { return events_; }
-    const Fonts& GetFonts() const { return *fonts_; }
-    ToolTip& Tips() { return tips_; }
-    COLORREF Color() const { return color_; }
-    HBRUSH Brush(COLORREF color) { return brushes_.Get(color); }
-    // Top left corner of a group frame in the client area, in layout pixels; the client's own
-    // for "".
-    POINT Origin(const std::string& parent) const;
-    void PlaceChildren(const std::string& frame);
-    void UncheckGroup(const Win32OptionButton& option);
-    // What PaintedSurface and KeyboardFocus do for the controls and the message loop; places in
-    // device pixels of the client area.
-    void InvalidatePainted(const RECT& area) { surface_.Invalidate(area); }
-    std::vector<RECT> ChildWindowAreas() const { return surface_.ChildWindowAreas(); }
-    void PaintBeneath(HWND window, HDC dc, const RECT& part) {
-        surface_.PaintBeneath(window, dc, part);
-    }
-    void FocusItself() { keyboard_.FocusForm(); }
+    // Seen by the message loop before dispatching; true when the key was the form's.
     bool HandleKey(const MSG& message) { return keyboard_.HandleKey(message); }
 
+    HWND Window() const override { return window_.get(); }
+    UINT Dpi() const override { return dpi_; }
+    const Fonts& GetFonts() const override { return *fonts_; }
+    HBRUSH Brush(COLORREF color) override { return brushes_.Get(color); }
+    COLORREF Color() const override { return color_; }
+    ToolTip& Tips() override { return tips_; }
+    FormEvents& Events() override { return events_; }
+    void InvalidatePainted(const RECT& area) override { surface_.Invalidate(area); }
+    void PaintBeneath(HWND window, HDC dc, const RECT& part) override {
+        surface_.PaintBeneath(window, dc, part);
+    }
+    std::vector<RECT> ChildWindowAreas() const override { return surface_.ChildWindowAreas(); }
+    void FocusItself() override { keyboard_.FocusForm(); }
+
   protected:
-    Control* Lookup(const std::string& name) override;
+    Control* Lookup(const std::string& name) override { return controls_.Named(name); }
 
   private:
     void FitAndCentre();
     SIZE OuterSize() const;
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     int ApplyShape(bool redraw);
-    void CreateControls(const FormLayout& layout);
-    ControlBase* FindControl(const std::string& name) const;
+    void PlaceControls();
 
     // Messages, in form_messages.cpp.
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    ChildControl* ChildWithId(int id) const;
-    bool OwnsControlWindow(HWND window) const;
     LRESULT OnControlColor(UINT message, HDC dc, HWND control);
     void OnCommand(WPARAM wParam, LPARAM lParam);
 
@@ -105,7 +96,7 @@ class Win32Form : public Form {
     Region shape_;
     HICON icon_;
     ToolTip tips_;
-    std::vector<std::unique_ptr<ControlBase>> controls_;
+    FormControls controls_;
     PaintedSurface surface_;
     KeyboardFocus keyboard_;
 };

@@ -2,7 +2,7 @@
 #include "platform/win32/form.h"
 
 #include "platform/win32/child_control.h"
-#include "platform/win32/message_loop.h"
+#include "platform/win32/kept_exceptions.h"
 
 #include <windowsx.h>
 
@@ -16,16 +16,16 @@ POINT PointOf(LPARAM lParam) {
     return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
-} // namespace
-
-ChildControl* Win32Form::ChildWithId(int id) const {
-    for (const auto& control : controls_) {
-        if (control->Id() == id && !IsPaintedKind(control->Kind())) {
-            return static_cast<ChildControl*>(control.get());
-        }
-    }
-    return nullptr;
+// The one of controls with that number and window, or null.
+template <class Control>
+Control* WithIdAndWindow(const std::vector<Control*>& controls, int id, HWND window) {
+    const auto found = std::find_if(controls.begin(), controls.end(), [&](const Control* control) {
+        return control->Id() == id && control->OwnWindow() == window;
+    });
+    return found == controls.end() ? nullptr : *found;
 }
+
+} // namespace
 
 LRESULT CALLBACK Win32Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
@@ -58,7 +58,7 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item.CtlType != ODT_BUTTON || !OwnsControlWindow(item.hwndItem)) {
+        if (item.CtlType != ODT_BUTTON || controls_.WithWindow(item.hwndItem) == nullptr) {
             return DefWindowProcW(Window(), message, wParam, lParam);
         }
         surface_.PaintBeneath(item.hwndItem, item.hDC, item.rcItem);
@@ -107,11 +107,10 @@ LRESULT Win32Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND window) {
-    const ChildControl* control = ChildWithId(GetDlgCtrlID(window));
+    const ChildControl* control =
+        WithIdAndWindow(controls_.Windowed(), GetDlgCtrlID(window), window);
     const HBRUSH brush =
-        control != nullptr && control->OwnWindow() == window && control->BackColor()
-            ? Brush(*control->BackColor())
-            : nullptr;
+        control != nullptr && control->BackColor() ? Brush(*control->BackColor()) : nullptr;
     if (brush == nullptr) {
         return DefWindowProcW(Window(), message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(window));
@@ -122,25 +121,14 @@ LRESULT Win32Form::OnControlColor(UINT message, HDC dc, HWND window) {
     return reinterpret_cast<LRESULT>(brush);
 }
 
-bool Win32Form::OwnsControlWindow(HWND window) const {
-    return window != nullptr &&
-           std::any_of(controls_.begin(), controls_.end(),
-                       [window](const auto& control) { return control->OwnWindow() == window; });
-}
-
 void Win32Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) != BN_CLICKED) {
         return;
     }
     // The title pictures' windows are buttons, pressed through their accessibility action.
-    const auto found = std::find_if(controls_.begin(), controls_.end(), [&](const auto& control) {
-        return control->Id() == LOWORD(wParam) &&
-               control->OwnWindow() == reinterpret_cast<HWND>(lParam);
-    });
-    const ControlBase* control = found == controls_.end() ? nullptr : found->get();
-    if (control != nullptr && (control->Kind() == ControlKind::PushButton ||
-                               control->Kind() == ControlKind::OptionButton ||
-                               control->Kind() == ControlKind::PictureButton)) {
+    const ControlBase* control =
+        WithIdAndWindow(controls_.Clickable(), LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+    if (control != nullptr) {
         const std::string name = control->Name();
         events_.OnClick(name);
     }

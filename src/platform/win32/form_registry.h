@@ -8,7 +8,8 @@ namespace kesto::platform::win32 {
 
 class Win32Form;
 
-void RegisterForm(Win32Form& form);
+// window: the form's own top-level window.
+void RegisterForm(Win32Form& form, HWND window);
 void UnregisterForm(Win32Form& form);
 // The form whose top-level window holds `window`, if any.
 Win32Form* FormHolding(HWND window);

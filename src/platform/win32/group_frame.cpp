@@ -2,7 +2,7 @@
 #include "platform/win32/group_frame.h"
 
 #include "platform/win32/dpi.h"
-#include "platform/win32/form.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/readable_window.h"
 #include "platform/win32/wide_text.h"
@@ -25,14 +25,16 @@ Win32GroupFrame::Win32GroupFrame(const ControlCreation& creation)
 
 void Win32GroupFrame::ApplyPlace() {
     PaintedControl::ApplyPlace();
-    form_.PlaceChildren(Name());
+    for (ControlBase* child : children_) {
+        child->ApplyPlace();
+    }
 }
 
 void Win32GroupFrame::Paint(HDC dc) const {
     const RECT area = Area();
     const COLORREF background = Background();
-    FillRect(dc, &area, form_.Brush(background));
-    const SelectedObject font(dc, form_.GetFonts().Message());
+    FillRect(dc, &area, host_.Brush(background));
+    const SelectedObject font(dc, host_.GetFonts().Message());
     const int captionHeight = CaptionHeight(dc);
     RECT edge = area;
     edge.top += captionHeight / 2;
@@ -42,7 +44,7 @@ void Win32GroupFrame::Paint(HDC dc) const {
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, background);
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-        const int indent = ToDevice(8, form_.Dpi());
+        const int indent = ToDevice(8, host_.Dpi());
         RECT caption{area.left + indent, area.top, area.right - indent, area.top + captionHeight};
         DrawTextW(dc, text.data(), static_cast<int>(text.size()), &caption,
                   DT_LEFT | DT_NOPREFIX | DT_SINGLELINE);

@@ -1,21 +1,17 @@
-// The keyboard of a form: the focus along the tab order and between the option buttons of a
-// group, kept while the form is inactive; Enter on a push button, and F1.
+// The keyboard of a form: the focus along the tab order, kept while the form is inactive; Tab,
+// Enter, the arrow keys and F1, each taken as the focused control's kind takes it in a dialog.
 #pragma once
 
-#include "platform/win32/control_base.h"
-
-#include <memory>
-#include <string>
-#include <vector>
+#include "platform/win32/form_controls.h"
 
 namespace kesto::platform::win32 {
 
 // Owned by its form. Only child windows take the focus; while none can, the form's own window
-// holds it. The control list it is given outlives it.
+// holds it. The controls it is given outlive it.
 class KeyboardFocus {
   public:
-    KeyboardFocus(HWND form, FormEvents& events, std::vector<std::string> tabOrder,
-                  const std::vector<std::unique_ptr<ControlBase>>& controls);
+    KeyboardFocus(HWND form, FormEvents& events, const FormControls& controls)
+        : form_(form), events_(events), controls_(controls) {}
 
     // Tab, Shift+Tab, the arrow keys, Enter and F1, seen by the message loop before dispatching;
     // true when the key was the form's and is not to be dispatched.
@@ -30,20 +26,15 @@ class KeyboardFocus {
     void FocusForm();
 
   private:
-    bool PressFocusedButton(bool repeated);
-    bool CanTakeFocus(const ControlBase& control) const;
-    ControlBase* FocusedControl() const;
-    ControlBase* Named(const std::string& name) const;
+    ChildControl* FocusedControl() const;
     void MoveFocus(bool backward);
-    void MoveWithinGroup(const ControlBase& option, bool backward);
     void FocusFirst();
     bool RestoreFocus();
     void RememberFocus();
 
     HWND form_;
     FormEvents& events_;
-    std::vector<std::string> tabOrder_;
-    const std::vector<std::unique_ptr<ControlBase>>& controls_;
+    const FormControls& controls_;
     // The child that had the focus when the form was last deactivated.
     HWND savedFocus_ = nullptr;
 };

@@ -1,8 +1,7 @@
 // List boxes: their subclass, which passes the pointer's moves to the form's owner.
 #include "platform/win32/list_box.h"
 
-#include "platform/win32/form.h"
-#include "platform/win32/message_loop.h"
+#include "platform/win32/kept_exceptions.h"
 
 #include <windowsx.h>
 
@@ -34,7 +33,7 @@ LRESULT CALLBACK Win32ListBox::Subclass(HWND window, UINT message, WPARAM wParam
         const auto* list = reinterpret_cast<const Win32ListBox*>(data);
         // Left in the list's own pixels: they only go back to it, in LB_ITEMFROMPOINT.
         KeepingExceptions([&] {
-            list->form_.Events().OnMouseMove(list->Name(), buttons, GET_X_LPARAM(lParam),
+            list->host_.Events().OnMouseMove(list->Name(), buttons, GET_X_LPARAM(lParam),
                                              GET_Y_LPARAM(lParam));
         });
     }

@@ -1,19 +1,13 @@
-// The message loop, its keyboard pass, and exceptions carried past the system's frames.
+// The message loop and its keyboard pass.
 #include "platform/win32/message_loop.h"
 
 #include "platform/win32/form.h"
 #include "platform/win32/form_registry.h"
-
-#include <utility>
+#include "platform/win32/kept_exceptions.h"
 
 namespace kesto::platform::win32 {
 
 namespace {
-
-std::exception_ptr& Kept() {
-    static std::exception_ptr kept;
-    return kept;
-}
 
 void Dispatch(const MSG& message) {
     if (message.message == WM_KEYDOWN) {
@@ -32,18 +26,6 @@ void Deliver(const MSG& message) {
 }
 
 } // namespace
-
-void KeepException(std::exception_ptr exception) {
-    if (!Kept()) {
-        Kept() = std::move(exception);
-    }
-}
-
-void RethrowKeptException() {
-    if (std::exception_ptr exception = std::exchange(Kept(), nullptr)) {
-        std::rethrow_exception(exception);
-    }
-}
 
 void RunMessageLoop() {
     MSG message;

@@ -1,9 +1,7 @@
 // The copy of the portable icon data into NOTIFYICONDATAA and the shell call.
 #include "platform/win32/notify_icon.h"
 
-#include "platform/win32/win32_api.h"
-
-#include <shellapi.h>
+#include "platform/win32/conversions.h"
 
 #include <algorithm>
 #include <cstring>

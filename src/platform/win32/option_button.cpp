@@ -1,13 +1,43 @@
-// Option buttons: their check, their group and their colours.
+// Option buttons: their check, their group and the arrow keys between them.
 #include "platform/win32/option_button.h"
 
-#include "platform/win32/form.h"
+#include <algorithm>
 
 namespace kesto::platform::win32 {
 
-Win32OptionButton::Win32OptionButton(const ControlCreation& creation)
+bool OptionGroup::AnyChecked() const {
+    return std::any_of(members_.begin(), members_.end(),
+                       [](const Win32OptionButton* option) { return option->Checked(); });
+}
+
+void OptionGroup::UncheckAllBut(const Win32OptionButton& checked) {
+    for (Win32OptionButton* option : members_) {
+        if (option != &checked) {
+            option->SetChecked(false);
+        }
+    }
+}
+
+// As in a dialog, where selecting an option button clicks it.
+void OptionGroup::ClickNext(const Win32OptionButton& from, bool backward) {
+    const int count = static_cast<int>(members_.size());
+    const int current =
+        static_cast<int>(std::find(members_.begin(), members_.end(), &from) - members_.begin());
+    for (int step = 1; step < count; ++step) {
+        const int index = ((current + (backward ? -step : step)) % count + count) % count;
+        const HWND window = members_[static_cast<std::size_t>(index)]->OwnWindow();
+        if (Usable(window)) {
+            SendMessageW(window, BM_CLICK, 0, 0);
+            return;
+        }
+    }
+}
+
+Win32OptionButton::Win32OptionButton(const ControlCreation& creation, OptionGroup& group)
     : ChildControl(creation, {WC_BUTTONW, static_cast<DWORD>(BS_AUTORADIOBUTTON) |
-                                              (creation.firstOfGroup ? WS_GROUP : 0)}) {
+                                              (group.Empty() ? WS_GROUP : 0)}),
+      group_(group) {
+    group_.Add(*this);
     SendMessageW(window_, BM_SETCHECK, creation.entry.checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -17,14 +47,18 @@ bool Win32OptionButton::Checked() const {
 
 void Win32OptionButton::SetChecked(bool checked) {
     if (checked) {
-        form_.UncheckGroup(*this);
+        group_.UncheckAllBut(*this);
     }
     SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool IsCheckedOption(const ControlBase& control) {
-    return control.Kind() == ControlKind::OptionButton &&
-           static_cast<const Win32OptionButton&>(control).Checked();
+bool Win32OptionButton::TabStopsHere() const {
+    return ChildControl::TabStopsHere() && (Checked() || !group_.AnyChecked());
+}
+
+bool Win32OptionButton::OnArrow(bool backward) {
+    group_.ClickNext(*this, backward);
+    return true;
 }
 
 } // namespace kesto::platform::win32

@@ -1,6 +1,8 @@
 // Win32Os: conversions between UTF-8 and the ANSI and OEM code pages.
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_api.h"
 
 namespace kesto::platform::win32 {
 

@@ -1,11 +1,13 @@
 // Win32Os: files, folders, drive types, short and long paths, and the profile (INI) calls.
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
+
+#include "platform/win32/conversions.h"
+#include "platform/win32/wide_text.h"
 
 namespace kesto::platform::win32 {
 
-std::string Win32Os::GetPrivateProfileString(const std::string& section, const std::string& key,
-                                             std::size_t bufferSize, const std::string& file) {
+std::string Win32Os::GetPrivateProfileStringW(const std::string& section, const std::string& key,
+                                              std::size_t bufferSize, const std::string& file) {
     std::wstring buffer(bufferSize + 1, L' ');
     const std::wstring wideSection = Widen(section);
     const std::wstring wideKey = Widen(key);
@@ -17,21 +19,21 @@ std::string Win32Os::GetPrivateProfileString(const std::string& section, const s
     return Narrow(UpToFirstZero(buffer));
 }
 
-bool Win32Os::WritePrivateProfileString(const std::string& section, const std::string& key,
-                                        const std::optional<std::string>& value,
-                                        const std::string& file) {
+bool Win32Os::WritePrivateProfileStringW(const std::string& section, const std::string& key,
+                                         const std::optional<std::string>& value,
+                                         const std::string& file) {
     const std::wstring wideValue = value ? Widen(*value) : std::wstring();
     return ::WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(),
                                         value ? wideValue.c_str() : nullptr,
                                         Widen(file).c_str()) != FALSE;
 }
 
-std::uint32_t Win32Os::GetDriveType(const std::string& root) {
+std::uint32_t Win32Os::GetDriveTypeW(const std::string& root) {
     return ::GetDriveTypeW(Widen(root).c_str());
 }
 
-std::uint32_t Win32Os::GetShortPathName(const std::string& longPath, std::size_t bufferSize,
-                                        std::string& shortPath) {
+std::uint32_t Win32Os::GetShortPathNameW(const std::string& longPath, std::size_t bufferSize,
+                                         std::string& shortPath) {
     std::wstring buffer(bufferSize + 1, L' ');
     const DWORD result =
         ::GetShortPathNameW(Widen(longPath).c_str(), buffer.data(), static_cast<DWORD>(bufferSize));
@@ -39,7 +41,7 @@ std::uint32_t Win32Os::GetShortPathName(const std::string& longPath, std::size_t
     return result;
 }
 
-std::string Win32Os::GetLongPathName(const std::string& path) {
+std::string Win32Os::GetLongPathNameW(const std::string& path) {
     const std::wstring wide = Widen(path);
     std::wstring longPath(MAX_PATH, L'\0');
     for (;;) {
@@ -56,12 +58,12 @@ std::string Win32Os::GetLongPathName(const std::string& path) {
     }
 }
 
-bool Win32Os::CreateDirectory(const std::string& path) {
+bool Win32Os::CreateDirectoryW(const std::string& path) {
     SECURITY_ATTRIBUTES attributes{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
     return ::CreateDirectoryW(Widen(path).c_str(), &attributes) != FALSE;
 }
 
-std::optional<std::uint32_t> Win32Os::GetFileAttributes(const std::string& path) {
+std::optional<std::uint32_t> Win32Os::GetFileAttributesW(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return std::nullopt;

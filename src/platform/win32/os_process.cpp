@@ -1,6 +1,8 @@
 // Win32Os: the process itself (its command line, its file), pipes, child processes, reads, closes.
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
+
+#include "platform/win32/conversions.h"
+#include "platform/win32/wide_text.h"
 
 namespace kesto::platform::win32 {
 
@@ -26,8 +28,8 @@ bool Win32Os::CreatePipe(PipeEnds& ends) {
     return true;
 }
 
-bool Win32Os::CreateProcess(const std::string& ansiCommandLine, std::uint32_t creationFlags,
-                            const StartupInfo& startup, ProcessHandles& out) {
+bool Win32Os::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t creationFlags,
+                             const StartupInfo& startup, ProcessHandles& out) {
     SECURITY_ATTRIBUTES attributes = Inheritable();
     STARTUPINFOA info{};
     info.cb = sizeof info;

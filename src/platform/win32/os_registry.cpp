@@ -1,6 +1,8 @@
 // Win32Os: the registry calls.
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
+
+#include "platform/win32/conversions.h"
+#include "platform/win32/wide_text.h"
 
 namespace kesto::platform::win32 {
 
@@ -10,15 +12,15 @@ HKEY ToHkey(Handle key) {
 }
 } // namespace
 
-long Win32Os::RegCreateKey(Handle root, const std::string& subKey, Handle& key) {
+long Win32Os::RegCreateKeyW(Handle root, const std::string& subKey, Handle& key) {
     HKEY opened = nullptr;
     const LONG result = ::RegCreateKeyW(ToHkey(root), Widen(subKey).c_str(), &opened);
     key = ToHandle(opened);
     return result;
 }
 
-long Win32Os::RegSetValueEx(Handle key, const std::string& valueName, std::uint32_t type,
-                            const std::string& ansiData, std::uint32_t size) {
+long Win32Os::RegSetValueExA(Handle key, const std::string& valueName, std::uint32_t type,
+                             const std::string& ansiData, std::uint32_t size) {
     const std::optional<std::string> ansiName = ToAnsi(valueName);
     if (!ansiName) {
         return ERROR_INVALID_PARAMETER;

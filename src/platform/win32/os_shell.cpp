@@ -1,6 +1,8 @@
 // Win32Os: the shell's folder browser and opening files.
-#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_os.h"
+
+#include "platform/win32/conversions.h"
+#include "platform/win32/wide_text.h"
 
 namespace kesto::platform::win32 {
 
@@ -32,7 +34,7 @@ void Win32Os::FreeIdList(Handle idList) {
     ::CoTaskMemFree(ToIdList(idList));
 }
 
-std::intptr_t Win32Os::ShellExecute(const std::string& file, int showCommand) {
+std::intptr_t Win32Os::ShellExecuteW(const std::string& file, int showCommand) {
     return reinterpret_cast<std::intptr_t>(
         ::ShellExecuteW(nullptr, nullptr, Widen(file).c_str(), nullptr, nullptr, showCommand));
 }

@@ -1,8 +1,9 @@
 // What painted controls share: their place, visibility, colour and readable window.
 #include "platform/win32/painted_control.h"
 
-#include "platform/win32/form.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/readable_window.h"
+#include "platform/win32/tooltip.h"
 #include "platform/win32/wide_text.h"
 
 namespace kesto::platform::win32 {
@@ -10,7 +11,7 @@ namespace kesto::platform::win32 {
 PaintedControl::PaintedControl(const ControlCreation& creation, const ReadableKind* readable)
     : ControlBase(creation), text_(creation.entry.text), visible_(creation.entry.visible),
       readable_(readable == nullptr ? nullptr
-                                    : CreateReadableWindow(creation.form, *readable, creation.entry,
+                                    : CreateReadableWindow(creation.host, *readable, creation.entry,
                                                            Area(), Id())) {}
 
 bool PaintedControl::Hit(POINT point) const {
@@ -21,14 +22,14 @@ bool PaintedControl::Hit(POINT point) const {
 void PaintedControl::ApplyPlace() {
     Invalidate();
     if (readable_ != nullptr) {
-        PlaceReadableWindow(readable_, Area(), form_.ChildWindowAreas());
+        PlaceReadableWindow(readable_, Area(), host_.ChildWindowAreas());
     }
-    form_.Tips().MoveArea(static_cast<UINT_PTR>(Id()), Area());
+    host_.Tips().MoveArea(static_cast<UINT_PTR>(Id()), Area());
 }
 
 void PaintedControl::ApplyFont() {
     if (readable_ != nullptr) {
-        SendMessageW(readable_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.GetFonts().Message()),
+        SendMessageW(readable_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.GetFonts().Message()),
                      FALSE);
     }
 }
@@ -50,7 +51,7 @@ void PaintedControl::SetVisible(bool visible) {
 }
 
 void PaintedControl::SetFocus() {
-    form_.FocusItself();
+    host_.FocusItself();
 }
 
 void PaintedControl::SetPlace(const Rect& place) {
@@ -65,19 +66,19 @@ void PaintedControl::SetBackColor(Rgb color) {
 }
 
 void PaintedControl::SetToolTipText(const std::string& text) {
-    form_.Tips().SetForArea(static_cast<UINT_PTR>(Id()), Area(), Widen(text));
+    host_.Tips().SetForArea(static_cast<UINT_PTR>(Id()), Area(), Widen(text));
 }
 
 Handle PaintedControl::WindowHandle() const {
-    return ToHandle(form_.Window());
+    return ToHandle(host_.Window());
 }
 
 void PaintedControl::Invalidate() const {
-    form_.InvalidatePainted(Area());
+    host_.InvalidatePainted(Area());
 }
 
 COLORREF PaintedControl::Background() const {
-    return backColor_.value_or(form_.Color());
+    return backColor_.value_or(host_.Color());
 }
 
 } // namespace kesto::platform::win32

@@ -1,7 +1,7 @@
 // Painted labels: their text and how it is drawn.
 #include "platform/win32/painted_label.h"
 
-#include "platform/win32/form.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/readable_window.h"
 #include "platform/win32/wide_text.h"
@@ -15,9 +15,9 @@ Win32Label::Win32Label(const ControlCreation& creation)
 void Win32Label::Paint(HDC dc) const {
     RECT area = Area();
     if (!transparent_) {
-        FillRect(dc, &area, form_.Brush(Background()));
+        FillRect(dc, &area, host_.Brush(Background()));
     }
-    const Fonts& fonts = form_.GetFonts();
+    const Fonts& fonts = host_.GetFonts();
     const SelectedObject font(dc, titleFont_ ? fonts.Title() : fonts.Message());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, titleFont_ ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNTEXT));

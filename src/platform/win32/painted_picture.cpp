@@ -2,9 +2,7 @@
 #include "platform/win32/painted_picture.h"
 
 #include "platform/win32/dpi.h"
-#include "platform/win32/form.h"
 #include "platform/win32/readable_window.h"
-#include "ui/res/resource_ids.h"
 
 #include <algorithm>
 
@@ -12,13 +10,13 @@ namespace kesto::platform::win32 {
 
 namespace {
 
-OwnedBitmap LoadBitmapResource(Bitmap bitmap) {
-    if (bitmap == Bitmap::None) {
+OwnedBitmap LoadBitmapResource(int resource) {
+    if (resource == 0) {
         return {};
     }
-    return OwnedBitmap(static_cast<HBITMAP>(LoadImageW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KESTO_IDB_BASE + static_cast<int>(bitmap)),
-        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    return OwnedBitmap(
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 } // namespace
@@ -38,7 +36,7 @@ void PaintedBitmap::Paint(HDC dc) const {
                                      : std::min(place_.width, static_cast<int>(info.bmWidth));
     const int sourceHeight = stretch_ ? static_cast<int>(info.bmHeight)
                                       : std::min(place_.height, static_cast<int>(info.bmHeight));
-    const UINT dpi = form_.Dpi();
+    const UINT dpi = host_.Dpi();
     RECT area = Area();
     if (!stretch_) {
         const RECT layout = LayoutArea();

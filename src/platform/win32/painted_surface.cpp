@@ -1,60 +1,50 @@
 // PaintedSurface: stacking, painting, hit-testing and pressing of a form's painted controls.
 #include "platform/win32/painted_surface.h"
 
-#include "platform/win32/form.h"
+#include "platform/win32/child_control.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/group_frame.h"
 #include "platform/win32/painted_control.h"
 
 #include <algorithm>
 
 namespace kesto::platform::win32 {
 
-PaintedSurface::PaintedSurface(Win32Form& form,
-                               const std::vector<std::unique_ptr<ControlBase>>& controls)
-    : form_(form), controls_(controls) {}
+namespace {
+
+bool Inside(const ControlBase& control, const ControlBase& frame) {
+    const ControlBase* parent = control.Parent();
+    while (parent != nullptr && parent != &frame) {
+        parent = parent->Parent();
+    }
+    return parent != nullptr;
+}
+
+} // namespace
 
 void PaintedSurface::Stack() {
-    for (const auto& control : controls_) {
-        if (IsPaintedKind(control->Kind())) {
-            stacking_.push_back(static_cast<PaintedControl*>(control.get()));
-        }
-    }
-    for (const auto& control : controls_) {
-        if (control->Kind() != ControlKind::GroupFrame) {
-            continue;
-        }
-        const auto frame = std::find(stacking_.begin(), stacking_.end(), control.get());
+    stacking_ = controls_.Painted();
+    for (const Win32GroupFrame* group : controls_.Frames()) {
+        const auto frame = std::find(stacking_.begin(), stacking_.end(), group);
         const auto lastInside =
-            std::find_if(stacking_.rbegin(), stacking_.rend(), [&](const PaintedControl* other) {
-                return Inside(*other, control->Name());
-            });
+            std::find_if(stacking_.rbegin(), stacking_.rend(),
+                         [group](const PaintedControl* other) { return Inside(*other, *group); });
         if (lastInside != stacking_.rend() && lastInside.base() - 1 > frame) {
             std::rotate(frame, frame + 1, lastInside.base());
         }
     }
 }
 
-bool PaintedSurface::Inside(const ControlBase& control, const std::string& frame) const {
-    std::string parent = control.ParentName();
-    while (!parent.empty() && parent != frame) {
-        const auto next =
-            std::find_if(controls_.begin(), controls_.end(),
-                         [&parent](const auto& other) { return other->Name() == parent; });
-        parent = next == controls_.end() ? std::string() : (*next)->ParentName();
-    }
-    return !parent.empty();
-}
-
 void PaintedSurface::Paint() {
-    const PaintScope paint(form_.Window());
-    PaintBeneath(form_.Window(), paint.Dc(), paint.Part());
+    const PaintScope paint(host_.Window());
+    PaintBeneath(host_.Window(), paint.Dc(), paint.Part());
 }
 
 // The painted controls leave fonts, colours and modes of their own in the context.
 void PaintedSurface::PrintClient(HDC dc) {
     const SavedDcState saved(dc);
     RECT client;
-    GetClientRect(form_.Window(), &client);
+    GetClientRect(host_.Window(), &client);
     PaintControls(dc, client);
 }
 
@@ -62,7 +52,7 @@ void PaintedSurface::PrintClient(HDC dc) {
 // would flicker.
 void PaintedSurface::PaintBeneath(HWND window, HDC dc, const RECT& part) {
     POINT origin{0, 0};
-    MapWindowPoints(window, form_.Window(), &origin, 1);
+    MapWindowPoints(window, host_.Window(), &origin, 1);
     RECT area = part;
     OffsetRect(&area, origin.x, origin.y);
     const int width = area.right - area.left;
@@ -71,12 +61,12 @@ void PaintedSurface::PaintBeneath(HWND window, HDC dc, const RECT& part) {
         return;
     }
     const SavedDcState saved(dc);
-    if (window != form_.Window()) {
+    if (window != host_.Window()) {
         // Wine paints a child window's whole rectangle, whatever its region: the window of a
         // painted control must leave the child windows over it alone itself.
-        for (const auto& control : controls_) {
+        for (const ChildControl* control : controls_.Windowed()) {
             const HWND child = control->OwnWindow();
-            if (!IsPaintedKind(control->Kind()) && IsWindowVisible(child)) {
+            if (IsWindowVisible(child)) {
                 RECT place = control->Area();
                 OffsetRect(&place, -origin.x, -origin.y);
                 ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
@@ -99,7 +89,7 @@ void PaintedSurface::PaintBeneath(HWND window, HDC dc, const RECT& part) {
 }
 
 void PaintedSurface::PaintControls(HDC dc, const RECT& area) {
-    FillRect(dc, &area, form_.Brush(form_.Color()));
+    FillRect(dc, &area, host_.Brush(host_.Color()));
     for (auto control = stacking_.rbegin(); control != stacking_.rend(); ++control) {
         const RECT place = (*control)->Area();
         RECT overlap;
@@ -110,13 +100,12 @@ void PaintedSurface::PaintControls(HDC dc, const RECT& area) {
 }
 
 void PaintedSurface::Invalidate(const RECT& area) {
-    InvalidateRect(form_.Window(), &area, FALSE);
-    for (const auto& control : controls_) {
+    InvalidateRect(host_.Window(), &area, FALSE);
+    for (const PaintedControl* control : controls_.Painted()) {
         const HWND shell = control->OwnWindow();
         const RECT place = control->Area();
         RECT overlap;
-        if (IsPaintedKind(control->Kind()) && shell != nullptr &&
-            IntersectRect(&overlap, &area, &place)) {
+        if (shell != nullptr && IntersectRect(&overlap, &area, &place)) {
             OffsetRect(&overlap, -place.left, -place.top);
             InvalidateRect(shell, &overlap, FALSE);
         }
@@ -125,10 +114,8 @@ void PaintedSurface::Invalidate(const RECT& area) {
 
 std::vector<RECT> PaintedSurface::ChildWindowAreas() const {
     std::vector<RECT> areas;
-    for (const auto& control : controls_) {
-        if (!IsPaintedKind(control->Kind())) {
-            areas.push_back(control->Area());
-        }
+    for (const ChildControl* control : controls_.Windowed()) {
+        areas.push_back(control->Area());
     }
     return areas;
 }
@@ -147,24 +134,24 @@ void PaintedSurface::OnButtonDown(POINT point, int button) {
     }
     if (button == 1) {
         // Captured, so that a release outside the control is seen and makes no click.
-        SetCapture(form_.Window());
+        SetCapture(host_.Window());
         pressed_ = control;
     }
     const std::string name = control->Name();
-    form_.Events().OnMouseDown(name, button);
+    host_.Events().OnMouseDown(name, button);
 }
 
 void PaintedSurface::OnLeftButtonUp(POINT point) {
     const PaintedControl* pressed = pressed_;
     pressed_ = nullptr;
-    if (GetCapture() == form_.Window()) {
+    if (GetCapture() == host_.Window()) {
         ReleaseCapture();
     }
     if (pressed == nullptr || ControlAt(point) != pressed) {
         return;
     }
     const std::string name = pressed->Name();
-    form_.Events().OnClick(name);
+    host_.Events().OnClick(name);
 }
 
 } // namespace kesto::platform::win32

@@ -2,22 +2,18 @@
 // their painting, which one the mouse is over, and the one the left button holds pressed.
 #pragma once
 
-#include "platform/win32/control_base.h"
+#include "platform/win32/form_controls.h"
 
-#include <memory>
-#include <string>
 #include <vector>
 
 namespace kesto::platform::win32 {
 
-class Win32Form;
-class PaintedControl;
-
 // Owned by its form, which hands it the form's mouse and paint messages. Places are in device
-// pixels of the form's client area. The control lists the surface is given outlive it.
+// pixels of the form's client area. The host and the controls it is given outlive it.
 class PaintedSurface {
   public:
-    PaintedSurface(Win32Form& form, const std::vector<std::unique_ptr<ControlBase>>& controls);
+    PaintedSurface(ControlHost& host, const FormControls& controls)
+        : host_(host), controls_(controls) {}
 
     // Once every control is made: the control made first lies on top, except that a group frame
     // lies below everything placed inside it.
@@ -44,10 +40,9 @@ class PaintedSurface {
   private:
     void PaintControls(HDC dc, const RECT& area);
     PaintedControl* ControlAt(POINT point) const;
-    bool Inside(const ControlBase& control, const std::string& frame) const;
 
-    Win32Form& form_;
-    const std::vector<std::unique_ptr<ControlBase>>& controls_;
+    ControlHost& host_;
+    const FormControls& controls_;
     // Topmost first.
     std::vector<PaintedControl*> stacking_;
     PaintedControl* pressed_ = nullptr;

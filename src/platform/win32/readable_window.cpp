@@ -1,9 +1,9 @@
 // The windows through which other programs read painted controls: made, placed, shaped.
 #include "platform/win32/readable_window.h"
 
-#include "platform/win32/form.h"
+#include "platform/win32/fonts.h"
 #include "platform/win32/gdi_handles.h"
-#include "platform/win32/message_loop.h"
+#include "platform/win32/kept_exceptions.h"
 #include "platform/win32/wide_text.h"
 
 #include <utility>
@@ -12,20 +12,20 @@ namespace kesto::platform::win32 {
 
 namespace {
 
-LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                          UINT_PTR id);
+LRESULT OnReadableMessage(ControlHost& host, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam, UINT_PTR id);
 
 LRESULT CALLBACK ReadableProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR data) {
     return KeepingExceptions(LRESULT{0}, [&] {
-        return OnReadableMessage(*reinterpret_cast<Win32Form*>(data), window, message, wParam,
+        return OnReadableMessage(*reinterpret_cast<ControlHost*>(data), window, message, wParam,
                                  lParam, id);
     });
 }
 
-// Every way the controls would paint themselves leads to the form's painting instead.
-LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                          UINT_PTR id) {
+// Every way the controls would paint themselves leads to the host's painting instead.
+LRESULT OnReadableMessage(ControlHost& host, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam, UINT_PTR id) {
     switch (message) {
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, ReadableProcedure, id);
@@ -36,13 +36,13 @@ LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wPa
         return 1;
     case WM_PAINT: {
         const PaintScope paint(window);
-        form.PaintBeneath(window, paint.Dc(), paint.Part());
+        host.PaintBeneath(window, paint.Dc(), paint.Part());
         return 0;
     }
     case WM_PRINTCLIENT: {
         RECT client;
         GetClientRect(window, &client);
-        form.PaintBeneath(window, reinterpret_cast<HDC>(wParam), client);
+        host.PaintBeneath(window, reinterpret_cast<HDC>(wParam), client);
         return 0;
     }
     // The controls draw at once on these, without waiting for WM_PAINT.
@@ -57,8 +57,8 @@ LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wPa
     // outside the tab order.
     case WM_SETFOCUS: {
         const auto previous = reinterpret_cast<HWND>(wParam);
-        ::SetFocus(previous != nullptr && IsChild(form.Window(), previous) ? previous
-                                                                           : form.Window());
+        ::SetFocus(previous != nullptr && IsChild(host.Window(), previous) ? previous
+                                                                           : host.Window());
         return 0;
     }
     default:
@@ -69,15 +69,15 @@ LRESULT OnReadableMessage(Win32Form& form, HWND window, UINT message, WPARAM wPa
 
 } // namespace
 
-HWND CreateReadableWindow(Win32Form& form, const ReadableKind& kind, const ControlLayout& entry,
+HWND CreateReadableWindow(ControlHost& host, const ReadableKind& kind, const ControlLayout& entry,
                           const RECT& area, int id) {
     const DWORD style = kind.style | WS_CHILD | (entry.visible ? WS_VISIBLE : 0);
     const HWND window = CreateWindowExW(
         0, kind.className, Widen(entry.text).c_str(), style, area.left, area.top,
-        area.right - area.left, area.bottom - area.top, form.Window(),
+        area.right - area.left, area.bottom - area.top, host.Window(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(form.GetFonts().Message()), FALSE);
-    SetWindowSubclass(window, ReadableProcedure, 0, reinterpret_cast<DWORD_PTR>(&form));
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(host.GetFonts().Message()), FALSE);
+    SetWindowSubclass(window, ReadableProcedure, 0, reinterpret_cast<DWORD_PTR>(&host));
     return window;
 }
 

@@ -4,13 +4,12 @@
 // mouse passes through it to the form, which keeps handling the painted controls as before.
 #pragma once
 
-#include "platform/win32/win32_api.h"
+#include "platform/layout.h"
+#include "platform/win32/control_host.h"
 
 #include <vector>
 
 namespace kesto::platform::win32 {
-
-class Win32Form;
 
 // The window class and style of a painted control's readable window.
 struct ReadableKind {
@@ -22,11 +21,11 @@ inline constexpr ReadableKind kReadableLabel{WC_STATICW, SS_LEFT | SS_NOPREFIX};
 inline constexpr ReadableKind kReadableFrame{WC_BUTTONW, BS_GROUPBOX};
 inline constexpr ReadableKind kReadableButton{WC_BUTTONW, BS_OWNERDRAW};
 
-// Made over area, in device pixels of the form's client area.
-HWND CreateReadableWindow(Win32Form& form, const ReadableKind& kind, const ControlLayout& entry,
+// Made over area, in device pixels of the host's client area.
+HWND CreateReadableWindow(ControlHost& host, const ReadableKind& kind, const ControlLayout& entry,
                           const RECT& area, int id);
 
-// Puts the window over area with a hole wherever one of the form's child windows lies: so it
+// Puts the window over area with a hole wherever one of the host's child windows lies: so it
 // hides none of them, however they are stacked. Moves and shapes it only where that changes.
 void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas);
 

@@ -1,15 +1,16 @@
 // Win32Toolkit: forms, message boxes, the event loop and the window calls passed through.
 #include "platform/win32/win32_toolkit.h"
 
+#include "platform/win32/conversions.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/form.h"
 #include "platform/win32/form_registry.h"
+#include "platform/win32/kept_exceptions.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/notify_icon.h"
 #include "platform/win32/scaled_region.h"
 #include "platform/win32/tray_window.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_api.h"
 
 #include <mutex>
 #include <utility>
@@ -41,10 +42,15 @@ UINT DpiOfAny(HWND window) {
 
 class Win32Toolkit : public Toolkit {
   public:
-    Win32Toolkit() { InitCommonControlsOnce(); }
+    Win32Toolkit(std::string appTitle, int appIcon)
+        : appTitle_(std::move(appTitle)), appIcon_(appIcon) {
+        InitCommonControlsOnce();
+    }
+
+    const std::string& AppTitle() const override { return appTitle_; }
 
     std::unique_ptr<Form> CreateForm(const FormLayout& layout, FormEvents& events) override {
-        return std::make_unique<Win32Form>(layout, events);
+        return std::make_unique<Win32Form>(layout, events, layout.appIcon ? appIcon_ : 0);
     }
 
     std::unique_ptr<TrayWindow> CreateTrayWindow(TrayWindowEvents& events) override {
@@ -52,13 +58,13 @@ class Win32Toolkit : public Toolkit {
     }
 
     // Owned by a window of ours, the box stays above the always-on-top main window.
-    int MessageBox(const std::string& text, int style) override {
+    int MsgBox(const std::string& text, int style) override {
         HWND owner = GetActiveWindow();
         if (owner == nullptr) {
             owner = LastShownVisibleForm();
         }
-        const int answer =
-            MessageBoxW(owner, Widen(text).c_str(), L"Tarvel", static_cast<UINT>(style));
+        const int answer = ::MessageBoxW(owner, Widen(text).c_str(), Widen(appTitle_).c_str(),
+                                         static_cast<UINT>(style));
         // The box's own loop dispatched to our windows.
         RethrowKeptException();
         return answer;
@@ -95,9 +101,9 @@ class Win32Toolkit : public Toolkit {
 
     bool ReleaseCapture() override { return ::ReleaseCapture() != FALSE; }
 
-    std::intptr_t SendMessage(Handle window, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override {
-        return SendMessageA(ToHwnd(window), message, wParam, lParam);
+    std::intptr_t SendMessageA(Handle window, std::uint32_t message, std::uintptr_t wParam,
+                               std::intptr_t lParam) override {
+        return ::SendMessageA(ToHwnd(window), message, wParam, lParam);
     }
 
     bool SetForegroundWindow(Handle window) override {
@@ -107,12 +113,16 @@ class Win32Toolkit : public Toolkit {
     bool ShellNotifyIcon(std::uint32_t message, const NotifyIconData& data) override {
         return ShellNotifyIconAnsi(message, data);
     }
+
+  private:
+    std::string appTitle_;
+    int appIcon_;
 };
 
 } // namespace
 
-std::unique_ptr<Toolkit> MakeWin32Toolkit() {
-    return std::make_unique<Win32Toolkit>();
+std::unique_ptr<Toolkit> MakeWin32Toolkit(std::string appTitle, int appIcon) {
+    return std::make_unique<Win32Toolkit>(std::move(appTitle), appIcon);
 }
 
 } // namespace kesto::platform::win32

@@ -1,7 +1,7 @@
 // The tray's hidden window: its procedure and the shell's notifications.
 #include "platform/win32/tray_window.h"
 
-#include "platform/win32/message_loop.h"
+#include "platform/win32/kept_exceptions.h"
 #include "platform/win32/window_class.h"
 
 namespace kesto::platform::win32 {
@@ -16,7 +16,7 @@ constexpr wchar_t kClassName[] = L"KestoTrayWindow";
 // "TaskbarCreated" broadcast.
 Win32TrayWindow::Win32TrayWindow(TrayWindowEvents& events)
     : events_(events), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-    RegisterWindowClass(kClassName, WindowProcedure, false);
+    RegisterWindowClass(kClassName, WindowProcedure, 0);
     window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                                   nullptr, GetModuleHandleW(nullptr), nullptr));
     SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

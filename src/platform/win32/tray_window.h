@@ -1,8 +1,9 @@
 // The hidden window that the shell sends the tray icon's notifications to.
 #pragma once
 
+#include "platform/toolkit.h"
+#include "platform/win32/conversions.h"
 #include "platform/win32/owned_window.h"
-#include "platform/win32/win32_api.h"
 
 namespace kesto::platform::win32 {
 

@@ -1,8 +1,6 @@
 // The real operating-system calls behind platform::Os.
 #pragma once
 
-#include "platform/win32/win32_api.h"
-
 #include "platform/os.h"
 
 #include <memory>
@@ -13,8 +11,8 @@ class Win32Os : public Os {
   public:
     bool CreatePipe(PipeEnds& ends) override;
     std::uint32_t LastError() const override { return lastError_; }
-    bool CreateProcess(const std::string& ansiCommandLine, std::uint32_t creationFlags,
-                       const StartupInfo& startup, ProcessHandles& out) override;
+    bool CreateProcessA(const std::string& ansiCommandLine, std::uint32_t creationFlags,
+                        const StartupInfo& startup, ProcessHandles& out) override;
     bool ReadFile(Handle handle, std::size_t capacity, std::string& data) override;
     bool CloseHandle(Handle handle) override;
 
@@ -24,26 +22,26 @@ class Win32Os : public Os {
     bool IsDbcsLeadByte(unsigned char byte) const override;
     std::uint32_t AnsiCodePage() const override;
 
-    std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                        std::size_t bufferSize, const std::string& file) override;
-    bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                                   const std::optional<std::string>& value,
-                                   const std::string& file) override;
+    std::string GetPrivateProfileStringW(const std::string& section, const std::string& key,
+                                         std::size_t bufferSize, const std::string& file) override;
+    bool WritePrivateProfileStringW(const std::string& section, const std::string& key,
+                                    const std::optional<std::string>& value,
+                                    const std::string& file) override;
 
-    std::uint32_t GetDriveType(const std::string& root) override;
-    std::uint32_t GetShortPathName(const std::string& longPath, std::size_t bufferSize,
-                                   std::string& shortPath) override;
-    std::string GetLongPathName(const std::string& path) override;
-    bool CreateDirectory(const std::string& path) override;
-    std::optional<std::uint32_t> GetFileAttributes(const std::string& path) override;
+    std::uint32_t GetDriveTypeW(const std::string& root) override;
+    std::uint32_t GetShortPathNameW(const std::string& longPath, std::size_t bufferSize,
+                                    std::string& shortPath) override;
+    std::string GetLongPathNameW(const std::string& path) override;
+    bool CreateDirectoryW(const std::string& path) override;
+    std::optional<std::uint32_t> GetFileAttributesW(const std::string& path) override;
 
     std::string ModuleFileName() override;
     std::string CommandLine() override;
     void Sleep(std::uint32_t milliseconds) override;
 
-    long RegCreateKey(Handle root, const std::string& subKey, Handle& key) override;
-    long RegSetValueEx(Handle key, const std::string& valueName, std::uint32_t type,
-                       const std::string& ansiData, std::uint32_t size) override;
+    long RegCreateKeyW(Handle root, const std::string& subKey, Handle& key) override;
+    long RegSetValueExA(Handle key, const std::string& valueName, std::uint32_t type,
+                        const std::string& ansiData, std::uint32_t size) override;
     long RegSetStringValue(Handle key, const std::string& valueName,
                            const std::string& text) override;
     long RegCloseKey(Handle key) override;
@@ -51,7 +49,7 @@ class Win32Os : public Os {
     Handle BrowseForFolder(Handle owner, const std::string& title, std::uint32_t flags) override;
     bool GetPathFromIdList(Handle idList, std::size_t bufferSize, std::string& path) override;
     void FreeIdList(Handle idList) override;
-    std::intptr_t ShellExecute(const std::string& file, int showCommand) override;
+    std::intptr_t ShellExecuteW(const std::string& file, int showCommand) override;
 
   private:
     std::uint32_t lastError_ = 0;

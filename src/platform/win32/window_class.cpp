@@ -1,21 +1,19 @@
 // Registration of the backend's window classes.
 #include "platform/win32/window_class.h"
 
-#include "ui/res/resource_ids.h"
-
 namespace kesto::platform::win32 {
 
 namespace {
 
-HICON LoadAppIcon(int widthMetric, int heightMetric) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KESTO_IDI_APP),
+HICON LoadIconResource(int icon, int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(icon),
                                          IMAGE_ICON, GetSystemMetrics(widthMetric),
                                          GetSystemMetrics(heightMetric), LR_SHARED));
 }
 
 } // namespace
 
-void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, bool appIcon) {
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, int icon) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -27,9 +25,9 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, bool appIcon) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
-    if (appIcon) {
-        windowClass.hIcon = LoadAppIcon(SM_CXICON, SM_CYICON);
-        windowClass.hIconSm = LoadAppIcon(SM_CXSMICON, SM_CYSMICON);
+    if (icon != 0) {
+        windowClass.hIcon = LoadIconResource(icon, SM_CXICON, SM_CYICON);
+        windowClass.hIconSm = LoadIconResource(icon, SM_CXSMICON, SM_CYSMICON);
     }
     RegisterClassExW(&windowClass);
 }

@@ -5,7 +5,7 @@
 
 namespace kesto::platform::win32 {
 
-// With appIcon the class carries the program's icon, big and small.
-void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, bool appIcon);
+// The class carries the icon of that resource number, big and small; none for 0.
+void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, int icon);
 
 } // namespace kesto::platform::win32

@@ -1,9 +1,11 @@
-// Resource numbers shared by kesto.rc and the Win32 backend (plain macros: windres reads this).
+// Resource numbers and the application's title, shared by kesto.rc and the code that hands them
+// to the toolkit (plain macros: windres reads this).
 #pragma once
 
+#define KESTO_APP_TITLE "Tarvel"
+
 #define KESTO_IDI_APP 1
-// Skin bitmaps: KESTO_IDB_BASE + the value of kesto::platform::Picture.
-#define KESTO_IDB_BASE 100
+// Skin bitmaps.
 #define KESTO_IDB_TITLE_LEFT 101
 #define KESTO_IDB_TITLE_MAIN 102
 #define KESTO_IDB_TITLE_RIGHT 103

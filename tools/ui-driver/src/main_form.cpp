@@ -2,7 +2,7 @@
 #include "uidriver/main_form.h"
 
 #include "layout_table.h"
-#include "ui/main_layout.h"
+#include "ui/main_names.h"
 #include "ui/make_window.h"
 #include "uidriver/error.h"
 
@@ -30,11 +30,11 @@ ButtonMessages MessagesFor(MouseButton button) {
 } // namespace
 
 Window MainForm::Control(const std::string& name) const {
-    return Window(layout::ChildWindow(window_.Handle(), ui::MainFormLayout(), name));
+    return Window(layout::ChildWindow(window_.Handle(), ui::MainWindow::Layout(), name));
 }
 
 Rect MainForm::Place(const std::string& name) const {
-    const platform::FormLayout& form = ui::MainFormLayout();
+    const platform::FormLayout& form = ui::MainWindow::Layout();
     Rect place = layout::TablePlace(form, name);
     if (name == "lblTitle") {
         place.left = ui::kTitleLeft;
@@ -54,7 +54,7 @@ Rect MainForm::Place(const std::string& name) const {
 }
 
 void MainForm::Press(const std::string& name, MouseButton button) const {
-    if (!layout::Painted(layout::Find(ui::MainFormLayout(), name).control->kind)) {
+    if (!layout::Painted(layout::Find(ui::MainWindow::Layout(), name).control->kind)) {
         throw DriverError(name + " takes the mouse itself: click it through its own messages");
     }
     const Rect place = Place(name);

@@ -1,4 +1,5 @@
-// Captures through a DIB section, BMP files written bottom-up, and the wait for a still screen.
+// Captures through a DIB section, BMP files written bottom-up, PNG files read through WIC, and
+// the wait for a still screen.
 #include "uidriver/screenshot.h"
 
 #include "uidriver/error.h"
@@ -7,8 +8,12 @@
 
 #include <windows.h>
 
+#include <wincodec.h>
+#include <wrl/client.h>
+
 #include <algorithm>
 #include <fstream>
+#include <string>
 
 namespace kesto::uidriver {
 
@@ -33,6 +38,29 @@ class ScreenDc {
 
   private:
     HDC dc_;
+};
+
+void Check(HRESULT result, const std::string& what) {
+    if (FAILED(result)) {
+        throw DriverError(what + " failed with HRESULT " +
+                          std::to_string(static_cast<unsigned long>(result)));
+    }
+}
+
+// COM on this thread for the scope, when it was not there already.
+class ComScope {
+  public:
+    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+  private:
+    HRESULT result_;
 };
 
 } // namespace
@@ -114,6 +142,38 @@ void SaveBmp(const Image& image, const std::filesystem::path& file) {
     if (!out) {
         throw DriverError("cannot write " + Utf8Path(file));
     }
+}
+
+Image LoadPng(const std::filesystem::path& file) {
+    using Microsoft::WRL::ComPtr;
+    const ComScope com;
+    ComPtr<IWICImagingFactory> factory;
+    Check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                           IID_PPV_ARGS(&factory)),
+          "making the imaging factory");
+    const std::string name = Utf8Path(file);
+    ComPtr<IWICBitmapDecoder> decoder;
+    Check(factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
+                                             WICDecodeMetadataCacheOnDemand, &decoder),
+          "opening " + name);
+    ComPtr<IWICBitmapFrameDecode> frame;
+    Check(decoder->GetFrame(0, &frame), "decoding " + name);
+    ComPtr<IWICFormatConverter> converter;
+    Check(factory->CreateFormatConverter(&converter), "making a format converter");
+    Check(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone,
+                                nullptr, 0.0, WICBitmapPaletteTypeCustom),
+          "converting " + name);
+    UINT width = 0, height = 0;
+    Check(converter->GetSize(&width, &height), "sizing " + name);
+    std::vector<BYTE> bytes(static_cast<size_t>(width) * height * 3);
+    Check(converter->CopyPixels(nullptr, width * 3, static_cast<UINT>(bytes.size()), bytes.data()),
+          "reading the pixels of " + name);
+    Image image{static_cast<int>(width), static_cast<int>(height), {}};
+    image.pixels.reserve(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        image.pixels.push_back({bytes[i + 2], bytes[i + 1], bytes[i]});
+    }
+    return image;
 }
 
 std::optional<Image> CaptureSettled(const Rect& area, std::chrono::milliseconds timeout) {

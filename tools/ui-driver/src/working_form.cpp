@@ -3,17 +3,17 @@
 
 #include "layout_table.h"
 #include "painting.h"
-#include "ui/main_layout.h"
+#include "ui/working_names.h"
 
 namespace kesto::uidriver {
 
 Window WorkingForm::Control(const std::string& name) const {
-    return Window(layout::ChildWindow(window_.Handle(), ui::WorkingFormLayout(), name));
+    return Window(layout::ChildWindow(window_.Handle(), ui::WorkingWindow::Layout(), name));
 }
 
 bool WorkingForm::Shows(const std::string& label, const std::string& text) const {
     const Rect client = window_.ClientRectOnScreen();
-    Rect area = layout::TablePlace(ui::WorkingFormLayout(), label);
+    Rect area = layout::TablePlace(ui::WorkingWindow::Layout(), label);
     area.left += client.left;
     area.top += client.top;
     // The window is not skinned: its labels lie on the system's face colour.

@@ -1,4 +1,4 @@
-// Pictures of the screen as the user sees it, and 24-bit BMP files of them.
+// Pictures of the screen as the user sees it, 24-bit BMP files of them, and PNG files read.
 #pragma once
 
 #include "uidriver/geometry.h"
@@ -26,6 +26,8 @@ Image CaptureScreen();
 // area in screen coordinates; parts off the screen come out black.
 Image CaptureArea(const Rect& area);
 void SaveBmp(const Image& image, const std::filesystem::path& file);
+// A PNG file's picture; throws DriverError when it cannot be read.
+Image LoadPng(const std::filesystem::path& file);
 // The picture of `area` once the windows there have painted: not all of one colour, and the same
 // for a quarter of a second. Nothing when it does not settle within `timeout`.
 std::optional<Image> CaptureSettled(const Rect& area, std::chrono::milliseconds timeout);

@@ -4,7 +4,7 @@
 // the windows through which screen readers read its painted texts, frames and title buttons),
 // each made where it stands; a tray icon once the window shows, as the program adds its own.
 // What it costs under Wine is not the program's.
-#include "ui/main_layout.h"
+#include "ui/main_names.h"
 
 #include <objbase.h>
 #include <windows.h>
@@ -108,7 +108,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"BaselineWindow";
     RegisterClassW(&windowClass);
-    const FormLayout& form = kesto::ui::MainFormLayout();
+    const FormLayout& form = kesto::ui::MainWindow::Layout();
     const HWND window =
         CreateWindowExW(WS_EX_TOPMOST | WS_EX_APPWINDOW, L"BaselineWindow", L"baseline-window",
                         WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 100, 100,

@@ -70,6 +70,8 @@ class MainForm : private platform::FormEvents {
     void Form_Unload();
     void WriteLogOnEntry();
     void RestoreSavedPartitions(const BusyState::Hold& running);
+    // Saves the listing's lines and the unrestored ones.
+    void SaveTable(std::vector<std::string> lines);
     // The saved lines, asked again for a while when the file cannot be read; nothing when it
     // still cannot.
     std::optional<std::vector<std::string>> ReadSavedTable();
@@ -97,9 +99,10 @@ class MainForm : private platform::FormEvents {
     BusyState busy_{[this] { Unload(); }};
     // The table warning is shown once a run: every later refresh would fail the same way.
     bool tableWarned_ = false;
-    // The start could not read the table: it holds partitions this run never made again, which
-    // a save would drop.
-    bool tableUnread_ = false;
+    // Saved lines this run never made again, which every save keeps for the next start: those of
+    // a table the start could not read, once it can be read. Nothing while it still cannot, and
+    // the table is left alone meanwhile.
+    std::optional<std::vector<std::string>> unrestored_ = std::vector<std::string>();
 };
 
 } // namespace kesto::app

@@ -5,6 +5,8 @@
 #include "app/subst_line.h"
 #include "ui/main_names.h"
 
+#include <algorithm>
+
 namespace kesto::app {
 
 void MainForm::RefreshPartitions() {
@@ -20,12 +22,28 @@ void MainForm::RefreshPartitions() {
         line = MappedFolderLine(line);
         listKesto.AddItem(line);
     }
-    // Without a listing the saved table is all we know of the partitions: keep it. So is a table
-    // the start could not read.
-    if (listed && !tableUnread_ && !Table().Save(lines)) {
-        WarnTableNotSaved();
+    // Without a listing the saved table is all we know of the partitions: keep it.
+    if (listed) {
+        SaveTable(std::move(lines));
     }
     objDOS_.reset();
+}
+
+void MainForm::SaveTable(std::vector<std::string> lines) {
+    if (!unrestored_ && !(unrestored_ = Table().ReadLines())) {
+        return;
+    }
+    // A partition made on the letter meanwhile takes the place of the one saved there.
+    for (const std::string& saved : *unrestored_) {
+        if (std::none_of(lines.begin(), lines.end(), [&](const std::string& line) {
+                return SameDrive(DriveOf(line), DriveOf(saved));
+            })) {
+            lines.push_back(saved);
+        }
+    }
+    if (!Table().Save(lines)) {
+        WarnTableNotSaved();
+    }
 }
 
 // A console program may write its listing in the OEM code page rather than the ANSI one, and

@@ -55,7 +55,7 @@ void MainForm::WriteLogOnEntry() {
 void MainForm::RestoreSavedPartitions(const BusyState::Hold& running) {
     const std::optional<std::vector<std::string>> saved = ReadSavedTable();
     if (!saved) {
-        tableUnread_ = true;
+        unrestored_.reset();
         WarnTableNotRead();
         return;
     }

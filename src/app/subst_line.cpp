@@ -3,6 +3,9 @@
 
 #include "app/text.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace kesto::app {
 
 namespace {
@@ -20,15 +23,14 @@ bool LiesOn(const std::string& line, const std::string& maker) {
            UpperLetter(maker[0]) == UpperLetter(line[8]);
 }
 
-// Whether line `index` of `lines` lies on another of them or, with `carries`, another on it.
-bool LinkedToAnother(const std::vector<std::string>& lines, std::size_t index, bool carries) {
+// Another of the lines that makes the drive line `index` lies on.
+std::optional<std::size_t> MakerOf(const std::vector<std::string>& lines, std::size_t index) {
     for (std::size_t other = 0; other < lines.size(); ++other) {
-        if (other != index &&
-            (carries ? LiesOn(lines[other], lines[index]) : LiesOn(lines[index], lines[other]))) {
-            return true;
+        if (other != index && LiesOn(lines[index], lines[other])) {
+            return other;
         }
     }
-    return false;
+    return std::nullopt;
 }
 } // namespace
 
@@ -55,21 +57,29 @@ bool IsMappingLine(const std::string& line) {
            IsDriveLetter(line[8]) && line.compare(9, 2, ":\\") == 0;
 }
 
+bool SameDrive(const std::string& one, const std::string& other) {
+    return std::equal(one.begin(), one.end(), other.begin(), other.end(),
+                      [](char a, char b) { return UpperLetter(a) == UpperLetter(b); });
+}
+
 std::vector<std::string> RestoreOrder(std::vector<std::string> lines) {
     std::vector<std::string> order;
     while (!lines.empty()) {
         std::vector<std::string> waiting;
-        const std::size_t ready = order.size();
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            (LinkedToAnother(lines, i, false) ? waiting : order).push_back(lines[i]);
+            (MakerOf(lines, i) ? waiting : order).push_back(lines[i]);
         }
-        if (order.size() == ready) {
-            std::size_t first = 0;
-            while (!LinkedToAnother(waiting, first, true)) {
-                ++first;
+        if (waiting.size() == lines.size()) {
+            // Following the makers from any line leads into a ring: its line met first goes
+            // next, so that the lines that wait for the ring still come after it.
+            std::vector<bool> met(waiting.size());
+            std::size_t line = 0;
+            while (!met[line]) {
+                met[line] = true;
+                line = *MakerOf(waiting, line);
             }
-            order.push_back(waiting[first]);
-            waiting.erase(waiting.begin() + static_cast<std::ptrdiff_t>(first));
+            order.push_back(waiting[line]);
+            waiting.erase(waiting.begin() + static_cast<std::ptrdiff_t>(line));
         }
         lines = std::move(waiting);
     }

@@ -19,10 +19,13 @@ std::string FolderOf(const std::string& line);
 // Folders given any other way would be taken relative to wherever the program was started.
 bool IsMappingLine(const std::string& line);
 
+// Whether two drives ("X:", "x:") are one: letters compare in either case.
+bool SameDrive(const std::string& one, const std::string& other);
+
 // The saved lines in the order the restore tries them: key order, but a line whose folder lies on
 // a drive that another of the lines makes comes after that line. Where every line left waits for
-// another (a ring), the first that another waits for goes next. Drive letters compare in either
-// case.
+// another, lines make a ring: the one of the ring met first from the first line goes next. Drive
+// letters compare in either case.
 std::vector<std::string> RestoreOrder(std::vector<std::string> lines);
 
 // Whether some line of the listing (`selected` included) maps a folder that lies on the drive

@@ -82,9 +82,7 @@ TEST_F(Density, At144DotsPerInchTheWindowIsItsReferencePicture) {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    if (dpi != 144) {
-        GTEST_SKIP() << "the screen has " << dpi << " dots per inch";
-    }
+    ASSERT_EQ(dpi, 144) << "the prefix's screen density did not take";
     Launch();
     const Rect area = Main().Frame().ScreenRect();
     ASSERT_TRUE(uidriver::CaptureSettled(area, 5s)) << "the window never finished painting";

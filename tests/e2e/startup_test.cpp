@@ -104,8 +104,7 @@ TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
     const uidriver::MessageDialog box = NextMessage();
     CloseHandle(held);
     EXPECT_EQ(box.Text(), "无法读取虚拟分区列表文件" + uidriver::Utf8Path(IniFile()) +
-                              "，保存的虚拟分区没有恢复。本次运行中这个文件保持原样，"
-                              "新建或移除的虚拟分区不会保存。\r\n\r\n"
+                              "，保存的虚拟分区这次没有恢复，它们仍保留在这个文件中。\r\n\r\n"
                               "请在其他程序关闭这个文件后重新运行本程序。");
     EXPECT_EQ(box.Icon(), MessageIcon::Warning);
     Answer(box, IDOK);

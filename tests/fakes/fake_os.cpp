@@ -302,9 +302,10 @@ std::string FakeOs::GetPrivateProfileStringW(const std::string& section, const s
     const bool fails = Record("GetPrivateProfileString", key);
     const std::string path = Resolve(file);
     const auto content = files_.find(path);
-    lastError_ = fails || heldFiles_.count(path) != 0           ? platform::kErrorSharingViolation
-                 : content == files_.end() || PastMaxPath(file) ? 2 // ERROR_FILE_NOT_FOUND
-                                                                : 0;
+    const bool held = heldFiles_.count(path) != 0;
+    lastError_ = fails || (held && !heldReadsLookMissing) ? platform::kErrorSharingViolation
+                 : held || content == files_.end() || PastMaxPath(file) ? 2 // ERROR_FILE_NOT_FOUND
+                                                                        : 0;
     if (bufferSize == 0 || lastError_ != 0) {
         return {};
     }
@@ -423,6 +424,14 @@ std::optional<std::uint32_t> FakeOs::GetFileAttributesW(const std::string& path)
         return 0x20u; // FILE_ATTRIBUTE_ARCHIVE
     }
     return std::nullopt;
+}
+
+std::uint32_t FakeOs::TryOpenForReadingW(const std::string& path) {
+    const std::string resolved = Resolve(path);
+    if (Record("TryOpenForReading", path) || heldFiles_.count(resolved) != 0) {
+        return platform::kErrorSharingViolation;
+    }
+    return files_.count(resolved) == 0 || PastMaxPath(path) ? 2 : 0; // ERROR_FILE_NOT_FOUND
 }
 
 // --- registry ---

@@ -171,7 +171,6 @@ void FakeForm::Show() {
         onShow_();
     }
     visible_ = true;
-    ++showCount_;
     events_.OnActivate();
 }
 

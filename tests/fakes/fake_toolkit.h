@@ -160,7 +160,6 @@ class FakeForm : public platform::Form {
     const std::string& Caption() const { return caption_; }
     std::optional<platform::Rgb> BackColor() const { return backColor_; }
     const std::string& FocusedControl() const { return focused_; }
-    int ShowCount() const { return showCount_; }
 
   protected:
     platform::Control* Lookup(const std::string& name) override;
@@ -191,7 +190,6 @@ class FakeForm : public platform::Form {
     int height_;
     int dpi_;
     std::string focused_;
-    int showCount_ = 0;
 };
 
 struct MessageBoxRecord {

@@ -60,6 +60,14 @@ TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
          {{'K', "P:\\k"}, {'P', "D:\\Data"}},
          {"D:\\DATA\\K", "D:\\DATA\\D"},
          1},
+        // Y: and D: make a ring that the first lines only wait for: the ring goes first, with
+        // Y: on the disk D:, and the lines on Y: after it.
+        {"a ring that other lines wait for",
+         "[KESTO]\r\n0=V:\\: => W:\\v\r\n1=W:\\: => Y:\\w\r\n2=D:\\: => Y:\\d\r\n"
+         "3=Y:\\: => D:\\y\r\n",
+         {{'V', "W:\\v"}, {'W', "Y:\\w"}, {'Y', "D:\\y"}},
+         {"D:\\Y", "D:\\Y\\W", "D:\\Y\\W\\V", "D:\\Y\\D"},
+         0},
         // A share as the listing shows it, and folders relative to wherever the program started.
         {"folders that are not full paths",
          "[KESTO]\r\n0=X:\\: => UNC\\server\\share\r\n1=Y:\\: => Data\r\n2=Z:\\: =>\r\n3=ab\r\n",

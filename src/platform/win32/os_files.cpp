@@ -71,4 +71,15 @@ std::optional<std::uint32_t> Win32Os::GetFileAttributesW(const std::string& path
     return attributes;
 }
 
+std::uint32_t Win32Os::TryOpenForReadingW(const std::string& path) {
+    const HANDLE file = ::CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return ::GetLastError();
+    }
+    ::CloseHandle(file);
+    return ERROR_SUCCESS;
+}
+
 } // namespace kesto::platform::win32

@@ -7,6 +7,9 @@
 
 namespace kesto::platform::win32 {
 
+// Moves window, a child, to area in its parent's client pixels unless it stands there already.
+void MoveChildWindow(HWND window, const RECT& area);
+
 // By the window's own visibility flag, not IsWindowVisible: the form may still be on its way to
 // the screen.
 bool Usable(HWND window);

@@ -1,6 +1,7 @@
 // The windows through which other programs read painted controls: made, placed, shaped.
 #include "platform/win32/readable_window.h"
 
+#include "platform/win32/child_control.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/kept_exceptions.h"
@@ -81,16 +82,10 @@ HWND CreateReadableWindow(ControlHost& host, const ReadableKind& kind, const Con
     return window;
 }
 
-// A move or a new shape costs round trips to the window server and messages, for every
-// readable window at every start; most of them never move and never need a hole.
+// A new shape costs round trips to the window server and messages, for every readable window at
+// every start; most of them never need a hole.
 void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas) {
-    RECT current;
-    GetWindowRect(window, &current);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&current), 2);
-    if (!EqualRect(&current, &area)) {
-        MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                   TRUE);
-    }
+    MoveChildWindow(window, area);
     Region shape;
     for (const RECT& child : childAreas) {
         RECT overlap;

@@ -84,12 +84,13 @@ format:
 clean:
 	rm -rf build dist
 
-# Performance figures of the built program under Wine, printed as a table (see README.md).
+# Performance figures of the built program under Wine, printed as a table (see README.md);
+# ROUNDS=n for fewer or more than its 7 rounds.
 bench: deps build-win64
 	cmake -S tools/bench -B $(BENCH) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake \
 	      -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build $(BENCH) --target kesto-bench baseline-window -j $(JOBS)
-	tools/wine-env.sh tools/bench/run-bench.sh $(BENCH) $(WIN64)/run $(BENCH)/scratch
+	tools/wine-env.sh tools/bench/run-bench.sh $(BENCH) $(WIN64)/run $(BENCH)/scratch $(ROUNDS)
 
 # dist/kesto-VERSION-win64.zip with kesto.exe and help.htm only, its SHA-256 beside it, built
 # so that anyone who builds the same commit gets the same bytes (tools/package-release.sh).

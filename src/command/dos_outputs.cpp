@@ -5,10 +5,6 @@
 
 namespace kesto::command {
 
-namespace {
-constexpr std::size_t kReadBufferSize = 256;
-}
-
 std::string DOSOutputs::Fail(const std::string& message) {
     toolkit_.MsgBox(message, platform::kMbIconError);
     return {};

@@ -19,6 +19,8 @@ class DOSOutputs {
     // for a console program started hidden.
     static constexpr std::uint32_t kCreationFlags =
         platform::kNormalPriorityClass | platform::kCreateNoWindow;
+    // Bytes asked of the pipe at each read.
+    static constexpr std::size_t kReadBufferSize = 256;
 
     DOSOutputs(platform::Os& os, platform::Toolkit& toolkit) : os_(os), toolkit_(toolkit) {}
 

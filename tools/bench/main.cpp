@@ -1,6 +1,6 @@
 // kesto-bench.exe: the program's performance figures under Wine, for `make bench`. A window
-// program like kesto.exe, without a console, so that its bare subst runs each get a console of
-// their own as the program's do; Wine still hands it the terminal for its report.
+// program without a console, like kesto.exe, that starts its subst runs as kesto.exe does; Wine
+// still hands it the terminal for its report.
 //   kesto-bench RUN_FOLDER SCRATCH_FOLDER [ROUNDS]
 // RUN_FOLDER holds kesto.exe and subst.exe; SCRATCH_FOLDER is made and removed again.
 // Exit status 0 once the figures are printed, met or not; 1 on failure, 2 on wrong use.
@@ -58,6 +58,8 @@ int wmain(int argc, wchar_t** argv) {
         const RunValueKeeper runValue;
         const kesto::uidriver::UnmanagedWindows unmanaged(L"kesto.exe");
         const kesto::uidriver::UnmanagedWindows ownUnmanaged(L"kesto-bench.exe");
+        const kesto::uidriver::UnmanagedWindows baselineUnmanaged(L"baseline-window.exe");
+        const kesto::uidriver::TrayOccupant trayOccupant;
         const BenchFolder folder(argv[1], argv[2], letters);
         const Samples samples = MeasureRounds(folder, rounds, OwnFolder() / L"baseline-window.exe");
         PrintReport(samples, folder.Program(), rounds);

@@ -1,4 +1,5 @@
-// The four kinds of round: empty table, saved table, behind the progress window, baseline window.
+// The four kinds of round: empty table, saved table, behind the progress window, start-ups in
+// turns with a window of the same system parts.
 #include "rounds.h"
 
 #include "fast_poll.h"
@@ -109,7 +110,7 @@ void ProtocolRound(const BenchFolder& folder, Samples& samples) {
     samples.pairedBareMaps.push_back(bare);
 }
 
-void BaselineRound(const std::filesystem::path& exe, Samples& samples) {
+void BaselineStart(const std::filesystem::path& exe, Samples& samples) {
     const StartedProgram program(exe);
     const auto query = uidriver::WindowQuery("baseline-window").OfProcess(program.Id());
     const double shown = WaitFor([&] { return uidriver::FindFirstWindow(query).has_value(); },
@@ -119,6 +120,23 @@ void BaselineRound(const std::filesystem::path& exe, Samples& samples) {
     samples.baselineWorkingSet = std::max(samples.baselineWorkingSet, program.PeakWorkingSet());
     samples.baselinePrivateBytes =
         std::max(samples.baselinePrivateBytes, program.PeakPrivateBytes());
+}
+
+// The two start-ups of a pair follow each other within a second or two, the window of the same
+// system parts first every other pair, so that both meet the machine in the same state.
+void StartUpRound(const BenchFolder& folder, const std::filesystem::path& baseline,
+                  Samples& samples) {
+    for (int pair = 0; pair < kStartUpPairs; ++pair) {
+        const bool baselineFirst = pair % 2 == 0;
+        if (baselineFirst) {
+            BaselineStart(baseline, samples);
+        }
+        folder.RemoveTable();
+        samples.pairedShown.push_back(RunningKesto(folder, 0).ShownMs());
+        if (!baselineFirst) {
+            BaselineStart(baseline, samples);
+        }
+    }
 }
 
 } // namespace
@@ -135,7 +153,7 @@ Samples MeasureRounds(const BenchFolder& folder, int rounds,
         EmptyTableRound(folder, samples);
         SavedTableRound(folder, samples);
         ProtocolRound(folder, samples);
-        BaselineRound(baseline, samples);
+        StartUpRound(folder, baseline, samples);
     }
     return samples;
 }

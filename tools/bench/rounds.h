@@ -9,6 +9,9 @@
 
 namespace kesto::bench {
 
+// Start-ups of the program and of the window of the same system parts in turns, in each round.
+inline constexpr int kStartUpPairs = 3;
+
 Samples MeasureRounds(const BenchFolder& folder, int rounds, const std::filesystem::path& baseline);
 
 } // namespace kesto::bench

@@ -16,8 +16,9 @@ struct Samples {
     std::vector<double> protocolMaps, pairedBareMaps;
     std::vector<double> uiCreate, bareCreate; // map + listing
     std::vector<double> uiRemove, bareRemove; // remove + listing
-    // A window of the same system parts and nothing of the program's.
-    std::vector<double> baselineShown;
+    // A window of the same system parts and nothing of the program's, and the program's window
+    // with an empty table, in turns with it.
+    std::vector<double> baselineShown, pairedShown;
     std::size_t peakWorkingSet = 0; // kesto.exe, the most seen in any round
     std::size_t baselineWorkingSet = 0;
     std::size_t peakPrivateBytes = 0;

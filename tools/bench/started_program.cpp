@@ -1,4 +1,4 @@
-// Starting and killing the program, its memory counters, and the wait for Wine's shell after it.
+// Starting and killing the program, and its memory counters.
 #include "started_program.h"
 
 #include "stopwatch.h"
@@ -26,28 +26,10 @@ StartedProgram::StartedProgram(const std::filesystem::path& exe) : startedAt_(No
     id_ = info.dwProcessId;
 }
 
-namespace {
-
-// Time for the shell to notice that the program's tray icon went with it.
-constexpr DWORD kShellNoticeMs = 300;
-constexpr UINT kShellTimeoutMs = 10000;
-
-// Wine's explorer then hides its tray window, and with no window manager on Xvfb it waits two
-// seconds for that, holding up every window the next start makes. Its desktop window answers
-// once it is done.
-void WaitForShell() {
-    Sleep(kShellNoticeMs);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(GetDesktopWindow(), WM_NULL, 0, 0, SMTO_NORMAL, kShellTimeoutMs, &ignored);
-}
-
-} // namespace
-
 StartedProgram::~StartedProgram() {
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, INFINITE);
     CloseHandle(process_);
-    WaitForShell();
 }
 
 PROCESS_MEMORY_COUNTERS StartedProgram::MemoryCounters() const {

@@ -1,6 +1,8 @@
-// The child started as the program starts it, read in the program's chunk size to the pipe's end.
+// The child started as the program's runner starts it, with its creation flags and startup
+// information, read in its chunk size to the pipe's end.
 #include "subst_run.h"
 
+#include "command/dos_outputs.h"
 #include "stopwatch.h"
 
 #include <windows.h>
@@ -11,8 +13,7 @@
 namespace kesto::bench {
 
 namespace {
-// The program's read size.
-constexpr DWORD kReadBufferSize = 256;
+constexpr DWORD kReadBufferSize = command::DOSOutputs::kReadBufferSize;
 } // namespace
 
 SubstRun RunSubst(const std::string& commandLine) {
@@ -33,7 +34,8 @@ SubstRun RunSubst(const std::string& commandLine) {
     PROCESS_INFORMATION process{};
     std::string line = commandLine;
     if (!CreateProcessA(nullptr, line.data(), &inheritable, &inheritable, TRUE,
-                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
+                        command::DOSOutputs::kCreationFlags, nullptr, nullptr, &startup,
+                        &process)) {
         const DWORD error = GetLastError();
         CloseHandle(read);
         CloseHandle(write);

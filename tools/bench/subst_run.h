@@ -1,5 +1,5 @@
-// One subst run as the program makes it: a hidden console child writing into a pipe that is
-// read to its end. The bare cost the program's figures are held against.
+// One subst run as the program makes it: a console child without a console window, writing
+// into a pipe that is read to its end. The bare cost the program's figures are held against.
 #pragma once
 
 #include <string>

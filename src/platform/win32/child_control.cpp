@@ -9,23 +9,37 @@ namespace kesto::platform::win32 {
 
 namespace {
 
-HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& kind, int id) {
+// Made where it stands, so that placing it at the start finds nothing to move.
+HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& kind,
+                       const RECT& area, int id) {
     const DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP |
                         (creation.entry.visible ? WS_VISIBLE : 0);
-    return CreateWindowExW(kind.exStyle, kind.className, Widen(creation.entry.text).c_str(), style,
-                           0, 0, 0, 0, creation.host.Window(),
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(
+        kind.exStyle, kind.className, Widen(creation.entry.text).c_str(), style, area.left,
+        area.top, area.right - area.left, area.bottom - area.top, creation.host.Window(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 } // namespace
+
+// A move costs round trips to the window server and messages, for every child window at every
+// start; at the start none of them has anywhere to go.
+void MoveChildWindow(HWND window, const RECT& area) {
+    RECT current;
+    GetWindowRect(window, &current);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&current), 2);
+    if (!EqualRect(&current, &area)) {
+        MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   TRUE);
+    }
+}
 
 bool TakesInput(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(window);
 }
 
 ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKind& kind)
-    : ControlBase(creation), window_(CreateChildWindow(creation, kind, Id())) {
+    : ControlBase(creation), window_(CreateChildWindow(creation, kind, Area(), Id())) {
     ApplyFont();
 }
 
@@ -34,8 +48,7 @@ void ChildControl::ApplyFont() {
 }
 
 void ChildControl::ApplyPlace() {
-    const RECT area = Area();
-    MoveWindow(window_, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    MoveChildWindow(window_, Area());
 }
 
 std::string ChildControl::Text() const {

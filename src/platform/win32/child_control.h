@@ -7,6 +7,9 @@
 
 namespace kesto::platform::win32 {
 
+// Moves window, a child, to area in its parent's client pixels unless it stands there already.
+void MoveChildWindow(HWND window, const RECT& area);
+
 // Shown and enabled, by the window's own flags, not IsWindowVisible: the form may still be on its
 // way to the screen.
 bool TakesInput(HWND window);

@@ -118,13 +118,17 @@ int Win32Form::ApplyShape(bool redraw) {
 }
 
 // Places inside group frames need every frame made first, and the windows of painted controls
-// leave room for every child window.
+// leave room for every child window. A group frame places what lies inside it, so only what lies
+// on the form itself is placed here: each place given twice would cost the start round trips to
+// the window server, a drop-down list's several.
 void Win32Form::PlaceControls() {
     for (ChildControl* control : controls_.Windowed()) {
-        control->ApplyPlace();
+        if (control->Parent() == nullptr) {
+            control->ApplyPlace();
+        }
     }
     for (PaintedControl* control : controls_.Painted()) {
-        if (control->OwnWindow() != nullptr) {
+        if (control->Parent() == nullptr && control->OwnWindow() != nullptr) {
             control->ApplyPlace();
         }
     }

@@ -10,9 +10,9 @@ namespace kesto::platform::win32 {
 
 PaintedControl::PaintedControl(const ControlCreation& creation, const ReadableKind* readable)
     : ControlBase(creation), text_(creation.entry.text), visible_(creation.entry.visible),
-      readable_(readable == nullptr
-                    ? nullptr
-                    : CreateReadableWindow(creation.host, *readable, creation.entry, Id())) {}
+      readable_(readable == nullptr ? nullptr
+                                    : CreateReadableWindow(creation.host, *readable, creation.entry,
+                                                           Area(), Id())) {}
 
 bool PaintedControl::Hit(POINT point) const {
     const RECT area = Area();

@@ -1,6 +1,7 @@
 // The windows through which other programs read painted controls: made, placed, shaped.
 #include "platform/win32/readable_window.h"
 
+#include "platform/win32/child_control.h"
 #include "platform/win32/fonts.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/kept_exceptions.h"
@@ -70,18 +71,21 @@ LRESULT OnReadableMessage(ControlHost& host, HWND window, UINT message, WPARAM w
 } // namespace
 
 HWND CreateReadableWindow(ControlHost& host, const ReadableKind& kind, const ControlLayout& entry,
-                          int id) {
+                          const RECT& area, int id) {
     const DWORD style = kind.style | WS_CHILD | (entry.visible ? WS_VISIBLE : 0);
     const HWND window = CreateWindowExW(
-        0, kind.className, Widen(entry.text).c_str(), style, 0, 0, 0, 0, host.Window(),
+        0, kind.className, Widen(entry.text).c_str(), style, area.left, area.top,
+        area.right - area.left, area.bottom - area.top, host.Window(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(host.GetFonts().Message()), FALSE);
     SetWindowSubclass(window, ReadableProcedure, 0, reinterpret_cast<DWORD_PTR>(&host));
     return window;
 }
 
+// A new shape costs round trips to the window server and messages, for every readable window at
+// every start; most of them never need a hole.
 void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas) {
-    MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+    MoveChildWindow(window, area);
     Region shape;
     for (const RECT& child : childAreas) {
         RECT overlap;
@@ -95,7 +99,10 @@ void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>&
                                         overlap.right - area.left, overlap.bottom - area.top));
         CombineRgn(shape.get(), shape.get(), hole.get(), RGN_DIFF);
     }
-    SetWindowShape(window, std::move(shape), true);
+    RECT shapeBox;
+    if (shape || GetWindowRgnBox(window, &shapeBox) != ERROR) {
+        SetWindowShape(window, std::move(shape), true);
+    }
 }
 
 } // namespace kesto::platform::win32

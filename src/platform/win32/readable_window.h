@@ -21,11 +21,12 @@ inline constexpr ReadableKind kReadableLabel{WC_STATICW, SS_LEFT | SS_NOPREFIX};
 inline constexpr ReadableKind kReadableFrame{WC_BUTTONW, BS_GROUPBOX};
 inline constexpr ReadableKind kReadableButton{WC_BUTTONW, BS_OWNERDRAW};
 
+// Made over area, in device pixels of the host's client area.
 HWND CreateReadableWindow(ControlHost& host, const ReadableKind& kind, const ControlLayout& entry,
-                          int id);
+                          const RECT& area, int id);
 
-// Puts the window over area, in device pixels of the host's client area, with a hole wherever
-// one of the host's child windows lies: so it hides none of them, however they are stacked.
+// Puts the window over area with a hole wherever one of the host's child windows lies: so it
+// hides none of them, however they are stacked. Moves and shapes it only where that changes.
 void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>& childAreas);
 
 } // namespace kesto::platform::win32

@@ -79,7 +79,6 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     EXPECT_EQ(list.ToolTipText(), list.List(1));
     Window().MouseMove(ui::listKesto, 0, 5, 120);
     EXPECT_EQ(list.ToolTipText(), "");
-    EXPECT_EQ(list.ToolTipWrites(), 2);
 }
 
 // The progress window opens on the primary screen; moved over a main window on a screen of

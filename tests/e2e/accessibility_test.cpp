@@ -3,7 +3,7 @@
 // controls are read here as they would read them, from another process.
 #include "kesto_test.h"
 
-#include "ui/main_layout.h"
+#include "ui/main_names.h"
 
 #include "uidriver/keyboard.h"
 #include "uidriver/poll.h"
@@ -26,7 +26,7 @@ using ScreenReaders = LaunchedKestoTest;
 // to read; main_window_test.cpp proves what those windows say and where they stand.
 std::vector<Window> PaintedControls(const uidriver::MainForm& main) {
     std::vector<Window> painted;
-    for (const platform::ControlLayout& entry : ui::MainFormLayout().controls) {
+    for (const platform::ControlLayout& entry : ui::MainWindow::Layout().controls) {
         if (entry.kind == platform::ControlKind::Label ||
             entry.kind == platform::ControlKind::GroupFrame ||
             entry.kind == platform::ControlKind::PictureButton) {

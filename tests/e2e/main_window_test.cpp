@@ -3,7 +3,7 @@
 // the system's accessibility proxies name it, in the order the window reads.
 #include "kesto_test.h"
 
-#include "ui/main_layout.h"
+#include "ui/main_names.h"
 #include "uidriver/poll.h"
 #include "uidriver/screenshot.h"
 
@@ -58,7 +58,7 @@ Role RoleOf(ControlKind kind) {
 TEST_F(MainWindow, ShowsEveryControlAsItsLayoutHasItInReadingOrder) {
     std::map<HWND, std::string> shown;
     std::vector<std::string> expectedOrder;
-    for (const platform::ControlLayout& entry : ui::MainFormLayout().controls) {
+    for (const platform::ControlLayout& entry : ui::MainWindow::Layout().controls) {
         if (entry.kind == ControlKind::Picture) {
             continue; // the skin's pictures are painted by the window and have no text
         }

@@ -1,9 +1,6 @@
 #include "main_form_fixture.h"
 #include "ui/frm_working.h"
-#include "ui/make_window.h"
 
-#include <array>
-#include <map>
 #include <string>
 
 namespace kesto {
@@ -12,30 +9,6 @@ namespace {
 using namespace std::string_literals;
 
 using WindowShellTest = MainFormTest;
-
-TEST(SkinLayout, FollowsAnyWindowSize) {
-    // Top, left, width and height of every skin piece in a 501 x 333 window; -1 keeps the
-    // picture's own size.
-    const std::map<std::string, std::array<int, 4>> expected = {
-        {"imgTitleLeft", {0, 0, -1, -1}},
-        {"imgTitleRight", {0, 482, -1, -1}},
-        {"imgTitleMain", {0, 19, 482, -1}},
-        {"imgWindowLeft", {30, 0, -1, 273}},
-        {"imgWindowBottomLeft", {303, 0, -1, -1}},
-        {"imgWindowBottom", {303, 19, 463, -1}},
-        {"imgWindowBottomRight", {303, 482, -1, -1}},
-        {"imgWindowRight", {30, 482, -1, 295}},
-        {"imgTitleClose", {8, 479, -1, -1}},
-        {"imgTitleMinimize", {8, 462, -1, -1}},
-        {"imgTitleHelp", {8, 445, -1, -1}},
-    };
-    std::map<std::string, std::array<int, 4>> actual;
-    for (const auto& row : ui::SkinLayout(501, 333)) {
-        actual[row.control.text] = {row.top, row.left, row.width.value_or(-1),
-                                    row.height.value_or(-1)};
-    }
-    EXPECT_EQ(actual, expected);
-}
 
 TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     Load();

@@ -6,8 +6,6 @@
 namespace kesto {
 namespace {
 
-using namespace std::string_literals;
-
 using WindowShellTest = MainFormTest;
 
 TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
@@ -25,20 +23,6 @@ TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     EXPECT_EQ(toolkit.windowCalls[1].arguments,
               (std::vector<std::intptr_t>{static_cast<std::intptr_t>(Window().WindowHandle()), 0xA1,
                                           2, 0}));
-}
-
-// A file URL would read "#" as a fragment and "%" as an escape.
-TEST_F(WindowShellTest, HelpAsksTheShellForThePageBesideTheProgram) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"C:\\Tools\\kesto.exe", "file:///C:\\Tools\\help.htm"},
-        {"C:\\a #1 %41\\kesto.exe", "C:\\a #1 %41\\help.htm"},
-    };
-    for (const auto& [program, address] : cases) {
-        os.moduleFileName = program;
-        Load();
-        Window().Click(ui::imgTitleHelp);
-        EXPECT_EQ(os.Calls().back(), "ShellExecute "s + address + " 1");
-    }
 }
 
 TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {

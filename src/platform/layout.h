@@ -47,12 +47,12 @@ enum class ControlKind {
 struct ControlLayout {
     std::string name;
     ControlKind kind = ControlKind::Label;
-    std::string parent; // empty: the form itself
+    // Empty: the form itself. Option buttons in one group frame are one group, in which one is
+    // checked and the arrow keys move; those on the form itself are another.
+    std::string parent;
     std::string text;
     Rect place;
     bool visible = true;
-    // Option buttons: their group, in which one is checked and the arrow keys move.
-    std::string group;
     bool checked = false;
     bool transparent = false; // labels
     bool titleFont = false;   // white Arial 9.75 pt bold
@@ -71,7 +71,7 @@ struct FormLayout {
     int clientWidth = 0, clientHeight = 0;
     FrameStyle frame = FrameStyle::None;
     bool appIcon = false; // carries the program's icon (and so its taskbar entry shows it)
-    std::vector<ControlLayout> controls; // in creation order
+    std::vector<ControlLayout> controls; // in creation order, a group frame before what it holds
     std::vector<std::string> tabOrder;   // names of controls that take part, first first
 };
 

@@ -1,11 +1,11 @@
 // Portable interface to every operating-system call the program makes.
 // Calls mirror their Win32 counterparts one to one so that the logic around them stays portable
-// and the Win32 backend stays a pass-through. Each carries the name of the function the backend
-// calls, with its A or W, which the Windows headers do not take as a macro. Text parameters are
-// UTF-8. Calls on files and
-// folders take them in Unicode (the W functions), so that any name reaches the system unchanged;
-// byte parameters (pipe data, command lines, registry data) are ANSI bytes handed over untouched,
-// and only ToAnsi makes them.
+// and the Win32 backend stays a pass-through. A call named after a Windows function that has A
+// and W forms carries the one the backend calls, so that the Windows headers cannot take its name
+// for their macro; the others are named for what they do. Text parameters are UTF-8. Calls on
+// files and folders take them in Unicode (the W functions), so that any name reaches the system
+// unchanged; byte parameters (pipe data, command lines, registry data) are ANSI bytes handed over
+// untouched, and only ToAnsi makes them.
 #pragma once
 
 #include <cstdint>

@@ -24,7 +24,6 @@ class FakeTrayWindow : public platform::TrayWindow {
     platform::Handle handle_;
 };
 
-
 } // namespace
 
 // --- FakeControl ---
@@ -107,7 +106,7 @@ FakeControl& FakeForm::Named(const std::string& name) const {
 void FakeForm::UncheckGroup(const FakeControl& checked) {
     for (const auto& [name, control] : controls_) {
         if (control.get() != &checked && control->Layout().kind == checked.Layout().kind &&
-            control->Layout().group == checked.Layout().group) {
+            control->Layout().parent == checked.Layout().parent) {
             control->SetChecked(false);
         }
     }

@@ -141,7 +141,7 @@ class FakeForm : public platform::Form {
     void Click(const std::string& control);
     void MouseDown(const std::string& control, int button);
     void MouseMove(const std::string& control, int buttons, int x, int y);
-    // As the real form: option buttons whose names differ only in their index are one group.
+    // As the real form: option buttons in one group frame are one group.
     void UncheckGroup(const FakeControl& checked);
 
     platform::FormLayout layout_;

@@ -20,7 +20,7 @@ HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& k
 
 } // namespace
 
-bool Usable(HWND window) {
+bool TakesInput(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(window);
 }
 

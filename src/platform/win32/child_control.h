@@ -7,9 +7,9 @@
 
 namespace kesto::platform::win32 {
 
-// By the window's own visibility flag, not IsWindowVisible: the form may still be on its way to
-// the screen.
-bool Usable(HWND window);
+// Shown and enabled, by the window's own flags, not IsWindowVisible: the form may still be on its
+// way to the screen.
+bool TakesInput(HWND window);
 
 // The window class and styles of a kind of child control.
 struct ChildWindowKind {
@@ -27,7 +27,7 @@ class ChildControl : public ControlBase {
     void ApplyFont() override;
 
     // The keyboard, as in a dialog. Whether Tab stops here.
-    virtual bool TabStopsHere() const { return Usable(window_); }
+    virtual bool TabStopsHere() const { return TakesInput(window_); }
     // Enter or an arrow key while the control has the focus; true when the control took it.
     virtual bool OnEnter(bool /*repeated*/) { return false; }
     virtual bool OnArrow(bool /*backward*/) { return false; }

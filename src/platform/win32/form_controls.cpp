@@ -34,6 +34,10 @@ void FormControls::Create(ControlHost& host, const FormLayout& layout) {
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const ControlLayout& entry = layout.controls[i];
         Win32GroupFrame* frame = FindNamed(frames_, entry.parent);
+        if (frame == nullptr && !entry.parent.empty()) {
+            throw std::invalid_argument(entry.name + " stands in " + entry.parent +
+                                        ", which is no group frame made before it");
+        }
         ControlBase& made = Make({host, entry, static_cast<int>(i), frame});
         if (frame != nullptr) {
             frame->Adopt(made);
@@ -57,7 +61,7 @@ ControlBase& FormControls::Make(const ControlCreation& creation) {
     case ControlKind::PictureButton:
         return Add<Win32PictureButton>(creation);
     case ControlKind::OptionButton:
-        return Add<Win32OptionButton>(creation, GroupNamed(creation.entry.group));
+        return Add<Win32OptionButton>(creation, GroupNamed(creation.entry.parent));
     case ControlKind::DropDownList:
         return Add<Win32DropDownList>(creation);
     case ControlKind::ListBox:

@@ -90,7 +90,7 @@ void KeyboardFocus::FocusFirst() {
 }
 
 bool KeyboardFocus::RestoreFocus() {
-    if (savedFocus_ == nullptr || !IsChild(form_, savedFocus_) || !Usable(savedFocus_)) {
+    if (savedFocus_ == nullptr || !IsChild(form_, savedFocus_) || !TakesInput(savedFocus_)) {
         return false;
     }
     ::SetFocus(savedFocus_);

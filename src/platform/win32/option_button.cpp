@@ -26,7 +26,7 @@ void OptionGroup::ClickNext(const Win32OptionButton& from, bool backward) {
     for (int step = 1; step < count; ++step) {
         const int index = ((current + (backward ? -step : step)) % count + count) % count;
         const HWND window = members_[static_cast<std::size_t>(index)]->OwnWindow();
-        if (Usable(window)) {
+        if (TakesInput(window)) {
             SendMessageW(window, BM_CLICK, 0, 0);
             return;
         }

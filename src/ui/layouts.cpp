@@ -68,11 +68,9 @@ FormLayout BuildMainForm() {
     c.push_back(TitleButton(imgTitleClose, KESTO_IDB_TITLE_CLOSE, "关闭", {328, 8, 13, 13}));
     c.push_back(Make(Frame1, "新建虚拟分区", {18, 50, 315, 115}));
     c.push_back(Make(Opt1_1, Frame1, "在已有分区中新建分区", {10, 26, 143, 17}));
-    c.back().group = "Opt1";
     c.back().checked = true;
     c.push_back(Make(CmbBusyDisk, Frame1, "", {156, 26, 65, 20}));
     c.push_back(Make(Opt1_0, Frame1, "将文件夹模拟为新分区", {10, 52, 141, 17}));
-    c.back().group = "Opt1";
     c.push_back(Make(TxtDirector, Frame1, "", {156, 52, 115, 17}));
     c.back().visible = false;
     c.push_back(Make(CmdFindDirector, Frame1, "浏览", {274, 52, 35, 17}));

@@ -3,8 +3,6 @@
 #include "kesto_test.h"
 #include "messages.h"
 
-#include "uidriver/find.h"
-#include "uidriver/poll.h"
 #include "uidriver/text.h"
 
 #include <windows.h>
@@ -13,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,7 +19,6 @@ namespace kesto::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 using uidriver::MessageIcon;
 
 bool Holds(const std::vector<std::string>& items, const std::string& item) {
@@ -68,37 +64,6 @@ TEST_F(CreatePartition, InANewFolderOnTheChosenDisk) {
 
     EXPECT_TRUE(fs::is_directory(folder));
     ExpectMapped(letter, folder);
-}
-
-// Another program holds the table file open and shares it with nobody: the partition is made all
-// the same, and the user learns once, after its outcome, that it will not come back at log-on.
-TEST_F(CreatePartition, WithTheTableFileHeldElsewhereWarnsOnceNamingTheFile) {
-    const HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const std::unique_ptr<void, decltype(&CloseHandle)> release(held, &CloseHandle);
-
-    const std::string first = FreeLetters().back();
-    RemoveAfterwards(fs::path(L"C:\\KESTO_") += first.front());
-    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
-    CreateWith(first);
-    const uidriver::MessageDialog warning = NextMessage();
-    EXPECT_EQ(warning.Text(), messages::TableNotSaved(uidriver::Utf8Path(IniFile())));
-    EXPECT_EQ(warning.Icon(), MessageIcon::Warning);
-    Answer(warning, IDOK);
-    EXPECT_TRUE(Holds(Mappings().List(), first + "\\: => C:\\KESTO_" + first.front()));
-
-    const std::string second = FreeLetters().back();
-    RemoveAfterwards(fs::path(L"C:\\KESTO_") += second.front());
-    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
-    CreateWith(second);
-    // The list is filled right before the table is saved, and it can be read only once the
-    // program waits again: in its loop, or in a box it shows.
-    EXPECT_TRUE(Holds(Listed(), second + "\\: => C:\\KESTO_" + second.front()));
-    EXPECT_FALSE(uidriver::FindFirstWindow(uidriver::WindowQuery("Tarvel")
-                                               .OfProcess(Program().Id())
-                                               .OfClass("#32770")
-                                               .IncludingHidden()));
 }
 
 } // namespace

@@ -117,17 +117,16 @@ bool MainForm::IsFolder(const std::string& Path) {
     return attributes && (*attributes & platform::kFileAttributeDirectory) != 0;
 }
 
-bool MainForm::CreateNewDirectory(const std::string& NewDirectory) {
+// Every level that is missing; whether it could be made is told by the folder being there.
+void MainForm::CreateNewDirectory(const std::string& NewDirectory) {
     std::string path = NewDirectory;
     if (path.empty() || path.back() != '\\') {
         path += '\\';
     }
-    bool made = false;
     for (std::size_t slash = path.find('\\'); slash != std::string::npos;
          slash = path.find('\\', slash + 1)) {
-        made = os_.CreateDirectoryW(path.substr(0, slash + 1));
+        os_.CreateDirectoryW(path.substr(0, slash + 1));
     }
-    return made;
 }
 
 // Without a short form (8.3 names switched off, or the call failed) the long path still names the

@@ -61,10 +61,8 @@ const Entry* EntryFor(const Entry (&table)[N], const std::string& control) {
 MainForm::MainForm(platform::Os& os, platform::Toolkit& toolkit)
     : os_(os), toolkit_(toolkit), form_(platform::FormOf<ui::MainWindow>::Create(toolkit, *this)),
       FrmWorking_(std::make_unique<ui::FrmWorking>(toolkit, *form_)) {
-    tray::TrayAreaEvents trayEvents;
-    trayEvents.MouseDown = [this](std::int16_t button) { TrayArea1_MouseDown(button); };
     TrayArea1_ = std::make_unique<tray::TrayArea>(
-        os, toolkit, [this] { return form_->IconHandle(); }, std::move(trayEvents));
+        os, toolkit, [this] { return form_->IconHandle(); }, [this] { TrayArea1_MouseDown(); });
 }
 
 MainForm::~MainForm() {

@@ -49,7 +49,7 @@ class MainForm : private platform::FormEvents {
     void MapDrive(const BusyState::Hold& running, const std::string& Drive,
                   const std::string& Folder, bool ShowResult);
     bool IsFolder(const std::string& Path);
-    bool CreateNewDirectory(const std::string& NewDirectory);
+    void CreateNewDirectory(const std::string& NewDirectory);
     std::string ShortName(const std::string& LongPath);
 
     // Title bar, list tool tip and tray.
@@ -58,7 +58,7 @@ class MainForm : private platform::FormEvents {
     void imgTitleClose_Click() { Unload(); }
     void TitleMouseDown();
     void listKesto_MouseMove(int button, int x, int y);
-    void TrayArea1_MouseDown(std::int16_t button);
+    void TrayArea1_MouseDown();
 
   private:
     void OnClick(const std::string& control) override;

@@ -23,7 +23,7 @@ void MainForm::listKesto_MouseMove(int button, int x, int y) {
     ui::ShowEntryUnderPointer(toolkit_, Control(ui::listKesto), button, x, y);
 }
 
-void MainForm::TrayArea1_MouseDown(std::int16_t /*button*/) {
+void MainForm::TrayArea1_MouseDown() {
     form_->Show();
     form_->SetWindowState(platform::WindowState::Normal);
     toolkit_.SetForegroundWindow(form_->WindowHandle());

@@ -10,15 +10,8 @@ std::string DOSOutputs::Fail(const std::string& message) {
     return {};
 }
 
-std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
+std::string DOSOutputs::ExecuteCommand() {
     completed_ = false;
-    if (!commandLine.empty()) {
-        commandLine_ = commandLine;
-    }
-    if (commandLine_.empty()) {
-        return Fail("Command Line empty");
-    }
-
     platform::PipeEnds pipe;
     if (!os_.CreatePipe(pipe)) {
         return Fail("CreatePipe failed. Error: " + std::to_string(os_.LastError()));
@@ -42,19 +35,15 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     const bool readable = os_.CloseHandle(pipe.write);
     // Only the end of the pipe ends the output; any other failed read loses the rest of it.
     bool cut = false;
+    std::string outputs;
     if (readable) {
-        outputs_.clear();
         AnsiStreamDecoder decoder(os_);
         bool readOk;
         do {
             std::string bytes;
             readOk = os_.ReadFile(pipe.read, kReadBufferSize, bytes);
             cut = !readOk && os_.LastError() != platform::kErrorBrokenPipe;
-            const std::string chunk = decoder.Decode(bytes, !readOk);
-            outputs_ += chunk;
-            if (receiveOutputs_) {
-                receiveOutputs_(chunk);
-            }
+            outputs += decoder.Decode(bytes, !readOk);
         } while (readOk);
     }
 
@@ -62,10 +51,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine) {
     os_.CloseHandle(child.thread);
     os_.CloseHandle(pipe.read);
     completed_ = readable && !cut;
-    if (!readable) {
-        return {};
-    }
-    return outputs_;
+    return outputs;
 }
 
 } // namespace kesto::command

@@ -7,14 +7,12 @@
 #include "platform/toolkit.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace kesto::command {
 
 class DOSOutputs {
   public:
-    using ReceiveOutputsHandler = std::function<void(const std::string& commandOutputs)>;
     // Hidden, and without a console window even where the default terminal would show one
     // for a console program started hidden.
     static constexpr std::uint32_t kCreationFlags =
@@ -25,19 +23,12 @@ class DOSOutputs {
     DOSOutputs(platform::Os& os, platform::Toolkit& toolkit) : os_(os), toolkit_(toolkit) {}
 
     void SetCommandLine(const std::string& dosCommand) { commandLine_ = dosCommand; }
-    std::string CommandLine() const { return commandLine_; }
-    // The text collected by the most recent completed run.
-    std::string Outputs() const { return outputs_; }
     // Whether the last ExecuteCommand ran a child and read all it wrote up to the end of the pipe:
     // only then does an empty result mean that the command printed nothing.
     bool Completed() const { return completed_; }
 
-    // Called on the running thread after every read of the pipe, the final empty one included.
-    void OnReceiveOutputs(ReceiveOutputsHandler handler) { receiveOutputs_ = std::move(handler); }
-
-    // Runs `commandLine` (stored for later runs) or, when it is empty, the stored command line.
-    // Returns when the child has closed its end of the pipe.
-    std::string ExecuteCommand(const std::string& commandLine = {});
+    // Runs the command line; returns when the child has closed its end of the pipe.
+    std::string ExecuteCommand();
 
   private:
     std::string Fail(const std::string& message);
@@ -45,9 +36,7 @@ class DOSOutputs {
     platform::Os& os_;
     platform::Toolkit& toolkit_;
     std::string commandLine_;
-    std::string outputs_;
     bool completed_ = false;
-    ReceiveOutputsHandler receiveOutputs_;
 };
 
 } // namespace kesto::command

@@ -19,16 +19,13 @@ platform::Os& SystemUnderTest();
 std::size_t HandlesOpen();
 // The bytes of a file, nothing when it cannot be read.
 std::optional<std::string> FileBytes(const std::string& path);
-// Makes the file with these bytes, however long its path.
-void WriteFileBytes(const std::string& path, const std::string& bytes);
 
-// A value under HKEY_CURRENT_USER as the system reads it back, through RegQueryValueExW and
-// through RegQueryValueExA.
+// A value under HKEY_CURRENT_USER as the system reads it back through RegQueryValueExW, as the
+// shell does.
 struct StoredValue {
     std::uint32_t type = 0;
     std::string wideData;       // the UTF-16 data in UTF-8, every zero in it kept
     std::uint32_t wideSize = 0; // in bytes
-    std::string ansiData;       // the bytes as they come, every zero kept
 };
 std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::string& name);
 // Deletes the key and all below it; true when nothing of it is left.

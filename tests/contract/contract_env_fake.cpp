@@ -2,7 +2,6 @@
 #include "contract/contract_env.h"
 #include "contract/handle_counting.h"
 #include "fakes/code_page.h"
-#include "fakes/command_line_args.h"
 #include "fakes/fake_os.h"
 
 namespace kesto::contract {
@@ -13,13 +12,12 @@ using CountedFake = HandleCounting<fakes::FakeOs>;
 CountedFake& Fake() {
     static CountedFake os = [] {
         CountedFake fake(static_cast<int>(ExpectedAnsiCodePage()));
-        fake.RegisterProgram("contract-console", [](const std::string&) {
+        fake.RegisterProgram("contract-console", [](const std::vector<std::string>&) {
             const auto& self = static_cast<const fakes::FakeOs&>(SystemUnderTest());
             const bool windowless = (self.creationFlags & platform::kCreateNoWindow) != 0;
             return std::optional<std::string>(windowless ? kWindowlessConsole : "parent's console");
         });
-        fake.RegisterProgram("contract-child", [](const std::string& arguments) {
-            const auto args = fakes::SplitArguments(arguments);
+        fake.RegisterProgram("contract-child", [](const std::vector<std::string>& args) {
             return std::optional<std::string>(ChildOutput(std::stoi(args.at(0))) + args.at(1));
         });
         return fake;
@@ -51,10 +49,6 @@ std::optional<std::string> FileBytes(const std::string& path) {
     return Fake().FileContent(path);
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    Fake().AddFile(path, bytes);
-}
-
 // The system keeps a string value in UTF-16, whichever call set it.
 std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::string& name) {
     const auto found = Fake().registry.find("HKCU\\" + subKey + "\\" + name);
@@ -62,19 +56,10 @@ std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::s
         return std::nullopt;
     }
     const fakes::FakeOs::RegistryValue& stored = found->second;
-    const std::string codePage = fakes::CodePageName(static_cast<int>(Fake().AnsiCodePage()));
-    StoredValue value;
-    value.type = stored.type;
-    if (stored.unicode) {
-        value.wideData = stored.data + '\0';
-        value.wideSize = stored.size;
-        value.ansiData = fakes::ConvertCodePage(stored.data, "UTF-8", codePage) + '\0';
-    } else {
-        value.wideData = Fake().FromAnsi(stored.data);
-        value.wideSize = static_cast<std::uint32_t>(
-            fakes::ConvertCodePage(value.wideData, "UTF-8", "UTF-16LE").size());
-        value.ansiData = stored.data;
-    }
+    StoredValue value{stored.type,
+                      stored.unicode ? stored.data + '\0' : Fake().FromAnsi(stored.data)};
+    value.wideSize = static_cast<std::uint32_t>(
+        fakes::ConvertCodePage(value.wideData, "UTF-8", "UTF-16LE").size());
     return value;
 }
 

@@ -68,12 +68,6 @@ std::optional<std::string> FileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(L"\\\\?\\" + platform::win32::Widen(path)),
-                  std::ios::binary)
-        << bytes;
-}
-
 std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::string& name) {
     HKEY key = nullptr;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, platform::win32::Widen(subKey).c_str(), 0,
@@ -90,15 +84,8 @@ std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::s
     value.wideSize = size;
     value.wideData = platform::win32::Narrow(
         std::wstring(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t)));
-    size = static_cast<DWORD>(data.size());
-    const bool readAnsi =
-        ::RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
-    value.ansiData.assign(reinterpret_cast<const char*>(data.data()), size);
     ::RegCloseKey(key);
-    if (!readWide || !readAnsi) {
-        return std::nullopt;
-    }
-    return value;
+    return readWide ? std::optional(value) : std::nullopt;
 }
 
 bool DeleteRegistryKey(const std::string& subKey) {

@@ -3,6 +3,7 @@
 // every locale the suite runs in.
 #include "help_page_recorder.h"
 #include "kesto_test.h"
+#include "messages.h"
 
 #include "uidriver/find.h"
 #include "uidriver/keyboard.h"
@@ -64,12 +65,12 @@ class CodePages : public LaunchedKestoTest {
     }
 };
 
-TEST_F(CodePages, FoldersWithChineseCyrillicAndPolishNamesAreMappedListedSavedAndRestored) {
+TEST_F(CodePages, FoldersWithChineseCyrillicPolishNamesOrBlanksAreMappedListedSavedAndRestored) {
     std::vector<std::pair<fs::path, std::string>> made;
-    for (const wchar_t* name : {L"数据", L"Łódź", L"Kraków", L"Данные"}) {
+    for (const wchar_t* name : {L"数据", L"Łódź", L"Kraków", L"Данные", L"my documents"}) {
         const fs::path folder = NewFolder(name);
         std::ofstream(folder / L"own.txt") << uidriver::Narrow(name);
-        const std::string letter = CreateFrom(folder, "新的虚拟分区添加成功！");
+        const std::string letter = CreateFrom(folder, messages::kMapped);
         made.emplace_back(folder, letter);
         EXPECT_EQ(Content(fs::path(uidriver::Widen(letter + "\\own.txt"))), uidriver::Narrow(name));
     }
@@ -94,11 +95,11 @@ TEST_F(CodePages, FoldersWithChineseCyrillicAndPolishNamesAreMappedListedSavedAn
 TEST_F(CodePages, ALookAlikeFolderThatBestFitWouldNameIsNeverMapped) {
     const fs::path lookAlike = NewFolder(L"Lódz");
     const fs::path named = Folder() / L"Łódź";
-    CreateFrom(named, "你选择的目录不正确");
+    CreateFrom(named, messages::kWrongFolder);
     EXPECT_TRUE(Mappings().List().empty());
 
     fs::create_directory(named);
-    const std::string letter = CreateFrom(named, "新的虚拟分区添加成功！");
+    const std::string letter = CreateFrom(named, messages::kMapped);
     std::ofstream(fs::path(uidriver::Widen(letter + "\\probe.txt"))) << "probe";
     EXPECT_TRUE(fs::exists(named / L"probe.txt"));
     EXPECT_FALSE(fs::exists(lookAlike / L"probe.txt"));

@@ -1,9 +1,8 @@
-// Making a partition: in a new folder KESTO_<letter> on a chosen disk, or from a folder the
-// user names. Either way the letter must lead to the folder at once.
+// Making a partition in a new folder KESTO_<letter> on a chosen disk: the letter must lead to the
+// folder at once. Folders the user names are made partitions in code_page_test.cpp.
 #include "kesto_test.h"
+#include "messages.h"
 
-#include "uidriver/find.h"
-#include "uidriver/poll.h"
 #include "uidriver/text.h"
 
 #include <windows.h>
@@ -12,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +19,6 @@ namespace kesto::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 using uidriver::MessageIcon;
 
 bool Holds(const std::vector<std::string>& items, const std::string& item) {
@@ -35,7 +32,7 @@ class CreatePartition : public LaunchedKestoTest {
         uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
         uidriver::ClickButton(Main().Control("cmdcreate"));
         const uidriver::MessageDialog box = NextMessage();
-        EXPECT_EQ(box.Text(), "新的虚拟分区添加成功！");
+        EXPECT_EQ(box.Text(), messages::kMapped);
         EXPECT_EQ(box.Icon(), MessageIcon::Information);
         Answer(box, IDOK);
         WaitUntilIdle();
@@ -67,55 +64,6 @@ TEST_F(CreatePartition, InANewFolderOnTheChosenDisk) {
 
     EXPECT_TRUE(fs::is_directory(folder));
     ExpectMapped(letter, folder);
-}
-
-TEST_F(CreatePartition, FromFoldersWithBlanksAndChineseInTheirNames) {
-    uidriver::ClickButton(Main().Control("Opt1(0)"));
-    const uidriver::Window typed = Main().Control("TxtDirector");
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return typed.Visible(); }, 5s));
-
-    for (const wchar_t* name : {L"my documents", L"照片"}) {
-        SCOPED_TRACE(uidriver::Narrow(name));
-        const fs::path folder = NewFolder(name);
-        uidriver::TypeText(typed, uidriver::Utf8Path(folder));
-        const std::string letter = FreeLetters().back();
-        CreateWith(letter);
-        ExpectMapped(letter, folder);
-    }
-    EXPECT_EQ(Mappings().List().size(), 2u);
-}
-
-// Another program holds the table file open and shares it with nobody: the partition is made all
-// the same, and the user learns once, after its outcome, that it will not come back at log-on.
-TEST_F(CreatePartition, WithTheTableFileHeldElsewhereWarnsOnceNamingTheFile) {
-    const HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    const std::unique_ptr<void, decltype(&CloseHandle)> release(held, &CloseHandle);
-
-    const std::string first = FreeLetters().back();
-    RemoveAfterwards(fs::path(L"C:\\KESTO_") += first.front());
-    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
-    CreateWith(first);
-    const uidriver::MessageDialog warning = NextMessage();
-    EXPECT_EQ(warning.Text(), "无法写入虚拟分区列表文件" + uidriver::Utf8Path(IniFile()) +
-                                  "，虚拟分区无法保存，下次登录时将不会恢复。\r\n\r\n"
-                                  "请把本程序移到你有写权限的文件夹中再运行。");
-    EXPECT_EQ(warning.Icon(), MessageIcon::Warning);
-    Answer(warning, IDOK);
-    EXPECT_TRUE(Holds(Mappings().List(), first + "\\: => C:\\KESTO_" + first.front()));
-
-    const std::string second = FreeLetters().back();
-    RemoveAfterwards(fs::path(L"C:\\KESTO_") += second.front());
-    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
-    CreateWith(second);
-    // The list is filled right before the table is saved, and it can be read only once the
-    // program waits again: in its loop, or in a box it shows.
-    EXPECT_TRUE(Holds(Listed(), second + "\\: => C:\\KESTO_" + second.front()));
-    EXPECT_FALSE(uidriver::FindFirstWindow(uidriver::WindowQuery("Tarvel")
-                                               .OfProcess(Program().Id())
-                                               .OfClass("#32770")
-                                               .IncludingHidden()));
 }
 
 } // namespace

@@ -1,76 +1,107 @@
-// What the user sees right after the start.
+// What the user sees right after the start, and what screen readers find there: every control
+// that has a window shows in it what the layout table gives it, with the class and type by which
+// the system's accessibility proxies name it, in the order the window reads.
 #include "kesto_test.h"
 
-#include "uidriver/controls.h"
+#include "ui/main_names.h"
 #include "uidriver/poll.h"
 #include "uidriver/screenshot.h"
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cstring>
+#include <map>
 
 namespace kesto::e2e {
 
 namespace {
 
 using namespace std::chrono_literals;
+using platform::ControlKind;
 using uidriver::Rect;
 using uidriver::Window;
 
 using MainWindow = LaunchedKestoTest;
 using Density = KestoTest;
 
-struct ExpectedControl {
-    const char* name;
+struct Role {
     const char* className;
-    const char* text; // nullptr for lists, whose window text nobody sees
-    Rect place;       // in the main window's client area
-    bool visible;
-    bool checked;
+    LONG_PTR typeMask; // SS_TYPEMASK of a static, BS_TYPEMASK of a button, 0 for the rest
+    LONG_PTR type;
 };
 
-// Places are absolute: the group frames (18, 50) and (16, 174) are added in.
-constexpr ExpectedControl kControls[] = {
-    {"CmbFreedisk", "ComboBox", nullptr, {170, 138, 67, 20}, true, false},
-    {"TxtDirector", "Edit", "", {174, 102, 115, 17}, false, false},
-    {"CmdFindDirector", "Button", "浏览", {292, 102, 35, 17}, false, false},
-    {"Opt1(0)", "Button", "将文件夹模拟为新分区", {28, 102, 141, 17}, true, false},
-    {"Opt1(1)", "Button", "在已有分区中新建分区", {28, 76, 143, 17}, true, true},
-    {"CmbBusyDisk", "ComboBox", nullptr, {174, 76, 65, 20}, true, false},
-    {"cmdcreate", "Button", "新建分区", {246, 134, 83, 25}, true, false},
-    {"listKesto", "ListBox", nullptr, {26, 198, 299, 148}, true, false},
-    {"cmddele", "Button", "移除选中的虚拟硬盘", {120, 354, 129, 25}, true, false},
-};
-
-bool SameClass(const std::string& actual, const char* expected) {
-    return actual.size() == std::strlen(expected) &&
-           std::equal(actual.begin(), actual.end(), expected,
-                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+Role RoleOf(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+        return {"Static", SS_TYPEMASK, SS_LEFT};
+    case ControlKind::TextBox:
+        return {"Edit", 0, 0};
+    case ControlKind::DropDownList:
+        return {"ComboBox", 0, 0};
+    case ControlKind::ListBox:
+        return {"ListBox", 0, 0};
+    case ControlKind::OptionButton:
+        return {"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON};
+    case ControlKind::GroupFrame:
+        return {"Button", BS_TYPEMASK, BS_GROUPBOX};
+    case ControlKind::PictureButton:
+        return {"Button", BS_TYPEMASK, BS_OWNERDRAW};
+    case ControlKind::PushButton:
+        return {"Button", BS_TYPEMASK, BS_PUSHBUTTON};
+    case ControlKind::Picture:
+        break;
+    }
+    return {"", 0, 0};
 }
 
-TEST_F(MainWindow, ShowsItsControlsWithTheirTextsAndPlaces) {
-    for (const ExpectedControl& expected : kControls) {
-        SCOPED_TRACE(expected.name);
-        const Window control = Main().Control(expected.name);
-        EXPECT_PRED2(SameClass, control.ClassName(), expected.className);
-        if (expected.text != nullptr) {
-            EXPECT_EQ(control.Text(), expected.text);
+// The proxies name a list that has no text of its own after the label just above it in the
+// stacking order, so the windows stand in the table's order, which is the order the window reads.
+TEST_F(MainWindow, ShowsEveryControlAsItsLayoutHasItInReadingOrder) {
+    std::map<HWND, std::string> shown;
+    std::vector<std::string> expectedOrder;
+    for (const platform::ControlLayout& entry : ui::MainWindow::Layout().controls) {
+        if (entry.kind == ControlKind::Picture) {
+            continue; // the skin's pictures are painted by the window and have no text
         }
-        EXPECT_EQ(control.Visible(), expected.visible);
-        if (std::strcmp(expected.className, "Button") == 0) {
-            EXPECT_EQ(control.Checked(), expected.checked);
+        SCOPED_TRACE(entry.name);
+        const Window control = Main().Control(entry.name);
+        const Role role = RoleOf(entry.kind);
+        EXPECT_EQ(lstrcmpiA(control.ClassName().c_str(), role.className), 0) << control.ClassName();
+        EXPECT_EQ(control.Style() & role.typeMask, role.type);
+        const bool list =
+            entry.kind == ControlKind::ListBox || entry.kind == ControlKind::DropDownList;
+        if (!list) {
+            EXPECT_EQ(control.Text(), entry.text);
         }
-        const Rect place = control.RectIn(Main().Frame());
-        if (std::strcmp(expected.className, "ComboBox") == 0) {
-            // A closed drop-down list is as tall as its font makes it, whatever it was given.
-            EXPECT_EQ(place.left, expected.place.left);
-            EXPECT_EQ(place.top, expected.place.top);
-            EXPECT_EQ(place.width, expected.place.width);
-        } else {
-            EXPECT_EQ(place, expected.place);
+        EXPECT_EQ(control.Visible(), entry.visible);
+        if (entry.kind == ControlKind::OptionButton) {
+            EXPECT_EQ(control.Checked(), entry.checked);
+        }
+        // What the window paints itself the tab order leaves alone.
+        const bool painted = entry.kind == ControlKind::Label ||
+                             entry.kind == ControlKind::GroupFrame ||
+                             entry.kind == ControlKind::PictureButton;
+        if (painted) {
+            EXPECT_EQ(control.Style() & WS_TABSTOP, 0);
+        }
+        const Rect expected = Main().Place(entry.name);
+        Rect place = control.RectIn(Main().Frame());
+        if (entry.kind == ControlKind::DropDownList) {
+            place.height = expected.height; // closed, as tall as its font makes it
+        }
+        EXPECT_EQ(place, expected);
+        if (entry.visible) {
+            shown[control.Handle()] = entry.name;
+            expectedOrder.push_back(entry.name);
         }
     }
+    std::vector<std::string> order;
+    for (HWND child = GetWindow(Main().Frame().Handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && shown.contains(child)) {
+            order.push_back(shown[child]);
+        }
+    }
+    EXPECT_EQ(order, expectedOrder);
 }
 
 // Run by kesto_e2e_tests_144dpi, in a prefix whose screen has 144 dots per inch (150 %): the

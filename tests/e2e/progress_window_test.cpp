@@ -1,6 +1,7 @@
 // The progress window that stands over the main window while subst runs, held back here for as
 // long as the test watches.
 #include "kesto_test.h"
+#include "messages.h"
 
 #include "uidriver/find.h"
 #include "uidriver/poll.h"
@@ -19,8 +20,7 @@ namespace {
 using namespace std::chrono_literals;
 using uidriver::Rect;
 
-constexpr char kAdding[] = "正在添加磁盘，请稍候……";
-constexpr char kRemoving[] = "正在删除虚拟分区，请稍候……";
+using namespace messages;
 
 // An event the subst the program starts waits for; set unless a test holds subst back.
 class SubstHold {
@@ -100,7 +100,7 @@ TEST_F(ProgressWindow, StandsCentredOverTheMainWindowWhereverThatWasMoved) {
     uidriver::ClickButton(Main().Control("cmdcreate"));
     ExpectProgressOverMain(kAdding, kRemoving, "progress-window");
     subst_.Release();
-    EXPECT_EQ(AcknowledgeNextMessage(), "新的虚拟分区添加成功！");
+    EXPECT_EQ(AcknowledgeNextMessage(), kMapped);
     WaitUntilIdle();
     ExpectMainBackInUse();
 
@@ -111,7 +111,7 @@ TEST_F(ProgressWindow, StandsCentredOverTheMainWindowWhereverThatWasMoved) {
     Answer(NextMessage(), IDYES);
     ExpectProgressOverMain(kRemoving, kAdding, "progress-window-moved");
     subst_.Release();
-    EXPECT_EQ(AcknowledgeNextMessage(), "你所指定的虚拟分区已被顺利移除！");
+    EXPECT_EQ(AcknowledgeNextMessage(), kRemoved);
     WaitUntilIdle();
     ExpectMainBackInUse();
 }
@@ -124,7 +124,7 @@ TEST_F(ProgressWindow, LabelWindowChangesNoPixel) {
     uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
     uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
     uidriver::ClickButton(Main().Control("cmdcreate"));
-    EXPECT_EQ(AcknowledgeNextMessage(), "新的虚拟分区添加成功！");
+    EXPECT_EQ(AcknowledgeNextMessage(), kMapped);
     WaitUntilIdle();
     const uidriver::WorkingForm progress(uidriver::WaitForWindow(
         uidriver::WindowQuery("工作中……").OfProcess(Program().Id()).IncludingHidden(), 10s));

@@ -1,5 +1,6 @@
 // Removing a partition: asked first, and the folder with its files stays.
 #include "kesto_test.h"
+#include "messages.h"
 
 #include "uidriver/text.h"
 
@@ -18,10 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using uidriver::MessageIcon;
 
-constexpr char kConfirmation[] =
-    "你确实要删除选中的虚拟分区吗？\r\n注意：删除分区并不删除你的数据，这些数据仍然保存在盘符所指向"
-    "的文件夹中！";
-
 class RemovePartition : public KestoTest {
   protected:
     // Selects the line, presses the button and answers the confirmation.
@@ -29,7 +26,7 @@ class RemovePartition : public KestoTest {
         uidriver::SelectItem(Main().Control("listKesto"), line);
         uidriver::ClickButton(Main().Control("cmddele"));
         const uidriver::MessageDialog confirmation = NextMessage();
-        EXPECT_EQ(confirmation.Text(), kConfirmation);
+        EXPECT_EQ(confirmation.Text(), messages::kConfirmRemoval);
         EXPECT_EQ(confirmation.Icon(), MessageIcon::Question);
         EXPECT_EQ(confirmation.Buttons(), (std::vector<int>{IDYES, IDNO}));
         Answer(confirmation, answer);
@@ -52,7 +49,7 @@ TEST_F(RemovePartition, OnlyWhenConfirmedAndKeepsTheFiles) {
 
     Remove(lines.front(), IDYES);
     const uidriver::MessageDialog done = NextMessage();
-    EXPECT_EQ(done.Text(), "你所指定的虚拟分区已被顺利移除！");
+    EXPECT_EQ(done.Text(), messages::kRemoved);
     EXPECT_EQ(done.Icon(), MessageIcon::Information);
     Answer(done, IDOK);
     WaitUntilIdle();
@@ -76,9 +73,7 @@ TEST_F(RemovePartition, RefusedWhileAnotherPartitionLiesOnIt) {
 
     Remove(lines.front(), IDYES);
     const uidriver::MessageDialog refusal = NextMessage();
-    EXPECT_EQ(refusal.Text(),
-              "你在当前的虚拟分区上又建立了另一个虚拟分区，必须先移除另一个虚拟分区，"
-              "方可移除本分区。");
+    EXPECT_EQ(refusal.Text(), messages::kCarriesAnother);
     Answer(refusal, IDOK);
     WaitUntilIdle();
     EXPECT_EQ(Mappings().List(), lines);

@@ -1,6 +1,7 @@
 // What every start does before the user touches anything: make the saved partitions again,
 // register the program to run at log-on, and with /auto wait in the notification area.
 #include "kesto_test.h"
+#include "messages.h"
 
 #include "uidriver/find.h"
 #include "uidriver/poll.h"
@@ -61,7 +62,7 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
 
     Start();
     const uidriver::MessageDialog box = NextMessage();
-    EXPECT_EQ(box.Text(), "无法载入保存的虚拟分区R:，请确认你对Q:\\saved有权限！");
+    EXPECT_EQ(box.Text(), messages::NotRestored("R:", "Q:\\saved"));
     EXPECT_EQ(box.Icon(), MessageIcon::Warning);
     Answer(box, IDOK);
     WaitUntilLoaded();
@@ -103,9 +104,7 @@ TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
     Start({"/auto", {}, {}, {}});
     const uidriver::MessageDialog box = NextMessage();
     CloseHandle(held);
-    EXPECT_EQ(box.Text(), "无法读取虚拟分区列表文件" + uidriver::Utf8Path(IniFile()) +
-                              "，保存的虚拟分区这次没有恢复，它们仍保留在这个文件中。\r\n\r\n"
-                              "请在其他程序关闭这个文件后重新运行本程序。");
+    EXPECT_EQ(box.Text(), messages::TableNotRead(uidriver::Utf8Path(IniFile())));
     EXPECT_EQ(box.Icon(), MessageIcon::Warning);
     Answer(box, IDOK);
     WaitUntilLoaded();

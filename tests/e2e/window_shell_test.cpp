@@ -84,15 +84,6 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
     }
 }
 
-// Its minimise button is pressed in Startup.WithAutoWaitsHiddenUntilTheTrayIconIsPressed.
-TEST_F(WindowShell, ClosesFromItsTitleBar) {
-    const auto tray = uidriver::TrayIcon::Of(Program().Id());
-    ASSERT_TRUE(tray.has_value()) << "no tray window";
-    Main().Press("imgTitleClose");
-    EXPECT_TRUE(Program().WaitForExit(15s));
-    EXPECT_FALSE(tray->Receiver().Exists()) << "the tray icon's window outlived the program";
-}
-
 TEST_F(WindowShell, CarriesTheTaskbarsAndTheSystemMenusStylesButNoFrame) {
     const uidriver::Window& frame = Main().Frame();
     EXPECT_EQ(frame.Text(), "Tarvel");
@@ -110,8 +101,9 @@ TEST_F(WindowShell, CarriesTheTaskbarsAndTheSystemMenusStylesButNoFrame) {
     EXPECT_EQ(frame.ExStyle() & WS_EX_TOOLWINDOW, 0);
 }
 
-// The taskbar's click, Win+Down and the system menu all send the window WM_SYSCOMMAND.
-TEST_F(WindowShell, MinimisesRestoresAndClosesOnTheTaskbarsCommands) {
+// The taskbar's click, Win+Down and the system menu all send the window WM_SYSCOMMAND. Its
+// minimise button is pressed in Startup.WithAutoWaitsHiddenUntilTheTrayIconIsPressed.
+TEST_F(WindowShell, MinimisesAndRestoresOnTheTaskbarsCommandsAndClosesFromItsTitleBar) {
     const uidriver::Window& frame = Main().Frame();
     const auto tray = uidriver::TrayIcon::Of(Program().Id());
     ASSERT_TRUE(tray.has_value()) << "no tray window";
@@ -123,12 +115,12 @@ TEST_F(WindowShell, MinimisesRestoresAndClosesOnTheTaskbarsCommands) {
     EXPECT_EQ(frame.ScreenRect().width, 356);
     EXPECT_TRUE(frame.WindowRegion().has_value()) << "the rounded outline is gone";
 
-    frame.Post(WM_SYSCOMMAND, SC_CLOSE);
+    Main().Press("imgTitleClose");
     EXPECT_TRUE(Program().WaitForExit(15s));
     EXPECT_FALSE(tray->Receiver().Exists()) << "the tray icon's window outlived the program";
 }
 
-TEST_F(WindowShell, AltSpaceOpensTheSystemMenu) {
+TEST_F(WindowShell, AltSpaceOpensTheSystemMenuAndItsCloseCommandEndsIt) {
     const uidriver::Window remove = Main().Control("cmddele");
     uidriver::PressKey(remove, VK_SPACE, true);
     const auto menu = uidriver::WindowQuery("").OfProcess(Program().Id()).OfClass("#32768");
@@ -136,6 +128,9 @@ TEST_F(WindowShell, AltSpaceOpensTheSystemMenu) {
     Main().Frame().Post(WM_CANCELMODE);
     EXPECT_TRUE(uidriver::WaitForNoWindow(menu, 5s));
     EXPECT_TRUE(Program().Running());
+    // Its close command, as the taskbar's.
+    Main().Frame().Post(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(Program().WaitForExit(15s));
 }
 
 } // namespace

@@ -34,39 +34,6 @@ std::optional<std::string> ConvertExactly(const std::string& text, const std::st
 
 namespace {
 
-// The bytes a single-byte code page leaves undefined.
-std::string_view UndefinedBytes(const std::string& codePage) {
-    if (codePage == "CP1252") {
-        return "\x81\x8D\x8F\x90\x9D";
-    }
-    return codePage == "CP1251" ? "\x98" : "";
-}
-
-bool IsUndefined(const std::string& codePage, unsigned char byte) {
-    return UndefinedBytes(codePage).find(static_cast<char>(byte)) != std::string_view::npos;
-}
-
-// Windows maps the bytes a single-byte code page leaves undefined to the C1 controls U+0080 to
-// U+009F and back, where iconv refuses them. Takes one such byte or character off the input.
-bool TakeUndefinedByte(const std::string& from, const std::string& to, char*& in,
-                       std::size_t& inLeft, std::string& result) {
-    const auto first = static_cast<unsigned char>(in[0]);
-    if (to == "UTF-8" && IsUndefined(from, first)) {
-        result += {'\xC2', static_cast<char>(first)};
-        in += 1;
-        inLeft -= 1;
-        return true;
-    }
-    const auto second = inLeft >= 2 ? static_cast<unsigned char>(in[1]) : 0;
-    if (from == "UTF-8" && first == 0xC2 && IsUndefined(to, second)) {
-        result += static_cast<char>(second);
-        in += 2;
-        inLeft -= 2;
-        return true;
-    }
-    return false;
-}
-
 // The length of the character that `lead` begins in UTF-8; 1 for a byte that begins none.
 std::size_t Utf8Length(unsigned char lead) {
     return lead >= 0xC2 && lead <= 0xDF   ? 2
@@ -129,9 +96,6 @@ std::string ConvertCodePage(const std::string& text, const std::string& from,
         const std::size_t done = iconv(converter, &in, &inLeft, &out, &outLeft);
         result.append(buffer, static_cast<std::size_t>(out - buffer));
         if (done == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            if (TakeUndefinedByte(from, to, in, inLeft, result)) {
-                continue;
-            }
             // An unconvertible or cut-off character: one replacement, then go on after it.
             // Code page 936 takes a lead byte and the byte after it as one character, even when
             // the pair names none.

@@ -1,8 +1,9 @@
 #include "fakes/fake_os.h"
 
 #include "fakes/code_page.h"
-#include "fakes/command_line_args.h"
 #include "fakes/ini_text.h"
+
+#include "command_line.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -47,15 +48,15 @@ std::size_t Utf16Units(const std::string& utf8) {
     return units;
 }
 
-// Without long paths enabled, Windows takes a path only into a buffer of MAX_PATH, terminator
-// included (the profile functions even through their Unicode form), and makes a folder only where
-// an 8.3 name still fits below it. Wine takes longer ones; these follow Windows.
-bool PastMaxPath(const std::string& path) {
-    return Utf16Units(path) >= 260;
-}
-
-bool PastCreateDirectoryLimit(const std::string& path) {
-    return Utf16Units(path) >= 260 - 12;
+// The words of a command line as the C runtime hands them to a program, its name first. Only
+// blanks, quotes and backslashes matter there, so the bytes go through one to a unit.
+std::vector<std::string> Words(const std::string& commandLine) {
+    std::vector<std::string> words;
+    for (const std::wstring& word :
+         split_command_line(L"- " + std::wstring(commandLine.begin(), commandLine.end()))) {
+        words.emplace_back(word.begin(), word.end());
+    }
+    return words;
 }
 
 std::string ParentOf(const std::string& resolved) {
@@ -67,7 +68,9 @@ std::string ParentOf(const std::string& resolved) {
 
 FakeOs::FakeOs(int codePage) : codePage_(codePage), oemCodePage_(OemCodePageOf(codePage)) {
     AddDrive('C');
-    RegisterProgram("subst", [this](const std::string& arguments) { return RunSubst(arguments); });
+    RegisterProgram("subst", [this](const std::vector<std::string>& arguments) {
+        return std::optional<std::string>(Subst(arguments));
+    });
 }
 
 void FakeOs::SetCodePage(int codePage) {
@@ -204,20 +207,22 @@ bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
     pipes_[pipe] = Pipe{};
     ends.read = NewHandle({HandleObject::PipeRead, pipe, {}});
     ends.write = NewHandle({HandleObject::PipeWrite, pipe, {}});
-    pipeEnds = ends;
     return true;
 }
 
 bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t flags,
                             const platform::StartupInfo& startup, platform::ProcessHandles& out) {
     creationFlags = flags;
-    startupInfo = startup;
     const std::string commandLine = FromAnsi(ansiCommandLine);
     if (Record("CreateProcess", commandLine)) {
         return false;
     }
-    const auto [program, arguments] = SplitProgramName(commandLine);
-    std::string name = Lower(program.substr(program.find_last_of('\\') + 1));
+    std::vector<std::string> arguments = Words(commandLine);
+    if (arguments.empty()) {
+        return false;
+    }
+    std::string name = Lower(arguments[0].substr(arguments[0].find_last_of('\\') + 1));
+    arguments.erase(arguments.begin());
     if (name.size() > 4 && name.ends_with(".exe")) {
         name.resize(name.size() - 4);
     }
@@ -304,8 +309,8 @@ std::string FakeOs::GetPrivateProfileStringW(const std::string& section, const s
     const auto content = files_.find(path);
     const bool held = heldFiles_.count(path) != 0;
     lastError_ = fails || (held && !heldReadsLookMissing) ? platform::kErrorSharingViolation
-                 : held || content == files_.end() || PastMaxPath(file) ? 2 // ERROR_FILE_NOT_FOUND
-                                                                        : 0;
+                 : held || content == files_.end()        ? 2 // ERROR_FILE_NOT_FOUND
+                                                          : 0;
     if (bufferSize == 0 || lastError_ != 0) {
         return {};
     }
@@ -341,8 +346,7 @@ bool FakeOs::WritePrivateProfileStringW(const std::string& section, const std::s
     if (content == files_.end() && !value) {
         return true;
     }
-    if (!DriveWritable(path) || !FolderExists(ParentOf(path)) || heldFiles_.count(path) != 0 ||
-        PastMaxPath(file)) {
+    if (!DriveWritable(path) || !FolderExists(ParentOf(path)) || heldFiles_.count(path) != 0) {
         return false;
     }
     std::string& text = files_[path];
@@ -369,7 +373,7 @@ std::uint32_t FakeOs::GetShortPathNameW(const std::string& longPath, std::size_t
                                         std::string& shortPath) {
     shortPath.clear();
     const std::string resolved = Resolve(longPath);
-    if (Record("GetShortPathName", longPath) || PastMaxPath(longPath) ||
+    if (Record("GetShortPathName", longPath) ||
         (!FolderExists(longPath) && files_.count(resolved) == 0)) {
         return 0;
     }
@@ -386,7 +390,7 @@ std::uint32_t FakeOs::GetShortPathNameW(const std::string& longPath, std::size_t
 std::string FakeOs::GetLongPathNameW(const std::string& path) {
     const std::string spelled = SystemPath(path);
     const std::string resolved = Resolve(spelled);
-    if (Record("GetLongPathName", path) || PastMaxPath(path) ||
+    if (Record("GetLongPathName", path) ||
         (!FolderExists(spelled) && files_.count(resolved) == 0)) {
         return {};
     }
@@ -404,9 +408,9 @@ std::string FakeOs::GetLongPathNameW(const std::string& path) {
 
 bool FakeOs::CreateDirectoryW(const std::string& path) {
     const std::string resolved = Resolve(path);
-    if (Record("CreateDirectory", path) || PastCreateDirectoryLimit(path) || resolved.size() <= 2 ||
-        InvalidName(resolved) || FolderExists(path) || files_.count(resolved) != 0 ||
-        !DriveWritable(resolved) || !FolderExists(ParentOf(resolved))) {
+    if (Record("CreateDirectory", path) || resolved.size() <= 2 || InvalidName(resolved) ||
+        FolderExists(path) || files_.count(resolved) != 0 || !DriveWritable(resolved) ||
+        !FolderExists(ParentOf(resolved))) {
         return false;
     }
     folders_.insert(resolved);
@@ -414,7 +418,7 @@ bool FakeOs::CreateDirectoryW(const std::string& path) {
 }
 
 std::optional<std::uint32_t> FakeOs::GetFileAttributesW(const std::string& path) {
-    if (Record("GetFileAttributes", path) || path.empty() || PastMaxPath(path)) {
+    if (Record("GetFileAttributes", path) || path.empty()) {
         return std::nullopt;
     }
     if (FolderExists(path)) {
@@ -431,7 +435,7 @@ std::uint32_t FakeOs::TryOpenForReadingW(const std::string& path) {
     if (Record("TryOpenForReading", path) || heldFiles_.count(resolved) != 0) {
         return platform::kErrorSharingViolation;
     }
-    return files_.count(resolved) == 0 || PastMaxPath(path) ? 2 : 0; // ERROR_FILE_NOT_FOUND
+    return files_.count(resolved) == 0 ? 2 : 0; // ERROR_FILE_NOT_FOUND
 }
 
 // --- registry ---
@@ -512,8 +516,7 @@ std::intptr_t FakeOs::ShellExecuteW(const std::string& file, int showCommand) {
 
 // --- the system's subst, as far as the program relies on it ---
 
-std::optional<std::string> FakeOs::RunSubst(const std::string& arguments) {
-    const std::vector<std::string> args = SplitArguments(arguments);
+std::string FakeOs::Subst(const std::vector<std::string>& args) {
     if (args.empty()) {
         std::string listing;
         for (const auto& [letter, folder] : mappings_) {

@@ -15,9 +15,10 @@
 
 namespace kesto::fakes {
 
-// What a fake child process does: the bytes it writes to its output pipe, in the code page of the
-// system (ANSI), or nothing when it cannot be started.
-using FakeProgram = std::function<std::optional<std::string>(const std::string& arguments)>;
+// What a fake child process does with its arguments: the bytes it writes to its output pipe, in
+// the code page of the system (ANSI), or nothing when it cannot be started.
+using FakeProgram =
+    std::function<std::optional<std::string>(const std::vector<std::string>& arguments)>;
 
 // A path as the system spells it: backslashes, no part ending in a blank or a dot (the system
 // drops them), no final backslash.
@@ -51,6 +52,8 @@ class FakeOs : public platform::Os, public FaultPlan {
     // Mappings made by the fake "subst", letter to folder.
     const std::map<char, std::string>& Mappings() const { return mappings_; }
     void RegisterProgram(const std::string& name, FakeProgram program);
+    // The system's subst run with these arguments: what it prints.
+    std::string Subst(const std::vector<std::string>& arguments);
     // Every platform call by name, in order, with its main argument.
     const std::vector<std::string>& Calls() const { return calls_; }
     std::size_t OpenHandleCount() const { return handles_.size(); }
@@ -60,9 +63,6 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::optional<std::string> browseResult;
     // Those of the last CreateProcess, already set while its program runs.
     std::uint32_t creationFlags = 0;
-    platform::StartupInfo startupInfo;
-    // The ends the last CreatePipe gave.
-    platform::PipeEnds pipeEnds;
     struct RegistryValue {
         std::uint32_t type = 0;
         std::string data; // ANSI bytes, or UTF-8 text for a value set in Unicode
@@ -136,7 +136,6 @@ class FakeOs : public platform::Os, public FaultPlan {
     // Text in the ANSI code page as the system's own conversion makes it: what the code page
     // cannot hold is lost.
     std::string LossyAnsi(const std::string& text) const;
-    std::optional<std::string> RunSubst(const std::string& arguments);
 
     int codePage_;
     int oemCodePage_;

@@ -30,74 +30,37 @@ class FakeTrayWindow : public platform::TrayWindow {
 
 FakeControl::FakeControl(const platform::ControlLayout& layout, platform::Handle handle)
     : layout_(layout), handle_(handle), text_(layout.text), visible_(layout.visible),
-      place_(layout.place) {}
+      place_(layout.place), checked_(layout.checked) {}
 
-void FakeControl::SetFocus() {
-    if (onFocus) {
-        onFocus(layout_.name);
-    }
-}
-
-void FakeControl::SetToolTipText(const std::string& text) {
-    toolTip_ = text;
-    ++toolTipWrites_;
-}
-
-namespace {
-
-std::unique_ptr<FakeControl> MakeFake(const platform::ControlLayout& layout,
-                                      platform::Handle handle) {
-    switch (layout.kind) {
-    case platform::ControlKind::Label:
-        return std::make_unique<FakeOf<platform::Label>>(layout, handle);
-    case platform::ControlKind::TextBox:
-        return std::make_unique<FakeOf<platform::TextBox>>(layout, handle);
-    case platform::ControlKind::DropDownList:
-        return std::make_unique<FakeOf<platform::DropDownList>>(layout, handle);
-    case platform::ControlKind::ListBox:
-        return std::make_unique<FakeOf<platform::ListBox>>(layout, handle);
-    case platform::ControlKind::OptionButton:
-        return std::make_unique<FakeOf<platform::OptionButton>>(layout, handle);
-    case platform::ControlKind::GroupFrame:
-        return std::make_unique<FakeOf<platform::GroupFrame>>(layout, handle);
-    case platform::ControlKind::Picture:
-        return std::make_unique<FakeOf<platform::Picture>>(layout, handle);
-    case platform::ControlKind::PictureButton:
-        return std::make_unique<FakeOf<platform::PictureButton>>(layout, handle);
-    case platform::ControlKind::PushButton:
-        return std::make_unique<FakeOf<platform::PushButton>>(layout, handle);
-    }
-    throw std::invalid_argument("no fake for the kind of " + layout.name);
-}
-
-} // namespace
-
-void FakeOf<platform::OptionButton>::SetChecked(bool checked) {
-    if (checked && onChecked) {
+void FakeControl::SetChecked(bool checked) {
+    if (checked) {
         onChecked(*this);
     }
     checked_ = checked;
 }
 
-// --- FakeList ---
+bool FakeControl::IsList() const {
+    return layout_.kind == platform::ControlKind::ListBox ||
+           layout_.kind == platform::ControlKind::DropDownList;
+}
 
-std::string FakeList::Text() const {
+std::string FakeControl::SelectedItem() const {
     return listIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(listIndex_)];
 }
 
-void FakeList::Clear() {
+void FakeControl::Clear() {
     items_.clear();
     listIndex_ = -1;
 }
 
-std::string FakeList::List(int index) const {
+std::string FakeControl::List(int index) const {
     if (index < 0 || index >= ListCount()) {
         throw std::out_of_range("no list entry " + std::to_string(index));
     }
     return items_[static_cast<std::size_t>(index)];
 }
 
-bool FakeList::Select(const std::string& item) {
+bool FakeControl::Select(const std::string& item) {
     const auto found = std::find(items_.begin(), items_.end(), item);
     if (found == items_.end()) {
         return false;
@@ -115,11 +78,9 @@ FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& eve
       caption_(layout.caption), dpiAt_(std::move(dpiAt)) {
     platform::Handle controlHandle = handle + 16;
     for (const platform::ControlLayout& control : layout.controls) {
-        auto fake = MakeFake(control, controlHandle++);
+        auto fake = std::make_unique<FakeControl>(control, controlHandle++);
         fake->onFocus = [this](const std::string& name) { focused_ = name; };
-        if (auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(fake.get())) {
-            option->onChecked = [this](const auto& checked) { UncheckGroup(checked); };
-        }
+        fake->onChecked = [this](const FakeControl& checked) { UncheckGroup(checked); };
         controls_[control.name] = std::move(fake);
     }
     const bool tool = layout.frame == platform::FrameStyle::ToolWindow;
@@ -142,12 +103,11 @@ FakeControl& FakeForm::Named(const std::string& name) const {
     return *found->second;
 }
 
-void FakeForm::UncheckGroup(const FakeOf<platform::OptionButton>& checked) {
+void FakeForm::UncheckGroup(const FakeControl& checked) {
     for (const auto& [name, control] : controls_) {
-        auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(control.get());
-        if (option != nullptr && option != &checked &&
-            option->Layout().parent == checked.Layout().parent) {
-            option->SetChecked(false);
+        if (control.get() != &checked && control->Layout().kind == checked.Layout().kind &&
+            control->Layout().parent == checked.Layout().parent) {
+            control->SetChecked(false);
         }
     }
 }
@@ -193,8 +153,8 @@ void FakeForm::Click(const std::string& control) {
 
 // As an auto radio button does, an option button is checked before its click is sent.
 void FakeForm::Press(FakeControl& pressed, const std::string& control) {
-    if (auto* option = dynamic_cast<FakeOf<platform::OptionButton>*>(&pressed)) {
-        option->SetChecked(true);
+    if (pressed.Layout().kind == platform::ControlKind::OptionButton) {
+        pressed.SetChecked(true);
     }
     events_.OnClick(control);
 }
@@ -248,7 +208,6 @@ int FakeToolkit::MsgBox(const std::string& text, int style) {
 }
 
 void FakeToolkit::DoEvents() {
-    ++doEventsPasses;
     if (onDoEvents) {
         onDoEvents();
     }
@@ -288,7 +247,7 @@ bool FakeToolkit::ReleaseCapture() {
 std::intptr_t FakeToolkit::SendMessageA(platform::Handle window, std::uint32_t message,
                                         std::uintptr_t wParam, std::intptr_t lParam) {
     const bool fails = Record({"SendMessage", Arguments(window, message, wParam, lParam)});
-    const auto* list = dynamic_cast<const FakeList*>(ControlByHandle(window));
+    const FakeControl* list = ControlByHandle(window);
     if (fails || message != platform::kLbItemFromPoint || list == nullptr) {
         return 0;
     }

@@ -14,66 +14,34 @@
 
 namespace kesto::fakes {
 
-// What every fake control keeps. The kinds below add only what that kind has, as the real ones.
-class FakeControl : public virtual platform::Control {
+// A control of any kind: what the kinds have, kept as given. The layout says which kind it is;
+// the names the program reaches controls by carry the kind and are checked where they are made.
+class FakeControl final : public virtual platform::Label,
+                          public virtual platform::TextBox,
+                          public virtual platform::PushButton,
+                          public virtual platform::GroupFrame,
+                          public virtual platform::Picture,
+                          public virtual platform::PictureButton,
+                          public virtual platform::OptionButton,
+                          public virtual platform::ListBox,
+                          public virtual platform::DropDownList {
   public:
     FakeControl(const platform::ControlLayout& layout, platform::Handle handle);
 
-    std::string Text() const override { return text_; }
+    // A list's text is its selected item's.
+    std::string Text() const override { return IsList() ? SelectedItem() : text_; }
     void SetText(const std::string& text) override { text_ = text; }
     bool Visible() const override { return visible_; }
     void SetVisible(bool visible) override { visible_ = visible; }
-    void SetFocus() override;
+    void SetFocus() override { onFocus(layout_.name); }
     platform::Rect Place() const override { return place_; }
     void SetPlace(const platform::Rect& place) override { place_ = place; }
     void SetBackColor(platform::Rgb color) override { backColor_ = color; }
-    void SetToolTipText(const std::string& text) override;
+    void SetToolTipText(const std::string& text) override { toolTip_ = text; }
     platform::Handle WindowHandle() const override { return handle_; }
-
-    const platform::ControlLayout& Layout() const { return layout_; }
-    std::optional<platform::Rgb> BackColor() const { return backColor_; }
-    const std::string& ToolTipText() const { return toolTip_; }
-    int ToolTipWrites() const { return toolTipWrites_; }
-    // Set by the form: the control that last took the focus.
-    std::function<void(const std::string&)> onFocus;
-
-  private:
-    platform::ControlLayout layout_;
-    platform::Handle handle_;
-    std::string text_;
-    bool visible_;
-    platform::Rect place_;
-    std::optional<platform::Rgb> backColor_;
-    std::string toolTip_;
-    int toolTipWrites_ = 0;
-};
-
-// Labels, text boxes, push buttons, group frames and pictures: nothing of their own.
-template <class Kind> class FakeOf final : public FakeControl, public Kind {
-  public:
-    using FakeControl::FakeControl;
-};
-
-template <>
-class FakeOf<platform::OptionButton> final : public FakeControl, public platform::OptionButton {
-  public:
-    FakeOf(const platform::ControlLayout& layout, platform::Handle handle)
-        : FakeControl(layout, handle), checked_(layout.checked) {}
-
     bool Checked() const override { return checked_; }
+    // Checking one unchecks the others of its group.
     void SetChecked(bool checked) override;
-    // Set by the form: unchecks the others of this one's group.
-    std::function<void(const FakeOf&)> onChecked;
-
-  private:
-    bool checked_;
-};
-
-class FakeList : public FakeControl, public virtual platform::ListControl {
-  public:
-    using FakeControl::FakeControl;
-
-    std::string Text() const override;
     void Clear() override;
     void AddItem(const std::string& item) override { items_.push_back(item); }
     int ListCount() const override { return static_cast<int>(items_.size()); }
@@ -81,24 +49,30 @@ class FakeList : public FakeControl, public virtual platform::ListControl {
     int ListIndex() const override { return listIndex_; }
     void SetListIndex(int index) override { listIndex_ = index; }
 
+    const platform::ControlLayout& Layout() const { return layout_; }
+    std::optional<platform::Rgb> BackColor() const { return backColor_; }
+    const std::string& ToolTipText() const { return toolTip_; }
     const std::vector<std::string>& Items() const { return items_; }
     // Picks the item with this text, as a user would; false when there is none.
     bool Select(const std::string& item);
+    // Set by the form: the control that last took the focus, the others of an option group.
+    std::function<void(const std::string&)> onFocus;
+    std::function<void(const FakeControl&)> onChecked;
 
   private:
+    bool IsList() const;
+    std::string SelectedItem() const;
+
+    platform::ControlLayout layout_;
+    platform::Handle handle_;
+    std::string text_;
+    bool visible_;
+    platform::Rect place_;
+    std::optional<platform::Rgb> backColor_;
+    std::string toolTip_;
+    bool checked_;
     std::vector<std::string> items_;
     int listIndex_ = -1;
-};
-
-template <> class FakeOf<platform::ListBox> final : public FakeList, public platform::ListBox {
-  public:
-    using FakeList::FakeList;
-};
-
-template <>
-class FakeOf<platform::DropDownList> final : public FakeList, public platform::DropDownList {
-  public:
-    using FakeList::FakeList;
 };
 
 class FakeForm : public platform::Form {
@@ -111,11 +85,7 @@ class FakeForm : public platform::Form {
 
     // Any window's names: a test may look into every form.
     template <class Kind, class Window>
-    FakeOf<Kind>& Find(platform::ControlName<Kind, Window> name) {
-        return dynamic_cast<FakeOf<Kind>&>(Named(name.text));
-    }
-    template <class Window>
-    FakeControl& Find(platform::ControlName<platform::Control, Window> name) {
+    FakeControl& Find(platform::ControlName<Kind, Window> name) {
         return Named(name.text);
     }
     // The control with this handle, or null.
@@ -171,7 +141,8 @@ class FakeForm : public platform::Form {
     void Click(const std::string& control);
     void MouseDown(const std::string& control, int button);
     void MouseMove(const std::string& control, int buttons, int x, int y);
-    void UncheckGroup(const FakeOf<platform::OptionButton>& checked);
+    // As the real form: option buttons in one group frame are one group.
+    void UncheckGroup(const FakeControl& checked);
 
     platform::FormLayout layout_;
     platform::FormEvents& events_;
@@ -258,7 +229,6 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     std::vector<NotifyCall> notifyCalls;
     // The primary screen first: forms open centred on it.
     std::vector<FakeScreen> screens{{{0, 0, kScreenWidth, kScreenHeight}, 96}};
-    int doEventsPasses = 0;
     int quits = 0;
     // List entries are this many pixels high for LB_ITEMFROMPOINT.
     static constexpr int kItemHeight = 16;

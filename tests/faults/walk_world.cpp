@@ -1,15 +1,10 @@
 #include "walk_world.h"
 
-#include "command/dos_outputs.h"
-
 #include <stdexcept>
 
 namespace kesto::faults {
 
 namespace {
-
-const std::string kMapFailed = "虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!";
-const std::string kMapped = "新的虚拟分区添加成功！";
 
 template <class List> void Select(World& world, ui::Name<List> list, const std::string& item) {
     if (!world.Control(list).Select(item)) {
@@ -28,7 +23,7 @@ World::World() {
     os.AddFile("C:\\Tools\\help.htm");
     os.AddFile(kTableFile, *os.ToAnsi("[Other]\r\nkeep=1\r\n[KESTO]\r\n0=X:\\: => D:\\Data\r\n"
                                       "1=Y:\\: => D:\\新建\\照片\r\n26=beyond\r\n"));
-    command::DOSOutputs(os, toolkit).ExecuteCommand("subst W: D:\\Live");
+    os.Subst({"W:", "D:\\Live"});
 }
 
 void World::Load() {
@@ -38,8 +33,7 @@ void World::Load() {
 
 std::vector<Flow> UserFlows() {
     Flow startup{"start-up with a restore", false, [](World& w) { w.Load(); }, {}, {}};
-    startup.texts = {"无法载入保存的虚拟分区X:，请确认你对D:\\Data有权限！",
-                     "无法载入保存的虚拟分区Y:，请确认你对D:\\新建\\照片有权限！",
+    startup.texts = {NotRestored("X:", "D:\\Data"), NotRestored("Y:", "D:\\新建\\照片"),
                      kLogOnEntryNotSaved};
 
     Flow newFolder{"create in a new folder",
@@ -49,10 +43,7 @@ std::vector<Flow> UserFlows() {
                        Select(w, ui::CmbBusyDisk, "D:");
                        w.Window().Click(ui::cmdcreate);
                    },
-                   {Goal::Map,
-                    'V',
-                    kMapped,
-                    {kMapFailed, "无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！"}},
+                   {Goal::Map, 'V', kMapped, {kNotMapped, kDiskNotWritable}},
                    {}};
 
     Flow existing{"create on an existing folder",
@@ -63,7 +54,7 @@ std::vector<Flow> UserFlows() {
                       Select(w, ui::CmbFreedisk, "U:");
                       w.Window().Click(ui::cmdcreate);
                   },
-                  {Goal::Map, 'U', kMapped, {kMapFailed, "你选择的目录不正确"}},
+                  {Goal::Map, 'U', kMapped, {kNotMapped, kWrongFolder}},
                   {}};
 
     Flow remove{"remove",
@@ -72,13 +63,8 @@ std::vector<Flow> UserFlows() {
                     Select(w, ui::listKesto, "W:\\: => D:\\Live");
                     w.Window().Click(ui::cmddele);
                 },
-                {Goal::Remove,
-                 'W',
-                 "你所指定的虚拟分区已被顺利移除！",
-                 {"你所指定的虚拟分区未被移除，可能此分区正在使用中。\r\n\r\n"
-                  "你可以关闭正在打开的文件或重启计算机后再进行移除!"}},
-                {"你确实要删除选中的虚拟分区吗？\r\n注意：删除分区并不删除你的数据，"
-                 "这些数据仍然保存在盘符所指向的文件夹中！"}};
+                {Goal::Remove, 'W', kRemoved, {kNotRemoved}},
+                {kConfirmRemoval}};
 
     Flow refresh{"refresh",
                  true,

@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "fakes/fake_os.h"
 #include "fakes/fake_toolkit.h"
+#include "messages.h"
 #include "ui/main_names.h"
 #include "ui/working_names.h"
 
@@ -14,13 +15,10 @@
 
 namespace kesto::faults {
 
+using namespace messages;
+
 inline constexpr const char* kTableFile = "C:\\Tools\\kesto.ini";
-inline const std::string kTableNotSaved =
-    std::string("无法写入虚拟分区列表文件") + kTableFile +
-    "，虚拟分区无法保存，下次登录时将不会恢复。\r\n\r\n请把本程序移到你有写权限的文件夹中再运行。";
-inline const std::string kLogOnEntryNotSaved =
-    "无法写入登录时的启动项，下次登录时本程序将不会自动运行，"
-    "保存的虚拟分区要在你手动运行本程序后才会恢复。";
+inline const std::string kTableNotSaved = TableNotSaved(kTableFile);
 
 // C: and D: fixed; the program in C:\Tools with its help page; a saved table of two partitions,
 // one on a folder that is there and one on a folder to be made again; W: mapped by someone else;
@@ -29,7 +27,7 @@ struct World {
     World();
     void Load();
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
-    template <class Kind> fakes::FakeOf<Kind>& Control(ui::Name<Kind> name) {
+    template <class Kind> fakes::FakeControl& Control(ui::Name<Kind> name) {
         return Window().Find(name);
     }
 

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static std::string childOutput;
     static const bool registered = [] {
         for (fakes::FakeOs* os : {&chinese, &western, &utf8}) {
-            os->RegisterProgram("child", [](const std::string&) { return childOutput; });
+            os->RegisterProgram("child", [](const std::vector<std::string>&) { return childOutput; });
         }
         return true;
     }();
@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     childOutput = bytes;
     command::DOSOutputs runner(os, toolkit);
-    FUZZ_REQUIRE(runner.ExecuteCommand("child") == expected);
+    runner.SetCommandLine("child");
+    FUZZ_REQUIRE(runner.ExecuteCommand() == expected);
     FUZZ_REQUIRE(runner.Completed());
     FUZZ_REQUIRE(os.OpenHandleCount() == 0);
     return 0;

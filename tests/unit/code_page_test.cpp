@@ -1,32 +1,11 @@
-// What only the in-memory Windows can give: folders without a short form that the ANSI code page
-// cannot spell, and listings in the OEM code page of folders the ANSI one cannot spell.
+// What only the in-memory Windows can give: a program folder without a short form that the ANSI
+// code page can spell, and listings in the OEM code page of folders the ANSI one cannot spell.
 #include "main_form_fixture.h"
 
 namespace kesto {
 namespace {
 
-class CodePageTest : public MainFormTest {
-  protected:
-    // A mapping made by a program that hands subst its folder in Unicode.
-    void MapInUnicode(char letter, const std::string& folder) {
-        const int codePage = static_cast<int>(os.AnsiCodePage());
-        os.SetCodePage(65001);
-        Map(letter, folder);
-        os.SetCodePage(codePage);
-    }
-};
-
-TEST_F(CodePageTest, FolderWithoutAShortFormTheCodePageCanSpellIsRefusedAndNothingIsMade) {
-    os.SetCodePage(1252);
-    os.AddFolder("D:\\照片");
-    Load();
-    const auto folders = os.Folders();
-    MapExisting("D:\\照片", "X:");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"你选择的目录不正确"});
-    EXPECT_TRUE(os.Mappings().empty());
-    EXPECT_EQ(os.Folders(), folders);
-    EXPECT_EQ(Ini(), "<none>");
-}
+using CodePageTest = MainFormTest;
 
 TEST_F(CodePageTest, RunValueWithoutAShortFormTheCodePageCanSpellIsWrittenInUnicode) {
     os.SetCodePage(1252);
@@ -43,10 +22,10 @@ TEST_F(CodePageTest, RunValueWithoutAShortFormTheCodePageCanSpellIsWrittenInUnic
 TEST_F(CodePageTest, ListedFolderTheCodePageCannotSpellIsSavedByItsShortForm) {
     os.SetCodePage(1252);
     os.substListsInOem = true;
-    // Σ is in code page 437 but not in 1252.
-    MapInUnicode('X', "D:\\Σ data");
+    // Σ is in code page 437 but not in 1252; subst was handed it in Unicode.
+    Map('X', "D:\\Σ data");
     os.SetShortName("D:\\Σ data", "D:\\DATA~1");
-    MapInUnicode('Y', "D:\\Σ lost");
+    Map('Y', "D:\\Σ lost");
     Load();
     EXPECT_EQ(Control(ui::listKesto).Items(),
               (std::vector<std::string>{"X:\\: => D:\\Σ data", "Y:\\: => D:\\Σ lost"}));

@@ -1,8 +1,11 @@
 #include "app/command_line.h"
 #include "main_form_fixture.h"
+#include "messages.h"
 
 namespace kesto {
 namespace {
+
+using namespace messages;
 
 TEST(QuoteIfBlank, QuotesOnlyPathsWithBlanksByTheRuntimeRules) {
     EXPECT_EQ(app::QuoteIfBlank("D:\\KESTO_X"), "D:\\KESTO_X");
@@ -11,6 +14,15 @@ TEST(QuoteIfBlank, QuotesOnlyPathsWithBlanksByTheRuntimeRules) {
     EXPECT_EQ(app::QuoteIfBlank("D:\\a\\\\b c"), "\"D:\\a\\\\b c\"");
     EXPECT_EQ(app::QuoteIfBlank("a \"b\""), "\"a \\\"b\\\"\"");
     EXPECT_EQ(app::MapCommandLine("X:", "D:\\My Data\\"), "subst X: \"D:\\My Data\\\\\"");
+}
+
+// "D:\aaa…\aaa…" of exactly `length` characters, in parts a file system takes.
+std::string LongFolder(std::size_t length) {
+    std::string folder = "D:";
+    while (folder.size() < length) {
+        folder += "\\" + std::string(std::min<std::size_t>(100, length - folder.size() - 1), 'a');
+    }
+    return folder;
 }
 
 class CreatePartitionTest : public MainFormTest {
@@ -23,8 +35,6 @@ class CreatePartitionTest : public MainFormTest {
             ASSERT_TRUE(Control(ui::CmbBusyDisk).Select(busyDisk));
         }
     }
-    std::string LastMessage() const { return toolkit.messageBoxes.back().text; }
-    int LastStyle() const { return toolkit.messageBoxes.back().style; }
 };
 
 TEST_F(CreatePartitionTest, FolderLeftFromAnEarlierPartitionIsMappedAgainWithItsFiles) {
@@ -32,41 +42,8 @@ TEST_F(CreatePartitionTest, FolderLeftFromAnEarlierPartitionIsMappedAgainWithIts
     Load();
     Choose("X:", "D:");
     Window().Click(ui::cmdcreate);
-    EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kMapped});
     EXPECT_EQ(os.FileContent("X:\\kept.txt"), "data");
-}
-
-TEST_F(CreatePartitionTest, WrongChoicesAreRefusedWithTheirMessageAndFocus) {
-    os.AddDrive('G', platform::kDriveCdrom, false);
-    os.AddFile("C:\\file.txt");
-    Load();
-
-    ExistingFolderMode("C:\\Tools");
-    Window().Click(ui::cmdcreate);
-    EXPECT_EQ(LastMessage(), "请选择你新建虚拟分区所使用的盘符!");
-    EXPECT_EQ(Window().FocusedControl(), "CmbFreedisk");
-
-    Choose("X:");
-    for (const char* folder : {"", "C:\\file.txt", "Q:\\nothing", "C:\\missing"}) {
-        Control(ui::TxtDirector).SetText(folder);
-        Window().Click(ui::cmdcreate);
-        EXPECT_EQ(LastMessage(), "你选择的目录不正确") << folder;
-        EXPECT_EQ(Window().FocusedControl(), "TxtDirector");
-    }
-
-    Window().Click(ui::Opt1_1);
-    Window().Click(ui::cmdcreate);
-    EXPECT_EQ(LastMessage(), "你尚未选择要从那一个磁盘分配空间！");
-    EXPECT_EQ(Window().FocusedControl(), "CmbBusyDisk");
-
-    Choose("X:", "G:");
-    Window().Click(ui::cmdcreate);
-    EXPECT_EQ(LastMessage(), "无法在你所指定的盘上创建新的虚拟分区，请确认你对此盘有写权限！");
-    for (const auto& box : toolkit.messageBoxes) {
-        EXPECT_EQ(box.style, 48);
-    }
-    EXPECT_EQ(CallCount("CreateProcess subst X:"), 0);
-    EXPECT_TRUE(os.Mappings().empty());
 }
 
 TEST_F(CreatePartitionTest, LetterTakenMeanwhileIsReportedAndNoLongerOffered) {
@@ -74,9 +51,8 @@ TEST_F(CreatePartitionTest, LetterTakenMeanwhileIsReportedAndNoLongerOffered) {
     Choose("X:", "D:");
     Map('X', "C:\\elsewhere");
     Window().Click(ui::cmdcreate);
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"虚拟分区未被成功建立!\r\n\r\n请确认你是否有足够的权限!"});
-    EXPECT_EQ(LastStyle(), 64);
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNotMapped});
+    EXPECT_EQ(toolkit.messageBoxes.back().style, 64);
     const auto& free = Control(ui::CmbFreedisk).Items();
     EXPECT_EQ(std::find(free.begin(), free.end(), "X:"), free.end());
     EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => C:\\elsewhere"});
@@ -94,8 +70,28 @@ TEST_F(CreatePartitionTest, ExistingFolderWithBlankAndChineseNameIsMappedThrough
     MapExisting("D:\\Long Name\\", "Y:");
     EXPECT_EQ(CallCount("CreateProcess subst Y: \"D:\\Long Name\\\\\""), 1);
     EXPECT_EQ(os.Mappings().at('Y'), "D:\\Long Name");
-    EXPECT_EQ(Messages(),
-              (std::vector<std::string>{"新的虚拟分区添加成功！", "新的虚拟分区添加成功！"}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{kMapped, kMapped}));
+}
+
+TEST_F(CreatePartitionTest, FoldersWithBlanksChineseOrLongNamesAreMappedSavedAndRestoredWhole) {
+    const std::vector<std::string> folders = {"D:\\My Data", "D:\\照片 集\\新", LongFolder(248),
+                                              LongFolder(249), LongFolder(259)};
+    for (const std::string& folder : folders) {
+        os.AddFolder(folder);
+    }
+    Load();
+    char letter = 'E';
+    for (const std::string& folder : folders) {
+        toolkit.messageBoxes.clear();
+        MapExisting(folder, std::string{letter, ':'});
+        EXPECT_EQ(Messages(), std::vector<std::string>{kMapped}) << folder;
+        EXPECT_EQ(os.Mappings().at(letter), folder);
+        ++letter;
+    }
+    const auto mapped = os.Mappings();
+    Restart();
+    EXPECT_EQ(os.Mappings(), mapped);
+    EXPECT_EQ(Control(ui::listKesto).ListCount(), static_cast<int>(folders.size()));
 }
 
 TEST_F(CreatePartitionTest, ModeSwitchShowsItsControlsAndKeepsTheirContents) {
@@ -122,15 +118,6 @@ TEST_F(CreatePartitionTest, FolderBrowserFillsTheTextBoxOnlyWhenAFolderIsChosen)
     EXPECT_TRUE(os.Mappings().empty());
 }
 
-TEST_F(CreatePartitionTest, CreateNewDirectoryMakesEveryLevelAndReportsTheDeepest) {
-    auto& main = Load();
-    os.AddFolder("D:\\a");
-    EXPECT_TRUE(main.CreateNewDirectory("D:\\a\\b"));
-    EXPECT_FALSE(main.CreateNewDirectory("D:\\a\\b\\"));
-    EXPECT_TRUE(main.CreateNewDirectory("D:\\x\\y\\z"));
-    EXPECT_TRUE(os.FolderExists("D:\\x\\y\\z"));
-}
-
 TEST_F(CreatePartitionTest, ShortNameIsEmptyForMissingPathsAndWholeForLongOnes) {
     auto& main = Load();
     EXPECT_EQ(main.ShortName("C:\\missing"), "");
@@ -144,10 +131,10 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
     toolkit.messageBoxes.clear();
     Choose("X:", "D:");
     bool sawProgress = false;
-    os.RegisterProgram("subst", [&](const std::string& arguments) {
+    os.RegisterProgram("subst", [&](const std::vector<std::string>& arguments) {
         fakes::FakeForm* working = toolkit.Form("FrmWorking");
         sawProgress |= !arguments.empty() && working && working->Visible() && !Window().Enabled() &&
-                       working->Find(ui::lblView).Text() == "正在添加磁盘，请稍候……";
+                       working->Find(ui::lblView).Text() == kAdding;
         return std::optional<std::string>("");
     });
     toolkit.onMessageBox = [&](const fakes::MessageBoxRecord&) {
@@ -163,10 +150,9 @@ TEST_F(CreatePartitionTest, CommandRunsBehindTheProgressWindowWithTheMainWindowD
     };
     Window().Click(ui::cmdcreate);
     EXPECT_TRUE(sawProgress);
-    EXPECT_EQ(toolkit.doEventsPasses, 1);
     EXPECT_EQ(CallCount("CreateProcess subst X:"), 1);
     // The closes waited for the command and its message, and were one.
-    EXPECT_EQ(Messages(), std::vector<std::string>{"新的虚拟分区添加成功！"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kMapped});
     EXPECT_FALSE(form->Loaded());
     EXPECT_EQ(toolkit.quits, 1);
     form.reset();

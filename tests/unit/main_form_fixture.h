@@ -27,7 +27,7 @@ class MainFormTest : public ::testing::Test {
     }
 
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
-    template <class Kind> fakes::FakeOf<Kind>& Control(ui::Name<Kind> name) {
+    template <class Kind> fakes::FakeControl& Control(ui::Name<Kind> name) {
         return Window().Find(name);
     }
     std::string Ini() { return os.FileContent("C:\\Tools\\kesto.ini").value_or("<none>"); }
@@ -57,8 +57,7 @@ class MainFormTest : public ::testing::Test {
     void Restart() {
         const auto mappings = os.Mappings();
         for (const auto& mapping : mappings) {
-            command::DOSOutputs(os, toolkit)
-                .ExecuteCommand("subst " + std::string(1, mapping.first) + ": /d");
+            os.Subst({std::string{mapping.first, ':'}, "/d"});
         }
         toolkit.messageBoxes.clear();
         Load();
@@ -66,9 +65,7 @@ class MainFormTest : public ::testing::Test {
     // A mapping made outside the program.
     void Map(char letter, const std::string& folder) {
         os.AddFolder(folder);
-        command::DOSOutputs runner(os, toolkit);
-        ASSERT_EQ(runner.ExecuteCommand("subst " + std::string(1, letter) + ": \"" + folder + "\""),
-                  "");
+        ASSERT_EQ(os.Subst({std::string{letter, ':'}, folder}), "");
     }
 
     fakes::FakeOs os;

@@ -1,14 +1,11 @@
-#include "app/subst_line.h"
+// The partition list read from subst, shown and saved, and the drive lists: odd listings, a
+// program folder that cannot be written, a removal that subst refuses.
+#include "fakes/ini_text.h"
 #include "main_form_fixture.h"
+#include "messages.h"
 
 namespace kesto {
 namespace {
-
-TEST(SubstLine, DriveAndFolderAreCountedInCharacters) {
-    EXPECT_EQ(app::DriveOf("F:\\: => D:\\照片"), "F:");
-    EXPECT_EQ(app::FolderOf("F:\\: => D:\\照片"), "D:\\照片");
-    EXPECT_EQ(app::FolderOf("F:\\: =>"), "");
-}
 
 using PartitionTableTest = MainFormTest;
 
@@ -31,6 +28,71 @@ TEST_F(PartitionTableTest, FillListSortsEveryLetterIntoOneListWithNothingChosen)
     EXPECT_EQ(Control(ui::CmbFreedisk).ListIndex(), -1);
     EXPECT_EQ(Control(ui::CmbBusyDisk).ListIndex(), -1);
     EXPECT_EQ(CallCount("GetDriveType a:"), 2);
+}
+
+TEST_F(PartitionTableTest, OddLinesAreListedAndOnlyTheTableKeysAreWritten) {
+    os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n26=beyond\r\n");
+    std::string listing = "\r\nX:\\: => D:\\Data\r\nab\r\nodd\n30=injected\r\n";
+    for (int i = 0; i < 30; ++i) {
+        listing += "Q:\\: => D:\\q" + std::to_string(i) + "\r\n";
+    }
+    listing += "no final line break";
+    os.RegisterProgram("subst", [&](const std::vector<std::string>& arguments) {
+        return std::optional(arguments.empty() ? listing : "Invalid parameter\r\n");
+    });
+    Load();
+
+    const auto& items = Control(ui::listKesto).Items();
+    ASSERT_EQ(items.size(), 34u);
+    EXPECT_EQ(items[2], "ab");
+    EXPECT_EQ(items.back(), "Q:\\: => D:\\q29");
+    const std::string ini = Ini();
+    EXPECT_EQ(fakes::IniValue(ini, "KESTO", "0"), "");
+    EXPECT_EQ(fakes::IniValue(ini, "KESTO", "3"), std::nullopt);
+    EXPECT_EQ(fakes::IniValue(ini, "KESTO", "25"), "Q:\\: => D:\\q21");
+    EXPECT_EQ(fakes::IniValue(ini, "KESTO", "26"), "beyond");
+    EXPECT_EQ(fakes::IniValue(ini, "KESTO", "30"), std::nullopt);
+
+    toolkit.messageBoxes.clear();
+    Control(ui::listKesto).Select("ab");
+    Window().Click(ui::cmddele);
+    EXPECT_EQ(CallCount("CreateProcess subst ab /d"), 1);
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{messages::kConfirmRemoval, messages::kNotRemoved}));
+}
+
+TEST_F(PartitionTableTest, RefusedRemovalStillRefreshesFromTheLiveListing) {
+    Map('X', "D:\\Data");
+    Map('Y', "D:\\Other");
+    Load();
+    ASSERT_TRUE(Control(ui::listKesto).Select("Y:\\: => D:\\Other"));
+    // Y: vanished meanwhile, so subst complains; X: is listed again.
+    os.RegisterProgram("subst", [](const std::vector<std::string>& arguments) {
+        return std::optional<std::string>(arguments.empty() ? "X:\\: => D:\\Data\r\n"
+                                                            : "Invalid parameter - Y:\r\n");
+    });
+    Window().Click(ui::cmddele);
+    EXPECT_EQ(toolkit.messageBoxes.back().text, messages::kNotRemoved);
+    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\Data"});
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
+}
+
+TEST_F(PartitionTableTest, ReadOnlyProgramFolderKeepsItsTableAndTheListIsStillFilled) {
+    os.AddDrive('E', platform::kDriveFixed, false);
+    os.moduleFileName = "E:\\Tools\\kesto.exe";
+    const std::string saved = "[KESTO]\r\n0=X:\\: => D:\\Data\r\n";
+    os.AddFile("E:\\Tools\\kesto.ini", saved);
+    os.AddFolder("D:\\Data");
+    Load();
+    Control(ui::CmbFreedisk).Select("V:");
+    Control(ui::CmbBusyDisk).Select("D:");
+    Window().Click(ui::cmdcreate);
+    // Told once, at the start-up's refresh: even deleting a key asks to write the file.
+    EXPECT_EQ(Messages(), (std::vector<std::string>{messages::TableNotSaved("E:\\Tools\\kesto.ini"),
+                                                    messages::kMapped}));
+    EXPECT_EQ(Control(ui::listKesto).Items(),
+              (std::vector<std::string>{"V:\\: => D:\\KESTO_V", "X:\\: => D:\\Data"}));
+    EXPECT_EQ(os.FileContent("E:\\Tools\\kesto.ini"), saved);
 }
 
 } // namespace

@@ -1,18 +1,10 @@
 #include "main_form_fixture.h"
+#include "messages.h"
 
 namespace kesto {
 namespace {
 
-const std::string kMapped = "新的虚拟分区添加成功！";
-
-std::string TableWarning(const std::string& file) {
-    return "无法写入虚拟分区列表文件" + file +
-           "，虚拟分区无法保存，下次登录时将不会恢复。\r\n\r\n"
-           "请把本程序移到你有写权限的文件夹中再运行。";
-}
-
-const std::string kLogOnWarning = "无法写入登录时的启动项，下次登录时本程序将不会自动运行，"
-                                  "保存的虚拟分区要在你手动运行本程序后才会恢复。";
+using namespace messages;
 
 class SaveFailureTest : public MainFormTest {
   protected:
@@ -37,7 +29,7 @@ TEST_F(SaveFailureTest, ReadOnlyFolderIsToldAfterTheFirstOutcomeByItsLongName) {
     Create("V:");
     EXPECT_EQ(os.Mappings().count('V'), 1u);
     EXPECT_EQ(Messages(),
-              (std::vector<std::string>{kMapped, TableWarning("E:\\Kesto Tool\\kesto.ini")}));
+              (std::vector<std::string>{kMapped, TableNotSaved("E:\\Kesto Tool\\kesto.ini")}));
     EXPECT_EQ(toolkit.messageBoxes.back().style, 48);
 
     EXPECT_EQ(os.FileContent("E:\\Kesto Tool\\kesto.ini"), std::nullopt);
@@ -47,11 +39,11 @@ TEST_F(SaveFailureTest, EveryWriteFailingWarnsOnceForTheWholeRun) {
     Map('X', "D:\\x");
     os.failing.insert("WritePrivateProfileString");
     Load();
-    EXPECT_EQ(Messages(), std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini")});
+    EXPECT_EQ(Messages(), std::vector<std::string>{TableNotSaved("C:\\Tools\\kesto.ini")});
     Create("V:");
     form->RefreshPartitions();
     EXPECT_EQ(Messages(),
-              (std::vector<std::string>{TableWarning("C:\\Tools\\kesto.ini"), kMapped}));
+              (std::vector<std::string>{TableNotSaved("C:\\Tools\\kesto.ini"), kMapped}));
 }
 
 // The value a program folder the code page cannot spell needs goes in through another call.
@@ -61,7 +53,7 @@ TEST_F(SaveFailureTest, LogOnEntryInUnicodeThatCannotBeWrittenIsToldToo) {
     os.AddFolder("C:\\工具 箱");
     os.failing = {"RegSetStringValue"};
     Load();
-    EXPECT_EQ(Messages(), std::vector<std::string>{kLogOnWarning});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kLogOnEntryNotSaved});
     EXPECT_EQ(CallCount("RegSetStringValue"), 1);
 }
 

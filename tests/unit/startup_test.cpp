@@ -1,5 +1,6 @@
 #include "app/app_paths.h"
 #include "main_form_fixture.h"
+#include "messages.h"
 
 namespace kesto {
 namespace {
@@ -53,10 +54,7 @@ TEST_P(HeldTable, IsWaitedForAWhileThenLeftAloneUntilItCanBeRead) {
     os.HoldFile(file);
     Restart();
     EXPECT_TRUE(os.Mappings().empty());
-    const std::string notRead =
-        "无法读取虚拟分区列表文件C:\\Tools\\kesto.ini，保存的虚拟分区这次没有"
-        "恢复，它们仍保留在这个文件中。\r\n\r\n"
-        "请在其他程序关闭这个文件后重新运行本程序。";
+    const std::string notRead = messages::TableNotRead("C:\\Tools\\kesto.ini");
     EXPECT_EQ(Messages(), std::vector<std::string>{notRead});
     EXPECT_EQ(toolkit.messageBoxes[0].style, 48);
     MapExisting("D:\\Data", "Y:");
@@ -67,8 +65,8 @@ TEST_P(HeldTable, IsWaitedForAWhileThenLeftAloneUntilItCanBeRead) {
     MapExisting("D:\\Data", "X:");
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n1=Y:\\: => D:\\Data\r\n"
                      "2=W:\\: => D:\\Data\r\n");
-    EXPECT_EQ(Messages(), (std::vector<std::string>{notRead, "新的虚拟分区添加成功！",
-                                                    "新的虚拟分区添加成功！"}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{notRead, messages::kMapped, messages::kMapped}));
 }
 
 TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindowBehindTheTrayIcon) {

@@ -1,41 +1,12 @@
 #include "main_form_fixture.h"
 #include "ui/frm_working.h"
-#include "ui/make_window.h"
 
-#include <array>
-#include <map>
 #include <string>
 
 namespace kesto {
 namespace {
 
-using namespace std::string_literals;
-
 using WindowShellTest = MainFormTest;
-
-TEST(SkinLayout, FollowsAnyWindowSize) {
-    // Top, left, width and height of every skin piece in a 501 x 333 window; -1 keeps the
-    // picture's own size.
-    const std::map<std::string, std::array<int, 4>> expected = {
-        {"imgTitleLeft", {0, 0, -1, -1}},
-        {"imgTitleRight", {0, 482, -1, -1}},
-        {"imgTitleMain", {0, 19, 482, -1}},
-        {"imgWindowLeft", {30, 0, -1, 273}},
-        {"imgWindowBottomLeft", {303, 0, -1, -1}},
-        {"imgWindowBottom", {303, 19, 463, -1}},
-        {"imgWindowBottomRight", {303, 482, -1, -1}},
-        {"imgWindowRight", {30, 482, -1, 295}},
-        {"imgTitleClose", {8, 479, -1, -1}},
-        {"imgTitleMinimize", {8, 462, -1, -1}},
-        {"imgTitleHelp", {8, 445, -1, -1}},
-    };
-    std::map<std::string, std::array<int, 4>> actual;
-    for (const auto& row : ui::SkinLayout(501, 333)) {
-        actual[row.control.text] = {row.top, row.left, row.width.value_or(-1),
-                                    row.height.value_or(-1)};
-    }
-    EXPECT_EQ(actual, expected);
-}
 
 TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
     Load();
@@ -54,20 +25,6 @@ TEST_F(WindowShellTest, AnyButtonOnTheTitleDragsButTheTitleButtonsDoNot) {
                                           2, 0}));
 }
 
-// A file URL would read "#" as a fragment and "%" as an escape.
-TEST_F(WindowShellTest, HelpAsksTheShellForThePageBesideTheProgram) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"C:\\Tools\\kesto.exe", "file:///C:\\Tools\\help.htm"},
-        {"C:\\a #1 %41\\kesto.exe", "C:\\a #1 %41\\help.htm"},
-    };
-    for (const auto& [program, address] : cases) {
-        os.moduleFileName = program;
-        Load();
-        Window().Click(ui::imgTitleHelp);
-        EXPECT_EQ(os.Calls().back(), "ShellExecute "s + address + " 1");
-    }
-}
-
 TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     Map('X', "D:\\a");
     Map('Y', "D:\\" + std::string(80, 'b'));
@@ -79,7 +36,6 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
     EXPECT_EQ(list.ToolTipText(), list.List(1));
     Window().MouseMove(ui::listKesto, 0, 5, 120);
     EXPECT_EQ(list.ToolTipText(), "");
-    EXPECT_EQ(list.ToolTipWrites(), 2);
 }
 
 // The progress window opens on the primary screen; moved over a main window on a screen of

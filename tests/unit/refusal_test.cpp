@@ -1,0 +1,105 @@
+// Choices the program refuses: it says why, with the kind of box that fits, puts the focus where
+// the choice is made, and changes nothing: no subst runs, no mapping, folder or table line is made.
+#include "main_form_fixture.h"
+#include "messages.h"
+
+namespace kesto {
+namespace {
+
+using namespace messages;
+
+class RefusalTest;
+
+struct Refusal {
+    const char* name;
+    void (*setUp)(fakes::FakeOs&); // before the start-up
+    void (*act)(RefusalTest&);
+    std::string message;
+    int style;
+    const char* focus = ""; // empty: wherever it was
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+    *out << refusal.name;
+}
+
+class RefusalTest : public MainFormTest, public ::testing::WithParamInterface<Refusal> {
+  public:
+    void Create(const std::string& folder, const std::string& freeDisk = "X:") {
+        ExistingFolderMode(folder);
+        Control(ui::CmbFreedisk).Select(freeDisk);
+        Window().Click(ui::cmdcreate);
+    }
+    void CreateOn(const std::string& disk) {
+        Control(ui::CmbFreedisk).Select("X:");
+        Control(ui::CmbBusyDisk).Select(disk);
+        Window().Click(ui::cmdcreate);
+    }
+    void Remove(const std::string& line, int answer = platform::kIdYes) {
+        toolkit.answers = {answer};
+        Control(ui::listKesto).Select(line);
+        Window().Click(ui::cmddele);
+    }
+};
+
+void Nothing(fakes::FakeOs&) {}
+
+void TwoMappings(fakes::FakeOs& os) {
+    os.AddFolder("D:\\Data");
+    os.Subst({"X:", "D:\\Data"});
+    os.Subst({"Y:", "X:\\"});
+}
+
+const Refusal kRefusals[] = {
+    {"NoFreeLetter", Nothing, [](RefusalTest& t) { t.Create("C:\\Tools", ""); }, kNoFreeLetter, 48,
+     "CmbFreedisk"},
+    {"NoFolder", Nothing, [](RefusalTest& t) { t.Create(""); }, kWrongFolder, 48, "TxtDirector"},
+    {"FolderIsAFile", [](fakes::FakeOs& os) { os.AddFile("C:\\file.txt"); },
+     [](RefusalTest& t) { t.Create("C:\\file.txt"); }, kWrongFolder, 48, "TxtDirector"},
+    {"FolderOnAMissingDrive", Nothing, [](RefusalTest& t) { t.Create("Q:\\nothing"); },
+     kWrongFolder, 48, "TxtDirector"},
+    {"MissingFolder", Nothing, [](RefusalTest& t) { t.Create("C:\\missing"); }, kWrongFolder, 48,
+     "TxtDirector"},
+    // Without a short form the code page can spell, subst would be handed another folder.
+    {"FolderTheCodePageCannotSpell",
+     [](fakes::FakeOs& os) {
+         os.SetCodePage(1252);
+         os.AddFolder("D:\\照片");
+     },
+     [](RefusalTest& t) { t.Create("D:\\照片"); }, kWrongFolder, 48, "TxtDirector"},
+    {"NoDisk", Nothing, [](RefusalTest& t) { t.CreateOn(""); }, kNoDisk, 48, "CmbBusyDisk"},
+    {"DiskThatCannotBeWritten",
+     [](fakes::FakeOs& os) { os.AddDrive('G', platform::kDriveCdrom, false); },
+     [](RefusalTest& t) { t.CreateOn("G:"); }, kDiskNotWritable, 48},
+    {"NothingSelected", TwoMappings, [](RefusalTest& t) { t.Remove(""); }, kNothingSelected, 0},
+    {"RemovalNotConfirmed", TwoMappings,
+     [](RefusalTest& t) { t.Remove("Y:\\: => X:\\", platform::kIdNo); }, kConfirmRemoval, 36},
+    {"AnotherPartitionOnIt", TwoMappings, [](RefusalTest& t) { t.Remove("X:\\: => D:\\Data"); },
+     kCarriesAnother, 64},
+};
+
+TEST_P(RefusalTest, SaysWhyAndChangesNothing) {
+    const Refusal& refusal = GetParam();
+    refusal.setUp(os);
+    Load();
+    const auto folders = os.Folders();
+    const auto mappings = os.Mappings();
+    const std::string ini = Ini();
+    refusal.act(*this);
+    ASSERT_FALSE(toolkit.messageBoxes.empty());
+    EXPECT_EQ(toolkit.messageBoxes.back().text, refusal.message);
+    EXPECT_EQ(toolkit.messageBoxes.back().style, refusal.style);
+    if (*refusal.focus != '\0') {
+        EXPECT_EQ(Window().FocusedControl(), refusal.focus);
+    }
+    EXPECT_EQ(CallCount("CreateProcess subst "), 0);
+    EXPECT_EQ(os.Mappings(), mappings);
+    EXPECT_EQ(os.Folders(), folders);
+    EXPECT_EQ(Ini(), ini);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, RefusalTest, ::testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kesto

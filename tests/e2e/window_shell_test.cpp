@@ -77,7 +77,7 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
     const std::optional<Image> settled = uidriver::CaptureSettled(frame.ScreenRect(), 5s);
     ASSERT_TRUE(settled) << "the window never finished painting";
     const Image& shown = *settled;
-    SaveScreenshot("main-window", frame);
+    SaveScreenshot("main-window", frame.ScreenRect());
 
     // Clear of the title text and the buttons, at the top, middle and foot of the bar.
     for (int x : {100, 178, 250, 290}) {

@@ -63,29 +63,19 @@ class Keyboard : public LaunchedKestoTest {
     }
 };
 
-TEST_F(Keyboard, TabAndTheArrowKeysWalkEveryStopInOrderPassingThoseThatCannotTakeTheFocus) {
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return Focused("cmddele"); }, 5s));
-    for (const Stroke& stroke : kCycle) {
-        ASSERT_TRUE(Typed(stroke));
-    }
-    EXPECT_TRUE(Main().Control("Opt1(1)").Checked());
-    EnableWindow(Main().Control("listKesto").Handle(), FALSE);
-    for (const Stroke& stroke : kPastTheDisabledList) {
-        ASSERT_TRUE(Typed(stroke));
-    }
-}
-
 // Released alone, Alt would enter the menu mode of a window with a system menu; ours shows no
 // menu bar, so the next key would be lost in it. A message is set off as the button tells its
 // window of a click, which leaves the focus where it was: on the list, not on the first control
-// of the tab order.
-TEST_F(Keyboard, EnterPressesTheFocusedButtonButThereIsNoDefaultOrCancelButton) {
+// of the tab order. Alt+Space opens the system menu, whose close command, as the taskbar's, ends
+// the program.
+TEST_F(Keyboard, WalksEveryStopInOrderPressesTheFocusedButtonAndOpensTheSystemMenu) {
     ASSERT_TRUE(uidriver::WaitUntil([&] { return Focused("cmddele"); }, 5s));
     const Window remove = Main().Control("cmddele");
     uidriver::PressKey(remove, VK_MENU, true);
     uidriver::PressKey(remove, VK_RETURN);
     EXPECT_EQ(AcknowledgeNextMessage(), messages::kNothingSelected);
 
+    // No default or cancel button.
     ASSERT_TRUE(Typed({VK_TAB, false, "listKesto"}));
     uidriver::TypeKey(VK_RETURN);
     uidriver::TypeKey(VK_ESCAPE);
@@ -97,6 +87,25 @@ TEST_F(Keyboard, EnterPressesTheFocusedButtonButThereIsNoDefaultOrCancelButton) 
                         reinterpret_cast<LPARAM>(remove.Handle()));
     EXPECT_EQ(AcknowledgeNextMessage(), messages::kNothingSelected);
     EXPECT_TRUE(uidriver::WaitUntil([&] { return Focused("listKesto"); }, 5s));
+
+    ASSERT_TRUE(Typed({VK_TAB, true, "cmddele"}));
+    for (const Stroke& stroke : kCycle) {
+        ASSERT_TRUE(Typed(stroke));
+    }
+    EXPECT_TRUE(Main().Control("Opt1(1)").Checked());
+    EnableWindow(Main().Control("listKesto").Handle(), FALSE);
+    for (const Stroke& stroke : kPastTheDisabledList) {
+        ASSERT_TRUE(Typed(stroke));
+    }
+
+    uidriver::PressKey(remove, VK_SPACE, true);
+    const auto menu = uidriver::WindowQuery("").OfProcess(Program().Id()).OfClass("#32768");
+    EXPECT_NO_THROW(uidriver::WaitForWindow(menu, 5s));
+    Main().Frame().Post(WM_CANCELMODE);
+    EXPECT_TRUE(uidriver::WaitForNoWindow(menu, 5s));
+    EXPECT_TRUE(Program().Running());
+    Main().Frame().Post(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(Program().WaitForExit(15s));
 }
 
 } // namespace

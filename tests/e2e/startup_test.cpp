@@ -58,12 +58,24 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
         Line('Y', chinese)};
     SaveTable({restored[0], lostLine, restored[1], restored[2], restored[3]});
 
-    Start();
+    // As at a log-on: hidden behind the tray icon until that is pressed.
+    Start({"/auto", {}, {}, {}});
     const uidriver::MessageDialog box = NextMessage();
     EXPECT_EQ(box.Text(), messages::NotRestored("R:", "Q:\\saved"));
     EXPECT_EQ(box.Icon(), MessageIcon::Warning);
     Answer(box, IDOK);
     WaitUntilLoaded();
+    const uidriver::Window& frame = Main().Frame();
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Visible(); }, 10s));
+    const auto tray = uidriver::TrayIcon::Of(Program().Id());
+    ASSERT_TRUE(tray.has_value()) << "no tray window";
+    tray->Press(uidriver::MouseButton::Left);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible(); }, 10s));
+    // Minimised instead of hidden, the right button brings it back as well.
+    Main().Press("imgTitleMinimize");
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
+    tray->Press(uidriver::MouseButton::Right);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible() && !frame.Minimized(); }, 10s));
 
     EXPECT_EQ(Mappings().List(), restored);
     EXPECT_TRUE(ShowsAndSavesTheListing());
@@ -79,28 +91,17 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     EXPECT_EQ(run->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(run->text, ShortForm(Folder() / L"") + "kesto.exe /auto");
 
-    // The partitions outlive the program, so the next start finds every letter taken.
+    // The partitions outlive the program, so the next start finds every letter taken. T: and X:
+    // lie on W:, which the program knows from the listing alone: W: is not removed.
     Quit();
     Launch();
+    uidriver::SelectItem(Main().Control("listKesto"), restored[1]);
+    uidriver::ClickButton(Main().Control("cmddele"));
+    Answer(NextMessage(), IDYES);
+    EXPECT_EQ(AcknowledgeNextMessage(), messages::kCarriesAnother);
+    WaitUntilIdle();
     EXPECT_EQ(Mappings().List(), restored);
     EXPECT_TRUE(ShowsAndSavesTheListing());
-}
-
-TEST_F(Startup, WithAutoWaitsHiddenUntilTheTrayIconIsPressed) {
-    Launch({"/auto", {}, {}, {}});
-    const uidriver::Window& frame = Main().Frame();
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Visible(); }, 10s));
-    const auto tray = uidriver::TrayIcon::Of(Program().Id());
-    ASSERT_TRUE(tray.has_value()) << "no tray window";
-
-    tray->Press(uidriver::MouseButton::Left);
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible(); }, 10s));
-
-    // Minimised instead of hidden, the right button brings it back as well.
-    Main().Press("imgTitleMinimize");
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
-    tray->Press(uidriver::MouseButton::Right);
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible() && !frame.Minimized(); }, 10s));
 }
 
 } // namespace

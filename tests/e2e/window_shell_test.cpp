@@ -1,7 +1,6 @@
 // The skinned frame around the controls: its shape, its pictures and its title-bar buttons.
 #include "kesto_test.h"
 
-#include "uidriver/find.h"
 #include "uidriver/keyboard.h"
 #include "uidriver/poll.h"
 #include "uidriver/screenshot.h"
@@ -101,7 +100,7 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
 
 // The taskbar's click, Win+Down and the system menu all send the window WM_SYSCOMMAND. Its
 // minimise button is pressed as screen readers' proxies press a push button, which must leave the
-// focus alone; Startup.WithAutoWaitsHiddenUntilTheTrayIconIsPressed clicks it.
+// focus alone; Startup.MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart clicks it.
 TEST_F(WindowShell, MinimisesAndRestoresOnTheTaskbarsCommandsAndClosesFromItsTitleBar) {
     const uidriver::Window& frame = Main().Frame();
     const auto tray = uidriver::TrayIcon::Of(Program().Id());
@@ -125,19 +124,6 @@ TEST_F(WindowShell, MinimisesAndRestoresOnTheTaskbarsCommandsAndClosesFromItsTit
     Main().Press("imgTitleClose");
     EXPECT_TRUE(Program().WaitForExit(15s));
     EXPECT_FALSE(tray->Receiver().Exists()) << "the tray icon's window outlived the program";
-}
-
-TEST_F(WindowShell, AltSpaceOpensTheSystemMenuAndItsCloseCommandEndsIt) {
-    const uidriver::Window remove = Main().Control("cmddele");
-    uidriver::PressKey(remove, VK_SPACE, true);
-    const auto menu = uidriver::WindowQuery("").OfProcess(Program().Id()).OfClass("#32768");
-    EXPECT_NO_THROW(uidriver::WaitForWindow(menu, 5s));
-    Main().Frame().Post(WM_CANCELMODE);
-    EXPECT_TRUE(uidriver::WaitForNoWindow(menu, 5s));
-    EXPECT_TRUE(Program().Running());
-    // Its close command, as the taskbar's.
-    Main().Frame().Post(WM_SYSCOMMAND, SC_CLOSE);
-    EXPECT_TRUE(Program().WaitForExit(15s));
 }
 
 } // namespace

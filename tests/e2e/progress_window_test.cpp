@@ -29,37 +29,16 @@ using uidriver::Rect;
 
 using namespace messages;
 
-// An event the subst the program starts waits for; set unless a test holds subst back.
-class SubstHold {
-  public:
-    SubstHold()
-        : name_("kesto-e2e-subst-hold-" + std::to_string(GetCurrentProcessId())),
-          event_(CreateEventA(nullptr, TRUE, TRUE, name_.c_str())) {}
-    ~SubstHold() {
-        SetEvent(event_);
-        CloseHandle(event_);
-    }
-    SubstHold(const SubstHold&) = delete;
-    SubstHold& operator=(const SubstHold&) = delete;
-
-    const std::string& Name() const { return name_; }
-    void Hold() const { ResetEvent(event_); }
-    void Release() const { SetEvent(event_); }
-
-  private:
-    std::string name_;
-    HANDLE event_;
-};
-
 class ProgressWindow : public KestoTest {
   protected:
     void SetUp() override {
         KestoTest::SetUp();
-        Launch({"", {{uidriver::Narrow(kSubstHoldVariable), subst_.Name()}}, {}, {}});
+        Launch({"", {{uidriver::Narrow(kSubstHoldVariable), holdName_}}, {}, {}});
     }
     void TearDown() override {
-        subst_.Release();
+        SetEvent(hold_);
         KestoTest::TearDown();
+        CloseHandle(hold_);
     }
 
     // Checks the progress window while it is up, and saves the whole screen then.
@@ -125,7 +104,9 @@ class ProgressWindow : public KestoTest {
             uidriver::FindFirstWindow(uidriver::WindowQuery("工作中……").OfProcess(Program().Id())));
     }
 
-    SubstHold subst_;
+    // An event the subst the program starts waits for; set unless the test holds subst back.
+    const std::string holdName_ = "kesto-e2e-subst-hold-" + std::to_string(GetCurrentProcessId());
+    const HANDLE hold_ = CreateEventA(nullptr, TRUE, TRUE, holdName_.c_str());
 };
 
 bool Holds(const std::vector<std::string>& items, const std::string& item) {
@@ -143,10 +124,10 @@ TEST_F(ProgressWindow, StandsOverTheMainWindowWhileAPartitionIsMadeAndRemoved) {
     ASSERT_FALSE(fs::exists(folder));
     uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
     uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
-    subst_.Hold();
+    ResetEvent(hold_);
     uidriver::ClickButton(Main().Control("cmdcreate"));
     ExpectProgressOverMain(kAdding, kRemoving, "progress-window");
-    subst_.Release();
+    SetEvent(hold_);
     const uidriver::MessageDialog box = NextMessage();
     EXPECT_EQ(box.Text(), kMapped);
     EXPECT_EQ(box.Icon(), MessageIcon::Information);
@@ -171,10 +152,10 @@ TEST_F(ProgressWindow, StandsOverTheMainWindowWhileAPartitionIsMadeAndRemoved) {
     WaitUntilIdle();
     EXPECT_EQ(Mappings().List(), lines);
     EXPECT_EQ(GetDriveTypeA(root.c_str()), static_cast<UINT>(DRIVE_FIXED));
-    subst_.Hold();
+    ResetEvent(hold_);
     Remove(lines.front(), IDYES);
     ExpectProgressOverMain(kRemoving, kAdding, "progress-window-moved");
-    subst_.Release();
+    SetEvent(hold_);
     const uidriver::MessageDialog done = NextMessage();
     EXPECT_EQ(done.Text(), kRemoved);
     EXPECT_EQ(done.Icon(), MessageIcon::Information);

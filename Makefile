@@ -45,14 +45,14 @@ run: deps build-win64
 
 test: build test-native test-win64 test-release
 
-test-native:
+test-native: build-native
 	ctest --test-dir $(NATIVE) --output-on-failure -j $(JOBS)
 
 # Screenshots are worth most after a failure, so they are converted whatever ctest says.
 # Wine under load now and then fails to start a process (CreateProcess gives ERROR_INTERNAL_ERROR,
 # the program shows "File or command not found"): an entry that fails runs once more, and its
 # first failure stays in the output.
-test-win64:
+test-win64: build-win64
 	status=0; tools/wine-env.sh ctest --test-dir $(WIN64) --output-on-failure -j $(JOBS) \
 		--repeat until-pass:2 || status=$$?; \
 	shopt -s nullglob; \

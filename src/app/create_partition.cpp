@@ -132,12 +132,8 @@ void MainForm::CreateNewDirectory(const std::string& NewDirectory) {
 // Without a short form (8.3 names switched off, or the call failed) the long path still names the
 // folder; an empty one would name nothing.
 std::string MainForm::ShortNameOrLong(const std::string& path) {
-    const std::string shortPath = ShortName(path);
+    const std::string shortPath = ShortName(os_, path);
     return shortPath.empty() ? path : shortPath;
-}
-
-std::string MainForm::ShortName(const std::string& LongPath) {
-    return app::ShortName(os_, LongPath);
 }
 
 } // namespace kesto::app

@@ -50,7 +50,6 @@ class MainForm : private platform::FormEvents {
                   const std::string& Folder, bool ShowResult);
     bool IsFolder(const std::string& Path);
     void CreateNewDirectory(const std::string& NewDirectory);
-    std::string ShortName(const std::string& LongPath);
 
     // Title bar, list tool tip and tray.
     void imgTitleHelp_Click();

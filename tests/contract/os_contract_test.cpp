@@ -254,6 +254,37 @@ TEST(CodePageContract, OemBytesAreReadInTheOemCodePage) {
     EXPECT_EQ(os().FromOem(bytes), text);
 }
 
+// The high bytes each single-byte code page defines, read and written as the system does; those it
+// leaves undefined are left out.
+TEST(CodePageContract, DefinedHighBytesOfASingleByteCodePageConvertBothWays) {
+    const std::map<std::uint32_t, std::pair<std::string, std::string>> pages = {
+        {1252,
+         {"\x81\x8D\x8F\x90\x9D", "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ\u00A0"
+                                  "¡¢£¤¥¦§¨©ª«¬\u00AD®¯°±²³´µ¶·¸¹º»"
+                                  "¼½¾¿ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛ"
+                                  "ÜÝÞßàáâãäåæçèéêëìíîïðñòóôõö÷øùúû"
+                                  "üýþÿ"}},
+        {1251,
+         {"\x98", "ЂЃ‚ѓ„…†‡€‰Љ‹ЊЌЋЏђ‘’“”•–—™љ›њќћџ\u00A0"
+                  "ЎўЈ¤Ґ¦§Ё©Є«¬\u00AD®Ї°±Ііґµ¶·ё№є»"
+                  "јЅѕїАБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫ"
+                  "ЬЭЮЯабвгдежзийклмнопрстуфхцчшщъы"
+                  "ьэюя"}}};
+    const auto page = pages.find(os().AnsiCodePage());
+    if (page == pages.end()) {
+        GTEST_SKIP() << "a double-byte code page";
+    }
+    const auto& [undefined, text] = page->second;
+    std::string bytes;
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        if (undefined.find(static_cast<char>(byte)) == std::string::npos) {
+            bytes += static_cast<char>(byte);
+        }
+    }
+    EXPECT_EQ(os().FromAnsi(bytes), text);
+    EXPECT_EQ(os().ToAnsi(text), bytes);
+}
+
 TEST(CodePageContract, OnlyDoubleByteCodePagesHaveLeadBytes) {
     EXPECT_EQ(os().IsDbcsLeadByte(0xD5), os().AnsiCodePage() == 936);
     EXPECT_FALSE(os().IsDbcsLeadByte('A'));

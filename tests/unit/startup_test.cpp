@@ -14,14 +14,6 @@ TEST(AppPaths, FolderAlwaysEndsInOneBackslash) {
     EXPECT_EQ(nested.tableFilePath, "D:\\My Tools\\v1.2\\Kesto.Tool.ini");
 }
 
-TEST(ArgumentString, IsWhatFollowsTheProgramName) {
-    EXPECT_EQ(app::ArgumentStringOf("\"C:\\My Tools\\kesto.exe\" /auto"), "/auto");
-    EXPECT_EQ(app::ArgumentStringOf("C:\\Tools\\kesto.exe   /auto"), "/auto");
-    EXPECT_EQ(app::ArgumentStringOf("kesto.exe /auto "), "/auto ");
-    EXPECT_EQ(app::ArgumentStringOf("kesto.exe"), "");
-    EXPECT_EQ(app::ArgumentStringOf("\"kesto.exe\""), "");
-}
-
 using StartupTest = MainFormTest;
 
 TEST_F(StartupTest, LogOnEntryQuotesAPathWithBlanksAndKeepsChineseInTheCodePage) {
@@ -70,14 +62,17 @@ TEST_P(HeldTable, IsWaitedForAWhileThenLeftAloneUntilItCanBeRead) {
 }
 
 TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindowBehindTheTrayIcon) {
-    for (const char* commandLine : {"kesto.exe /AUTO", "kesto.exe /auto x", "kesto.exe"}) {
+    for (const char* commandLine :
+         {"kesto.exe /AUTO", "kesto.exe /auto x", "kesto.exe /auto ", "kesto.exe"}) {
         os.commandLine = commandLine;
         Load();
         EXPECT_TRUE(Window().Visible()) << commandLine;
     }
-    os.commandLine = "\"C:\\Tools\\kesto.exe\" /auto";
-    Load();
-    EXPECT_FALSE(Window().Visible());
+    for (const char* commandLine : {"\"C:\\My Tools\\kesto.exe\" /auto", "kesto.exe \t /auto"}) {
+        os.commandLine = commandLine;
+        Load();
+        EXPECT_FALSE(Window().Visible()) << commandLine;
+    }
     ASSERT_FALSE(toolkit.notifyCalls.empty());
     EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimAdd);
 }

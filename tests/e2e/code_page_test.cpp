@@ -1,7 +1,6 @@
 // Names that the ANSI code page of the run may not spell: the program's own folder, folders the
 // user types, look-alikes best fit would give, and listings in the OEM code page. Each holds in
 // every locale the suite runs in.
-#include "help_page_recorder.h"
 #include "kesto_test.h"
 #include "messages.h"
 
@@ -17,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,7 +65,11 @@ class CodePages : public LaunchedKestoTest {
     }
 };
 
+// A look-alike folder that best fit would name is never mapped: each letter leads to its own file.
 TEST_F(CodePages, FoldersWithChineseCyrillicPolishNamesOrBlanksAreMappedListedSavedAndRestored) {
+    NewFolder(L"Lódz");
+    CreateFrom(Folder() / L"Łódź", messages::kWrongFolder);
+    EXPECT_TRUE(Mappings().List().empty());
     std::vector<std::pair<fs::path, std::string>> made;
     for (const wchar_t* name : {L"数据", L"Łódź", L"Kraków", L"Данные", L"my documents"}) {
         const fs::path folder = NewFolder(name);
@@ -90,19 +94,6 @@ TEST_F(CodePages, FoldersWithChineseCyrillicPolishNamesOrBlanksAreMappedListedSa
         EXPECT_EQ(Content(fs::path(uidriver::Widen(letter + "\\own.txt"))),
                   Content(folder / L"own.txt"));
     }
-}
-
-TEST_F(CodePages, ALookAlikeFolderThatBestFitWouldNameIsNeverMapped) {
-    const fs::path lookAlike = NewFolder(L"Lódz");
-    const fs::path named = Folder() / L"Łódź";
-    CreateFrom(named, messages::kWrongFolder);
-    EXPECT_TRUE(Mappings().List().empty());
-
-    fs::create_directory(named);
-    const std::string letter = CreateFrom(named, messages::kMapped);
-    std::ofstream(fs::path(uidriver::Widen(letter + "\\probe.txt"))) << "probe";
-    EXPECT_TRUE(fs::exists(named / L"probe.txt"));
-    EXPECT_FALSE(fs::exists(lookAlike / L"probe.txt"));
 }
 
 // Long names with a blank, which the ANSI and the OEM code page both spell, differently where
@@ -152,19 +143,77 @@ TEST_F(OemListing, MappingsMadeOutsideAreListedAndRestoredToTheirOwnFolders) {
     }
 }
 
-constexpr const wchar_t* kChineseFolderEnd = L"-工 具";
+// Makes the shell open .htm files by copying them beside the test's folder, and puts the prefix
+// back as it was afterwards. Wine's shell finds associations under the machine's classes only.
+class HelpPageRecorder {
+  public:
+    explicit HelpPageRecorder(const fs::path& folder) : copy_(folder / L"opened.htm") {
+        previous_ = uidriver::ReadRegistryValue(HKEY_LOCAL_MACHINE, kHtm, "");
+        SetDefault(kHtm, "KestoTestPage");
+        SetDefault(kClass + "\\shell\\open\\command",
+                   "cmd.exe /c copy /y \"%1\" " + uidriver::QuotedPath(copy_) + " >nul");
+    }
+    ~HelpPageRecorder() {
+        std::error_code ignored;
+        fs::remove(copy_, ignored);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kClass.c_str());
+        if (previous_) {
+            SetDefault(kHtm, previous_->text);
+        } else {
+            RegDeleteKeyA(HKEY_LOCAL_MACHINE, kHtm.c_str());
+        }
+    }
+    HelpPageRecorder(const HelpPageRecorder&) = delete;
+    HelpPageRecorder& operator=(const HelpPageRecorder&) = delete;
 
-// The program unpacked into a folder whose name holds Chinese and a blank.
-class ChineseProgramFolder : public KestoTest {
-  protected:
-    std::wstring FolderNameEnd() const override { return kChineseFolderEnd; }
+    // Whether the shell was asked to open the page before the timeout; forgets that it was. Told
+    // by its bytes where its path holds characters the console's code page cannot spell.
+    bool Opened(const std::string& page) const {
+        const bool opened = uidriver::WaitUntil([&] { return Content(copy_) == page; }, 10s);
+        std::error_code ignored;
+        fs::remove(copy_, ignored);
+        return opened;
+    }
+
+  private:
+    static void SetDefault(const std::string& key, const std::string& value) {
+        const std::wstring text = uidriver::Widen(value);
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, uidriver::Widen(key).c_str(), nullptr, REG_SZ,
+                        text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+
+    inline static const std::string kHtm = "Software\\Classes\\.htm";
+    inline static const std::string kClass = "Software\\Classes\\KestoTestPage";
+    fs::path copy_;
+    std::optional<uidriver::RegistryValue> previous_;
 };
 
-TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
+// The program unpacked into a folder whose name holds Chinese and a blank, or what a file URL would
+// read as a fragment or an escape.
+class ProgramFolder : public KestoTest, public ::testing::WithParamInterface<const wchar_t*> {
+  protected:
+    std::wstring FolderNameEnd() const override { return GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(OddNames, ProgramFolder, ::testing::Values(L"-工 具", L" #1 %41"));
+
+// Help by F1 and the help button alike; the table saved there; the Run value, started as at a
+// log-on from elsewhere, restores the table and waits in the tray.
+TEST_P(ProgramFolder, OpensItsOwnHelpPageSavesItsTableAndItsRunValueStartsIt) {
+    // Marked, so that no other test's copy of the page can pass for it.
+    std::ofstream(Folder() / L"help.htm", std::ios::app) << "<!-- this test's page -->";
+    const std::string page = Content(Folder() / L"help.htm");
     const fs::path data = NewFolder(L"data");
     std::ofstream(data / L"own.txt") << "own";
     Mappings().Map('X', data);
+    const HelpPageRecorder recorder(Folder().parent_path());
     Launch();
+    uidriver::PressKey(Main().Control("cmddele"), VK_F1);
+    EXPECT_TRUE(recorder.Opened(page)) << "F1 did not open the page";
+    Main().Press("imgTitleHelp");
+    EXPECT_TRUE(recorder.Opened(page)) << "the button did not open the page";
+    EXPECT_FALSE(uidriver::FindFirstWindow(
+        uidriver::WindowQuery("Tarvel").OfProcess(Program().Id()).OfClass("#32770")));
     EXPECT_TRUE(ShowsAndSavesTheListing());
     ASSERT_EQ(Saved().size(), 1u);
     Quit();
@@ -172,36 +221,10 @@ TEST_F(ChineseProgramFolder, SavesItsTableAndItsRunValueStartsIt) {
 
     const auto run = uidriver::ReadRegistryValue(HKEY_CURRENT_USER, kRunKey, "KESTO");
     ASSERT_TRUE(run.has_value()) << "the program did not register itself to run at log-on";
-    // Started as at a log-on, from elsewhere: it restores the table and waits in the tray.
     Launch({{}, {}, run->text, L"C:\\"});
     EXPECT_TRUE(uidriver::WaitUntil([&] { return !Main().Frame().Visible(); }, 10s));
     EXPECT_EQ(Mappings().List(), std::vector<std::string>{Line("X:", ListedForm(data))});
     EXPECT_EQ(Content(L"X:\\own.txt"), "own");
-}
-
-// Or in one whose name holds what a file URL would read as a fragment or an escape.
-class ProgramFolder : public KestoTest, public ::testing::WithParamInterface<const wchar_t*> {
-  protected:
-    std::wstring FolderNameEnd() const override { return GetParam(); }
-};
-
-INSTANTIATE_TEST_SUITE_P(OddNames, ProgramFolder, ::testing::Values(kChineseFolderEnd, L" #1 %41"));
-
-// F1 and the help button alike.
-TEST_P(ProgramFolder, HelpOpensTheHelpPageOfItsOwnFolder) {
-    // Marked, so that no other test's copy of the page can pass for it.
-    std::ofstream(Folder() / L"help.htm", std::ios::app) << "<!-- this test's page -->";
-    const std::string page = Content(Folder() / L"help.htm");
-    const HelpPageRecorder recorder(Folder().parent_path());
-    Launch();
-    uidriver::PressKey(Main().Control("cmddele"), VK_F1);
-    EXPECT_TRUE(recorder.WaitForOpened()) << "F1 did not ask the shell to open a page";
-    EXPECT_EQ(recorder.OpenedContent(), page);
-    Main().Press("imgTitleHelp");
-    EXPECT_TRUE(recorder.WaitForOpened()) << "the button did not ask the shell to open a page";
-    EXPECT_EQ(recorder.OpenedContent(), page);
-    EXPECT_FALSE(uidriver::FindFirstWindow(
-        uidriver::WindowQuery("Tarvel").OfProcess(Program().Id()).OfClass("#32770")));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "kesto_test.h"
 
 #include "uidriver/bare_desktop.h"
+#include "uidriver/console.h"
 #include "uidriver/error.h"
 #include "uidriver/find.h"
 #include "uidriver/screenshot.h"
@@ -9,6 +10,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <sstream>
+#include <string_view>
 
 namespace kesto::e2e {
 
@@ -16,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using uidriver::Utf8Path;
 
 // Wine starts a program in well under a second; a loaded machine may take much longer.
 constexpr auto kStartTimeout = 30s;
@@ -24,6 +28,26 @@ constexpr auto kQuitTimeout = 15s;
 // Long enough for a subst slowed down by a test, and for a loaded machine.
 constexpr auto kActionTimeout = 30s;
 constexpr size_t kDriveLetters = 26;
+
+// As a user types it: quotes only where a blank needs them.
+std::string Argument(const std::filesystem::path& path) {
+    const std::string text = Utf8Path(path);
+    return text.find(' ') == std::string::npos ? text : uidriver::QuotedPath(path);
+}
+
+// The console's output as the subst beside the program writes it.
+std::string OutputToUtf8(const std::string& bytes) {
+    wchar_t value[8] = {};
+    const DWORD size = GetEnvironmentVariableW(kSubstCodePageVariable, value, 8);
+    if (size == 0 || size >= 8 || std::wstring_view(value) != L"oem" || bytes.empty()) {
+        return uidriver::AnsiToUtf8(bytes);
+    }
+    const int length = static_cast<int>(bytes.size());
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_OEMCP, 0, bytes.data(), length, wide.data(), length)));
+    return uidriver::Narrow(wide);
+}
 
 fs::path TempFolder() {
     wchar_t path[MAX_PATH + 1] = {};
@@ -74,6 +98,52 @@ class BareDesktop : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new BareDesktop);
 
 } // namespace
+
+std::string ListedForm(const std::filesystem::path& folder) {
+    const std::wstring path = folder.wstring();
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0, nullptr, &lost);
+    wchar_t shortPath[MAX_PATH] = {};
+    if (!lost || GetShortPathNameW(path.c_str(), shortPath, MAX_PATH) == 0) {
+        return Utf8Path(folder);
+    }
+    return uidriver::Narrow(shortPath);
+}
+
+std::string DriveMappings::Run(const std::string& arguments) const {
+    const std::string commandLine = uidriver::QuotedPath(substExe_) + arguments;
+    const uidriver::CommandOutput result =
+        uidriver::RunCommand(commandLine, substExe_.parent_path(), 30s);
+    const std::string output = OutputToUtf8(result.output);
+    if (result.exitCode != 0) {
+        throw uidriver::DriverError(commandLine + " failed: " + output);
+    }
+    return output;
+}
+
+std::vector<std::string> DriveMappings::List() const {
+    std::istringstream output(Run(""));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(output, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+void DriveMappings::Map(char drive, const std::filesystem::path& folder) const {
+    Run(std::string(" ") + drive + ": " + Argument(folder));
+}
+
+void DriveMappings::RemoveAll() const {
+    for (const std::string& line : List()) {
+        Run(std::string(" ") + line.front() + ": /d");
+    }
+}
 
 void KestoTest::SetUp() {
     folder_ = FreshFolder(FolderNameEnd());
@@ -166,21 +236,6 @@ fs::path KestoTest::NewFolder(const std::wstring& name) const {
     return folder;
 }
 
-template <class Part> static const Part& WhileRunning(const std::optional<Part>& part) {
-    if (!part) {
-        throw uidriver::DriverError("the program is not running");
-    }
-    return *part;
-}
-
-const uidriver::Process& KestoTest::Program() const {
-    return WhileRunning(program_);
-}
-
-const uidriver::MainForm& KestoTest::Main() const {
-    return WhileRunning(main_);
-}
-
 void KestoTest::LogOffAndOn() {
     Quit();
     mappings_->RemoveAll();
@@ -198,11 +253,9 @@ void KestoTest::LogOffAndOn() {
     if (listed == lines && saved == expected) {
         return ::testing::AssertionSuccess();
     }
-    auto failure = ::testing::AssertionFailure();
-    failure << "subst lists " << ::testing::PrintToString(lines) << "\nlistKesto shows "
-            << ::testing::PrintToString(listed) << "\nkesto.ini holds "
-            << ::testing::PrintToString(saved);
-    return failure;
+    return ::testing::AssertionFailure() << "subst lists " << ::testing::PrintToString(lines)
+                                         << "\nlistKesto shows " << ::testing::PrintToString(listed)
+                                         << "\nkesto.ini holds " << ::testing::PrintToString(saved);
 }
 
 uidriver::MessageDialog KestoTest::NextMessage() const {

@@ -2,7 +2,7 @@
 // no drive mappings but those it makes itself.
 #pragma once
 
-#include "drive_mappings.h"
+#include "test_switches.h"
 
 #include "uidriver/controls.h"
 #include "uidriver/ini.h"
@@ -19,6 +19,26 @@
 #include <vector>
 
 namespace kesto::e2e {
+
+// How subst lists a folder the program mapped: by its path, or by its short form where the ANSI
+// code page cannot spell the path.
+std::string ListedForm(const std::filesystem::path& folder);
+
+// Drive mappings made and removed from outside the program, with the same subst.exe it uses.
+class DriveMappings {
+  public:
+    explicit DriveMappings(std::filesystem::path substExe) : substExe_(std::move(substExe)) {}
+
+    // The lines of a bare `subst`, without their line ends.
+    std::vector<std::string> List() const;
+    void Map(char drive, const std::filesystem::path& folder) const;
+    void RemoveAll() const;
+
+  private:
+    std::string Run(const std::string& arguments) const;
+
+    std::filesystem::path substExe_;
+};
 
 // Where the program registers itself to run at log-on, under HKEY_CURRENT_USER.
 inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -56,8 +76,8 @@ class KestoTest : public ::testing::Test {
     // For folders the program makes outside the test's folder.
     void RemoveAfterwards(std::filesystem::path folder) { leftovers_.push_back(std::move(folder)); }
     const DriveMappings& Mappings() const { return *mappings_; }
-    const uidriver::Process& Program() const;
-    const uidriver::MainForm& Main() const;
+    const uidriver::Process& Program() const { return program_.value(); }
+    const uidriver::MainForm& Main() const { return main_.value(); }
 
     std::vector<std::string> Listed() const { return Items("listKesto"); }
     std::vector<std::string> FreeLetters() const { return Items("CmbFreedisk"); }
@@ -77,9 +97,6 @@ class KestoTest : public ::testing::Test {
 
     // Saves what the user sees of area as screenshots/NAME.bmp in the build folder.
     void SaveScreenshot(const std::string& name, const uidriver::Rect& area) const;
-    void SaveScreenshot(const std::string& name, const uidriver::Window& window) const {
-        SaveScreenshot(name, window.ScreenRect());
-    }
 
   private:
     std::vector<std::string> Items(const char* list) const {

@@ -1,5 +1,5 @@
-// The progress window that stands over the main window while subst runs, held back here for as
-// long as the test watches.
+// Making and removing a partition, and the progress window that stands over the main window while
+// subst runs, held back here for as long as the test watches.
 #include "kesto_test.h"
 #include "messages.h"
 
@@ -11,48 +11,34 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace kesto::e2e {
 
 namespace {
 
+namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using uidriver::MessageIcon;
 using uidriver::Rect;
 
 using namespace messages;
-
-// An event the subst the program starts waits for; set unless a test holds subst back.
-class SubstHold {
-  public:
-    SubstHold()
-        : name_("kesto-e2e-subst-hold-" + std::to_string(GetCurrentProcessId())),
-          event_(CreateEventA(nullptr, TRUE, TRUE, name_.c_str())) {}
-    ~SubstHold() {
-        SetEvent(event_);
-        CloseHandle(event_);
-    }
-    SubstHold(const SubstHold&) = delete;
-    SubstHold& operator=(const SubstHold&) = delete;
-
-    const std::string& Name() const { return name_; }
-    void Hold() const { ResetEvent(event_); }
-    void Release() const { SetEvent(event_); }
-
-  private:
-    std::string name_;
-    HANDLE event_;
-};
 
 class ProgressWindow : public KestoTest {
   protected:
     void SetUp() override {
         KestoTest::SetUp();
-        Launch({"", {{uidriver::Narrow(kSubstHoldVariable), subst_.Name()}}, {}, {}});
+        Launch({"", {{uidriver::Narrow(kSubstHoldVariable), holdName_}}, {}, {}});
     }
     void TearDown() override {
-        subst_.Release();
+        SetEvent(hold_);
         KestoTest::TearDown();
+        CloseHandle(hold_);
     }
 
     // Checks the progress window while it is up, and saves the whole screen then.
@@ -81,65 +67,106 @@ class ProgressWindow : public KestoTest {
                        Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     }
 
+    // The label's window is there for screen readers only: the form paints the text beneath it.
+    // Shown again here once subst has ended: it does not repaint while subst runs.
+    void ExpectLabelWindowChangesNoPixel() const {
+        const uidriver::WorkingForm progress(uidriver::WaitForWindow(
+            uidriver::WindowQuery("工作中……").OfProcess(Program().Id()).IncludingHidden(), 10s));
+        const uidriver::Window& frame = progress.Frame();
+        const uidriver::Window label = progress.Control("lblView");
+        ShowWindow(frame.Handle(), SW_SHOWNA);
+        ASSERT_TRUE(
+            uidriver::WaitUntil([&] { return progress.Shows("lblView", label.Text()); }, 5s));
+        const Rect area = frame.ScreenRect();
+        const std::optional<uidriver::Image> shown = uidriver::CaptureSettled(area, 5s);
+        ShowWindow(label.Handle(), SW_HIDE);
+        // -1: the window never finished painting.
+        const int unlike = shown ? uidriver::PixelsUnlike(*shown, area, 3s) : -1;
+        ShowWindow(label.Handle(), SW_SHOWNA);
+        ShowWindow(frame.Handle(), SW_HIDE);
+        EXPECT_EQ(unlike, 0);
+    }
+
+    // Selects the line, presses the button and answers the confirmation.
+    void Remove(const std::string& line, int answer) const {
+        uidriver::SelectItem(Main().Control("listKesto"), line);
+        uidriver::ClickButton(Main().Control("cmddele"));
+        const uidriver::MessageDialog confirmation = NextMessage();
+        EXPECT_EQ(confirmation.Text(), kConfirmRemoval);
+        EXPECT_EQ(confirmation.Icon(), MessageIcon::Question);
+        EXPECT_EQ(confirmation.Buttons(), (std::vector<int>{IDYES, IDNO}));
+        Answer(confirmation, answer);
+    }
+
     void ExpectMainBackInUse() const {
         EXPECT_TRUE(Main().Frame().Enabled());
         EXPECT_FALSE(
             uidriver::FindFirstWindow(uidriver::WindowQuery("工作中……").OfProcess(Program().Id())));
     }
 
-    SubstHold subst_;
+    // An event the subst the program starts waits for; set unless the test holds subst back.
+    const std::string holdName_ = "kesto-e2e-subst-hold-" + std::to_string(GetCurrentProcessId());
+    const HANDLE hold_ = CreateEventA(nullptr, TRUE, TRUE, holdName_.c_str());
 };
 
-TEST_F(ProgressWindow, StandsCentredOverTheMainWindowWhereverThatWasMoved) {
-    Main().Frame().MoveTo(40, 30);
-    const std::string letter = FreeLetters().back();
-    RemoveAfterwards(std::filesystem::path(L"C:\\KESTO_") += letter.front());
-    uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
-    uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
-    subst_.Hold();
-    uidriver::ClickButton(Main().Control("cmdcreate"));
-    ExpectProgressOverMain(kAdding, kRemoving, "progress-window");
-    subst_.Release();
-    EXPECT_EQ(AcknowledgeNextMessage(), kMapped);
-    WaitUntilIdle();
-    ExpectMainBackInUse();
-
-    Main().Frame().MoveTo(600, 320);
-    uidriver::SelectItem(Main().Control("listKesto"), Mappings().List().front());
-    subst_.Hold();
-    uidriver::ClickButton(Main().Control("cmddele"));
-    Answer(NextMessage(), IDYES);
-    ExpectProgressOverMain(kRemoving, kAdding, "progress-window-moved");
-    subst_.Release();
-    EXPECT_EQ(AcknowledgeNextMessage(), kRemoved);
-    WaitUntilIdle();
-    ExpectMainBackInUse();
+bool Holds(const std::vector<std::string>& items, const std::string& item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
 }
 
-// The label's window is there for screen readers only: the form paints the text beneath it.
-// Shown again by the test once subst has ended: it does not repaint while subst runs.
-TEST_F(ProgressWindow, LabelWindowChangesNoPixel) {
+// A partition in a new folder KESTO_<letter> on a chosen disk: the letter leads to the folder at
+// once; removed only when confirmed, and the folder keeps its files. The progress window stands
+// over the main window wherever that was moved.
+TEST_F(ProgressWindow, StandsOverTheMainWindowWhileAPartitionIsMadeAndRemoved) {
+    Main().Frame().MoveTo(40, 30);
     const std::string letter = FreeLetters().back();
-    RemoveAfterwards(std::filesystem::path(L"C:\\KESTO_") += letter.front());
+    const fs::path folder = fs::path(L"C:\\KESTO_") += letter.front();
+    RemoveAfterwards(folder);
+    ASSERT_FALSE(fs::exists(folder));
     uidriver::SelectItem(Main().Control("CmbFreedisk"), letter);
     uidriver::SelectItem(Main().Control("CmbBusyDisk"), "C:");
+    ResetEvent(hold_);
     uidriver::ClickButton(Main().Control("cmdcreate"));
-    EXPECT_EQ(AcknowledgeNextMessage(), kMapped);
+    ExpectProgressOverMain(kAdding, kRemoving, "progress-window");
+    SetEvent(hold_);
+    const uidriver::MessageDialog box = NextMessage();
+    EXPECT_EQ(box.Text(), kMapped);
+    EXPECT_EQ(box.Icon(), MessageIcon::Information);
+    Answer(box, IDOK);
     WaitUntilIdle();
-    const uidriver::WorkingForm progress(uidriver::WaitForWindow(
-        uidriver::WindowQuery("工作中……").OfProcess(Program().Id()).IncludingHidden(), 10s));
-    const uidriver::Window& frame = progress.Frame();
-    const uidriver::Window label = progress.Control("lblView");
-    ShowWindow(frame.Handle(), SW_SHOWNA);
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return progress.Shows("lblView", label.Text()); }, 5s));
-    const Rect area = frame.ScreenRect();
-    const std::optional<uidriver::Image> shown = uidriver::CaptureSettled(area, 5s);
-    ShowWindow(label.Handle(), SW_HIDE);
-    // -1: the window never finished painting.
-    const int unlike = shown ? uidriver::PixelsUnlike(*shown, area, 3s) : -1;
-    ShowWindow(label.Handle(), SW_SHOWNA);
-    ShowWindow(frame.Handle(), SW_HIDE);
-    EXPECT_EQ(unlike, 0);
+    ExpectMainBackInUse();
+
+    const std::vector<std::string> lines = Mappings().List();
+    EXPECT_TRUE(Holds(lines, letter + "\\: => " + ListedForm(folder)));
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    EXPECT_FALSE(Holds(FreeLetters(), letter));
+    EXPECT_TRUE(Holds(BusyLetters(), letter));
+    const std::string root = letter + "\\";
+    std::ofstream(root + "probe.txt") << "written through " << letter;
+    std::ifstream readBack(folder / L"probe.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(readBack), {}),
+              "written through " + letter);
+    ExpectLabelWindowChangesNoPixel();
+
+    Main().Frame().MoveTo(600, 320);
+    Remove(lines.front(), IDNO);
+    WaitUntilIdle();
+    EXPECT_EQ(Mappings().List(), lines);
+    EXPECT_EQ(GetDriveTypeA(root.c_str()), static_cast<UINT>(DRIVE_FIXED));
+    ResetEvent(hold_);
+    Remove(lines.front(), IDYES);
+    ExpectProgressOverMain(kRemoving, kAdding, "progress-window-moved");
+    SetEvent(hold_);
+    const uidriver::MessageDialog done = NextMessage();
+    EXPECT_EQ(done.Text(), kRemoved);
+    EXPECT_EQ(done.Icon(), MessageIcon::Information);
+    Answer(done, IDOK);
+    WaitUntilIdle();
+    ExpectMainBackInUse();
+    EXPECT_EQ(GetDriveTypeA(root.c_str()), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+    EXPECT_TRUE(fs::exists(folder / L"probe.txt"));
+    EXPECT_TRUE(Mappings().List().empty());
+    EXPECT_TRUE(ShowsAndSavesTheListing());
+    EXPECT_TRUE(Holds(FreeLetters(), letter));
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "kesto_test.h"
 #include "messages.h"
 
-#include "uidriver/find.h"
 #include "uidriver/poll.h"
 #include "uidriver/registry.h"
 #include "uidriver/text.h"
@@ -13,7 +12,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -60,12 +58,24 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
         Line('Y', chinese)};
     SaveTable({restored[0], lostLine, restored[1], restored[2], restored[3]});
 
-    Start();
+    // As at a log-on: hidden behind the tray icon until that is pressed.
+    Start({"/auto", {}, {}, {}});
     const uidriver::MessageDialog box = NextMessage();
     EXPECT_EQ(box.Text(), messages::NotRestored("R:", "Q:\\saved"));
     EXPECT_EQ(box.Icon(), MessageIcon::Warning);
     Answer(box, IDOK);
     WaitUntilLoaded();
+    const uidriver::Window& frame = Main().Frame();
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Visible(); }, 10s));
+    const auto tray = uidriver::TrayIcon::Of(Program().Id());
+    ASSERT_TRUE(tray.has_value()) << "no tray window";
+    tray->Press(uidriver::MouseButton::Left);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible(); }, 10s));
+    // Minimised instead of hidden, the right button brings it back as well.
+    Main().Press("imgTitleMinimize");
+    ASSERT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
+    tray->Press(uidriver::MouseButton::Right);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible() && !frame.Minimized(); }, 10s));
 
     EXPECT_EQ(Mappings().List(), restored);
     EXPECT_TRUE(ShowsAndSavesTheListing());
@@ -81,54 +91,17 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     EXPECT_EQ(run->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(run->text, ShortForm(Folder() / L"") + "kesto.exe /auto");
 
-    // The partitions outlive the program, so the next start finds every letter taken.
+    // The partitions outlive the program, so the next start finds every letter taken. T: and X:
+    // lie on W:, which the program knows from the listing alone: W: is not removed.
     Quit();
     Launch();
+    uidriver::SelectItem(Main().Control("listKesto"), restored[1]);
+    uidriver::ClickButton(Main().Control("cmddele"));
+    Answer(NextMessage(), IDYES);
+    EXPECT_EQ(AcknowledgeNextMessage(), messages::kCarriesAnother);
+    WaitUntilIdle();
     EXPECT_EQ(Mappings().List(), restored);
     EXPECT_TRUE(ShowsAndSavesTheListing());
-}
-
-// A backup or a virus scanner may hold the file just as the program starts at log-on, and let go
-// a moment later, before the listing is saved.
-TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
-    SaveTable({Line('X', uidriver::Utf8Path(NewFolder(L"kept")))});
-    const auto bytes = [&] {
-        std::ifstream in(IniFile(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const std::string before = bytes();
-    HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-
-    Start({"/auto", {}, {}, {}});
-    const uidriver::MessageDialog box = NextMessage();
-    CloseHandle(held);
-    EXPECT_EQ(box.Text(), messages::TableNotRead(uidriver::Utf8Path(IniFile())));
-    EXPECT_EQ(box.Icon(), MessageIcon::Warning);
-    Answer(box, IDOK);
-    WaitUntilLoaded();
-    EXPECT_FALSE(uidriver::FindFirstWindow(
-        uidriver::WindowQuery("Tarvel").OfProcess(Program().Id()).OfClass("#32770")));
-    EXPECT_TRUE(Mappings().List().empty());
-    EXPECT_EQ(bytes(), before);
-}
-
-TEST_F(Startup, WithAutoWaitsHiddenUntilTheTrayIconIsPressed) {
-    Launch({"/auto", {}, {}, {}});
-    const uidriver::Window& frame = Main().Frame();
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Visible(); }, 10s));
-    const auto tray = uidriver::TrayIcon::Of(Program().Id());
-    ASSERT_TRUE(tray.has_value()) << "no tray window";
-
-    tray->Press(uidriver::MouseButton::Left);
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible(); }, 10s));
-
-    // Minimised instead of hidden, the right button brings it back as well.
-    Main().Press("imgTitleMinimize");
-    ASSERT_TRUE(uidriver::WaitUntil([&] { return frame.Minimized(); }, 5s));
-    tray->Press(uidriver::MouseButton::Right);
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible() && !frame.Minimized(); }, 10s));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "kesto_test.h"
 #include "messages.h"
 
+#include "uidriver/find.h"
 #include "uidriver/poll.h"
 #include "uidriver/registry.h"
 #include "uidriver/text.h"
@@ -12,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -102,6 +104,32 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     WaitUntilIdle();
     EXPECT_EQ(Mappings().List(), restored);
     EXPECT_TRUE(ShowsAndSavesTheListing());
+}
+
+// A backup or a virus scanner may hold the file just as the program starts at log-on, and let go
+// a moment later, before the listing is saved.
+TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
+    SaveTable({Line('X', uidriver::Utf8Path(NewFolder(L"kept")))});
+    const auto bytes = [&] {
+        std::ifstream in(IniFile(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+    HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    Start({"/auto", {}, {}, {}});
+    const uidriver::MessageDialog box = NextMessage();
+    CloseHandle(held);
+    EXPECT_EQ(box.Text(), messages::TableNotRead(uidriver::Utf8Path(IniFile())));
+    EXPECT_EQ(box.Icon(), MessageIcon::Warning);
+    Answer(box, IDOK);
+    WaitUntilLoaded();
+    EXPECT_FALSE(uidriver::FindFirstWindow(
+        uidriver::WindowQuery("Tarvel").OfProcess(Program().Id()).OfClass("#32770")));
+    EXPECT_TRUE(Mappings().List().empty());
+    EXPECT_EQ(bytes(), before);
 }
 
 } // namespace

@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static std::string childOutput;
     static const bool registered = [] {
         for (fakes::FakeOs* os : {&chinese, &western, &utf8}) {
-            os->RegisterProgram("child", [](const std::vector<std::string>&) { return childOutput; });
+            os->RegisterProgram("child",
+                                [](const std::vector<std::string>&) { return childOutput; });
         }
         return true;
     }();

@@ -35,7 +35,8 @@ inline std::string TableNotSaved(const std::string& file) {
 
 inline std::string TableNotRead(const std::string& file) {
     return "无法读取虚拟分区列表文件" + file +
-           "，保存的虚拟分区这次没有恢复，它们仍保留在这个文件中。\r\n\r\n"
+           "，保存的虚拟分区这次没有恢复，它们仍保留在这个文件中；在能够读取这个文件之前，"
+           "新建或移除的虚拟分区不会保存。\r\n\r\n"
            "请在其他程序关闭这个文件后重新运行本程序。";
 }
 

@@ -33,14 +33,14 @@ void MainForm::SaveTable(std::vector<std::string> lines) {
     if (!unrestored_ && !(unrestored_ = Table().ReadLines())) {
         return;
     }
-    // A partition made on the letter meanwhile takes the place of the one saved there.
-    for (const std::string& saved : *unrestored_) {
-        if (std::none_of(lines.begin(), lines.end(), [&](const std::string& line) {
-                return SameDrive(DriveOf(line), DriveOf(saved));
-            })) {
-            lines.push_back(saved);
-        }
-    }
+    // A partition made on the letter meanwhile takes the place of the one saved there, for good:
+    // removing it later must not bring the old one back.
+    std::erase_if(*unrestored_, [&](const std::string& saved) {
+        return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return SameDrive(DriveOf(line), DriveOf(saved));
+        });
+    });
+    lines.insert(lines.end(), unrestored_->begin(), unrestored_->end());
     if (!Table().Save(lines)) {
         WarnTableNotSaved();
     }

@@ -16,10 +16,12 @@ std::string MainForm::ShownTableFile() {
 }
 
 void MainForm::WarnTableNotRead() {
-    toolkit_.MsgBox("无法读取虚拟分区列表文件" + ShownTableFile() +
-                        "，保存的虚拟分区这次没有恢复，它们仍保留在这个文件中。\r\n\r\n"
-                        "请在其他程序关闭这个文件后重新运行本程序。",
-                    platform::kMbIconExclamation);
+    toolkit_.MsgBox(
+        "无法读取虚拟分区列表文件" + ShownTableFile() +
+            "，保存的虚拟分区这次没有恢复，它们仍保留在这个文件中；在能够读取这个文件之前，"
+            "新建或移除的虚拟分区不会保存。\r\n\r\n"
+            "请在其他程序关闭这个文件后重新运行本程序。",
+        platform::kMbIconExclamation);
 }
 
 void MainForm::WarnTableNotSaved() {

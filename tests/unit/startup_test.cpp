@@ -36,13 +36,15 @@ TEST_P(HeldTable, IsWaitedForAWhileThenLeftAloneUntilItCanBeRead) {
     os.heldReadsLookMissing = GetParam();
     const std::string file = "C:\\Tools\\kesto.ini";
     os.AddFolder("D:\\Data");
-    os.AddFile(file, "[KESTO]\r\n0=W:\\: => D:\\Data\r\n1=X:\\: => D:\\Data\r\n");
+    const std::string table = "[KESTO]\r\n0=W:\\: => D:\\Data\r\n1=x:\\: => D:\\Old\r\n";
+    os.AddFolder("D:\\Old");
+    os.AddFile(file, table);
     os.HoldFile(file, 2000);
     Load();
     EXPECT_EQ(os.Mappings().size(), 2u);
     EXPECT_TRUE(Messages().empty());
 
-    const std::string saved = Ini();
+    os.AddFile(file, table);
     os.HoldFile(file);
     Restart();
     EXPECT_TRUE(os.Mappings().empty());
@@ -50,15 +52,20 @@ TEST_P(HeldTable, IsWaitedForAWhileThenLeftAloneUntilItCanBeRead) {
     EXPECT_EQ(Messages(), std::vector<std::string>{notRead});
     EXPECT_EQ(toolkit.messageBoxes[0].style, 48);
     MapExisting("D:\\Data", "Y:");
-    EXPECT_EQ(Ini(), saved);
+    EXPECT_EQ(Ini(), table);
 
-    // Once it can be read, every save keeps the lines never made again, but for a letter taken.
+    // Once it can be read, every save keeps the lines never made again, but for a letter taken:
+    // that one is gone for good, even once its new partition is removed.
     os.ReleaseFile(file);
     MapExisting("D:\\Data", "X:");
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n1=Y:\\: => D:\\Data\r\n"
                      "2=W:\\: => D:\\Data\r\n");
+    Control(ui::listKesto).Select("X:\\: => D:\\Data");
+    Window().Click(ui::cmddele);
+    EXPECT_EQ(Ini(), "[KESTO]\r\n0=Y:\\: => D:\\Data\r\n1=W:\\: => D:\\Data\r\n");
     EXPECT_EQ(Messages(),
-              (std::vector<std::string>{notRead, messages::kMapped, messages::kMapped}));
+              (std::vector<std::string>{notRead, messages::kMapped, messages::kMapped,
+                                        messages::kConfirmRemoval, messages::kRemoved}));
 }
 
 TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindowBehindTheTrayIcon) {

@@ -30,8 +30,11 @@ void MainForm::RefreshPartitions() {
 }
 
 void MainForm::SaveTable(std::vector<std::string> lines) {
-    if (!unrestored_ && !(unrestored_ = Table().ReadLines())) {
-        return;
+    if (!unrestored_) {
+        unrestored_ = Table().ReadLines();
+        if (!unrestored_) {
+            return;
+        }
     }
     // A partition made on the letter meanwhile takes the place of the one saved there, for good:
     // removing it later must not bring the old one back.

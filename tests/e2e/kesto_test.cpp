@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string_view>
 
@@ -108,6 +110,15 @@ std::string ListedForm(const std::filesystem::path& folder) {
         return Utf8Path(folder);
     }
     return uidriver::Narrow(shortPath);
+}
+
+std::string Line(const std::string& drive, const std::string& folder) {
+    return drive + "\\: => " + folder;
+}
+
+std::string Content(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string DriveMappings::Run(const std::string& arguments) const {
@@ -210,8 +221,7 @@ void KestoTest::WaitUntilLoaded() {
         kStartTimeout);
     if (!loaded) {
         std::string why = "the drive lists never held all 26 letters";
-        if (const auto box = uidriver::FindFirstWindow(
-                uidriver::WindowQuery("Tarvel").OfProcess(program_->Id()).OfClass("#32770"))) {
+        if (const auto box = ShownMessage()) {
             why += "; a message box says: " + uidriver::MessageDialog(*box).Text();
         }
         throw uidriver::DriverError(why);
@@ -267,6 +277,11 @@ void KestoTest::Answer(const uidriver::MessageDialog& box, int button) const {
     if (!uidriver::WaitUntil([&] { return !box.Dialog().Exists(); }, kActionTimeout)) {
         throw uidriver::DriverError("the message box stays after its answer");
     }
+}
+
+std::optional<uidriver::Window> KestoTest::ShownMessage() const {
+    return uidriver::FindFirstWindow(
+        uidriver::WindowQuery("Tarvel").OfProcess(program_->Id()).OfClass("#32770"));
 }
 
 std::string KestoTest::AcknowledgeNextMessage() const {

@@ -24,6 +24,12 @@ namespace kesto::e2e {
 // code page cannot spell the path.
 std::string ListedForm(const std::filesystem::path& folder);
 
+// A saved or listed line: "X:" and the folder it maps.
+std::string Line(const std::string& drive, const std::string& folder);
+
+// The file's bytes; empty when it cannot be read.
+std::string Content(const std::filesystem::path& file);
+
 // Drive mappings made and removed from outside the program, with the same subst.exe it uses.
 class DriveMappings {
   public:
@@ -92,6 +98,8 @@ class KestoTest : public ::testing::Test {
     void Answer(const uidriver::MessageDialog& box, int button) const;
     // Answers the next box with OK and returns what it said.
     std::string AcknowledgeNextMessage() const;
+    // A message box of the program's, if one is up.
+    std::optional<uidriver::Window> ShownMessage() const;
     // Waits until the program has done what the last click set off.
     void WaitUntilIdle() const;
 

@@ -15,12 +15,6 @@ namespace {
 using namespace std::chrono_literals;
 using uidriver::Window;
 
-bool MessageShowing(DWORD process) {
-    return uidriver::FindFirstWindow(
-               uidriver::WindowQuery("Tarvel").OfProcess(process).OfClass("#32770"))
-        .has_value();
-}
-
 // A key typed, and the control that has the focus afterwards.
 struct Stroke {
     WORD key;
@@ -80,7 +74,7 @@ TEST_F(Keyboard, WalksEveryStopInOrderPressesTheFocusedButtonAndOpensTheSystemMe
     uidriver::TypeKey(VK_RETURN);
     uidriver::TypeKey(VK_ESCAPE);
     WaitUntilIdle();
-    EXPECT_FALSE(MessageShowing(Program().Id()));
+    EXPECT_FALSE(ShownMessage());
     EXPECT_TRUE(Focused("listKesto"));
 
     Main().Frame().Post(WM_COMMAND, MAKEWPARAM(remove.ControlId(), BN_CLICKED),

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -142,9 +141,7 @@ TEST_F(ProgressWindow, StandsOverTheMainWindowWhileAPartitionIsMadeAndRemoved) {
     EXPECT_TRUE(Holds(BusyLetters(), letter));
     const std::string root = letter + "\\";
     std::ofstream(root + "probe.txt") << "written through " << letter;
-    std::ifstream readBack(folder / L"probe.txt");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(readBack), {}),
-              "written through " + letter);
+    EXPECT_EQ(Content(folder / L"probe.txt"), "written through " + letter);
     ExpectLabelWindowChangesNoPixel();
 
     Main().Frame().MoveTo(600, 320);

@@ -3,7 +3,6 @@
 #include "kesto_test.h"
 #include "messages.h"
 
-#include "uidriver/find.h"
 #include "uidriver/poll.h"
 #include "uidriver/registry.h"
 #include "uidriver/text.h"
@@ -13,7 +12,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,10 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using uidriver::MessageIcon;
-
-std::string Line(char letter, const std::string& folder) {
-    return std::string(1, letter) + ":\\: => " + folder;
-}
 
 std::string ShortForm(const fs::path& folder) {
     wchar_t shortPath[MAX_PATH] = {};
@@ -51,13 +45,13 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     std::ofstream(kept / L"kept.txt") << "kept";
     const std::string chinese = ListedForm(NewFolder(L"保存的 文件"));
     const fs::path missing = kept / L"made again" / L"inner";
-    const std::string lostLine = Line('R', "Q:\\saved");
+    const std::string lostLine = Line("R:", "Q:\\saved");
     // The line that cannot be restored lies between others, which must be restored all the same.
     // Two lie on W:, one before it in letter order, one after; their folders are made again once
     // W: is there.
     const std::vector<std::string> restored = {
-        Line('T', "W:\\t"), Line('W', uidriver::Utf8Path(kept)), Line('X', "W:\\made again\\inner"),
-        Line('Y', chinese)};
+        Line("T:", "W:\\t"), Line("W:", uidriver::Utf8Path(kept)),
+        Line("X:", "W:\\made again\\inner"), Line("Y:", chinese)};
     SaveTable({restored[0], lostLine, restored[1], restored[2], restored[3]});
 
     // As at a log-on: hidden behind the tray icon until that is pressed.
@@ -109,12 +103,8 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
 // A backup or a virus scanner may hold the file just as the program starts at log-on, and let go
 // a moment later, before the listing is saved.
 TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
-    SaveTable({Line('X', uidriver::Utf8Path(NewFolder(L"kept")))});
-    const auto bytes = [&] {
-        std::ifstream in(IniFile(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const std::string before = bytes();
+    SaveTable({Line("X:", uidriver::Utf8Path(NewFolder(L"kept")))});
+    const std::string before = Content(IniFile());
     HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -126,10 +116,9 @@ TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
     EXPECT_EQ(box.Icon(), MessageIcon::Warning);
     Answer(box, IDOK);
     WaitUntilLoaded();
-    EXPECT_FALSE(uidriver::FindFirstWindow(
-        uidriver::WindowQuery("Tarvel").OfProcess(Program().Id()).OfClass("#32770")));
+    EXPECT_FALSE(ShownMessage());
     EXPECT_TRUE(Mappings().List().empty());
-    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(Content(IniFile()), before);
 }
 
 } // namespace

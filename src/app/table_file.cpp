@@ -40,7 +40,7 @@ std::optional<std::string> PartitionTableFile::ReadLine(std::size_t key) {
 std::optional<std::vector<std::string>> PartitionTableFile::ReadLines() {
     // Whether the profile calls tell a held file by their error is not documented; an open tells
     // it for certain, and the reads' errors catch a hold that begins in between.
-    if (CouldNotOpen(os_.TryOpenForReadingW(path_))) {
+    if (CouldNotOpen(os_.TryOpenForReading(path_))) {
         return std::nullopt;
     }
     std::vector<std::string> lines;

@@ -125,7 +125,7 @@ class Os {
     // CreateFileW of an existing file for reading, sharing it every way, closed again at once:
     // 0 when it opened, else the system's error (2 when there is no such file, 32 when another
     // program holds it without sharing).
-    virtual std::uint32_t TryOpenForReadingW(const std::string& path) = 0;
+    virtual std::uint32_t TryOpenForReading(const std::string& path) = 0;
 
     // --- kernel32: this process ---
     // Full path of the running executable.

@@ -54,9 +54,9 @@ TEST(IniContract, WritingIntoAMissingFolderFails) {
 // Reading it gives empty text, as a missing file does: the error, and an open, tell them apart.
 TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
     const std::string file = ScratchFolder() + "\\held.ini";
-    EXPECT_EQ(os().TryOpenForReadingW(file), 2u); // ERROR_FILE_NOT_FOUND
+    EXPECT_EQ(os().TryOpenForReading(file), 2u); // ERROR_FILE_NOT_FOUND
     ASSERT_TRUE(os().WritePrivateProfileStringW("KESTO", "0", "E:\\: => C:\\Data", file));
-    EXPECT_EQ(os().TryOpenForReadingW(file), 0u);
+    EXPECT_EQ(os().TryOpenForReading(file), 0u);
     {
         const std::shared_ptr<void> held = HoldWithoutSharing(file);
         ASSERT_NE(held, nullptr);
@@ -64,7 +64,7 @@ TEST(IniContract, FileHeldWithoutSharingCanNeitherBeWrittenNorRead) {
         EXPECT_FALSE(os().WritePrivateProfileStringW("KESTO", "0", std::nullopt, file));
         EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), "");
         EXPECT_EQ(os().LastError(), platform::kErrorSharingViolation);
-        EXPECT_EQ(os().TryOpenForReadingW(file), platform::kErrorSharingViolation);
+        EXPECT_EQ(os().TryOpenForReading(file), platform::kErrorSharingViolation);
     }
     EXPECT_TRUE(os().WritePrivateProfileStringW("KESTO", "1", "F:\\: => C:\\x", file));
     EXPECT_EQ(os().GetPrivateProfileStringW("KESTO", "0", 254, file), "E:\\: => C:\\Data");

@@ -430,7 +430,7 @@ std::optional<std::uint32_t> FakeOs::GetFileAttributesW(const std::string& path)
     return std::nullopt;
 }
 
-std::uint32_t FakeOs::TryOpenForReadingW(const std::string& path) {
+std::uint32_t FakeOs::TryOpenForReading(const std::string& path) {
     const std::string resolved = Resolve(path);
     if (Record("TryOpenForReading", path) || heldFiles_.count(resolved) != 0) {
         return platform::kErrorSharingViolation;

@@ -96,7 +96,7 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::string GetLongPathNameW(const std::string& path) override;
     bool CreateDirectoryW(const std::string& path) override;
     std::optional<std::uint32_t> GetFileAttributesW(const std::string& path) override;
-    std::uint32_t TryOpenForReadingW(const std::string& path) override;
+    std::uint32_t TryOpenForReading(const std::string& path) override;
     std::string ModuleFileName() override { return moduleFileName; }
     std::string CommandLine() override { return commandLine; }
     void Sleep(std::uint32_t milliseconds) override;

@@ -71,7 +71,7 @@ std::optional<std::uint32_t> Win32Os::GetFileAttributesW(const std::string& path
     return attributes;
 }
 
-std::uint32_t Win32Os::TryOpenForReadingW(const std::string& path) {
+std::uint32_t Win32Os::TryOpenForReading(const std::string& path) {
     const HANDLE file = ::CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -34,7 +34,7 @@ class Win32Os : public Os {
     std::string GetLongPathNameW(const std::string& path) override;
     bool CreateDirectoryW(const std::string& path) override;
     std::optional<std::uint32_t> GetFileAttributesW(const std::string& path) override;
-    std::uint32_t TryOpenForReadingW(const std::string& path) override;
+    std::uint32_t TryOpenForReading(const std::string& path) override;
 
     std::string ModuleFileName() override;
     std::string CommandLine() override;

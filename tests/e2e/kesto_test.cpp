@@ -83,6 +83,8 @@ void ForgetRunValue() {
 class BareDesktop : public ::testing::Environment {
   public:
     void SetUp() override {
+        // Windows shows a process unaware of densities every window scaled to 96 dots per inch.
+        SetProcessDPIAware();
         unmanaged_.emplace(L"kesto.exe");
         occupant_.emplace();
     }

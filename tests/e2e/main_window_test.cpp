@@ -22,7 +22,6 @@ using uidriver::Rect;
 using uidriver::Window;
 
 using ScreenReaders = LaunchedKestoTest;
-using Density = KestoTest;
 
 struct Role {
     const char* className;
@@ -117,27 +116,6 @@ TEST_F(ScreenReaders, FindEveryControlAsItsLayoutHasItInReadingOrderOverWhatTheW
     for (const Window& control : painted) {
         ShowWindow(control.Handle(), SW_SHOWNA);
     }
-}
-
-// Run by kesto_e2e_tests_144dpi, in a prefix whose screen has 144 dots per inch (150 %): the
-// window is what the reference picture beside this file shows, which a person looked at:
-// everything 1.5 times as large, the skin smoothed, no text cut.
-TEST_F(Density, At144DotsPerInchTheWindowIsItsReferencePicture) {
-    // Windows shows a process unaware of densities every window scaled to 96 dots per inch.
-    SetProcessDPIAware();
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    ASSERT_EQ(dpi, 144) << "the prefix's screen density did not take";
-    Launch();
-    const Rect area = Main().Frame().ScreenRect();
-    ASSERT_TRUE(uidriver::CaptureSettled(area, 5s)) << "the window never finished painting";
-    SaveScreenshot("main-window-144dpi", area);
-    const uidriver::Image reference =
-        uidriver::LoadPng(std::filesystem::path(KESTO_REFERENCE_DIR) / L"main-window-144dpi.png");
-    EXPECT_EQ(area.width, reference.width);
-    EXPECT_EQ(area.height, reference.height);
-    EXPECT_EQ(uidriver::PixelsUnlike(reference, area, 5s), 0);
 }
 
 } // namespace

@@ -123,19 +123,23 @@ std::string Content(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::string DriveMappings::Run(const std::string& arguments) const {
-    const std::string commandLine = uidriver::QuotedPath(substExe_) + arguments;
-    const uidriver::CommandOutput result =
-        uidriver::RunCommand(commandLine, substExe_.parent_path(), 30s);
-    const std::string output = OutputToUtf8(result.output);
+uidriver::CommandOutput DriveMappings::Run(const std::string& arguments) const {
+    uidriver::CommandOutput result = uidriver::RunCommand(
+        uidriver::QuotedPath(substExe_) + " " + arguments, substExe_.parent_path(), 30s);
+    result.output = OutputToUtf8(result.output);
+    return result;
+}
+
+std::string DriveMappings::Succeed(const std::string& arguments) const {
+    const uidriver::CommandOutput result = Run(arguments);
     if (result.exitCode != 0) {
-        throw uidriver::DriverError(commandLine + " failed: " + output);
+        throw uidriver::DriverError("subst " + arguments + " failed: " + result.output);
     }
-    return output;
+    return result.output;
 }
 
 std::vector<std::string> DriveMappings::List() const {
-    std::istringstream output(Run(""));
+    std::istringstream output(Succeed(""));
     std::vector<std::string> lines;
     for (std::string line; std::getline(output, line);) {
         if (!line.empty() && line.back() == '\r') {
@@ -149,12 +153,12 @@ std::vector<std::string> DriveMappings::List() const {
 }
 
 void DriveMappings::Map(char drive, const std::filesystem::path& folder) const {
-    Run(std::string(" ") + drive + ": " + Argument(folder));
+    Succeed(std::string{drive, ':', ' '} + Argument(folder));
 }
 
 void DriveMappings::RemoveAll() const {
     for (const std::string& line : List()) {
-        Run(std::string(" ") + line.front() + ": /d");
+        Succeed(std::string{line.front(), ':'} + " /d");
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "test_switches.h"
 
+#include "uidriver/console.h"
 #include "uidriver/controls.h"
 #include "uidriver/ini.h"
 #include "uidriver/main_form.h"
@@ -35,13 +36,16 @@ class DriveMappings {
   public:
     explicit DriveMappings(std::filesystem::path substExe) : substExe_(std::move(substExe)) {}
 
+    // subst run as the program runs it, from the folder it lies in; its output in UTF-8.
+    uidriver::CommandOutput Run(const std::string& arguments) const;
     // The lines of a bare `subst`, without their line ends.
     std::vector<std::string> List() const;
     void Map(char drive, const std::filesystem::path& folder) const;
     void RemoveAll() const;
 
   private:
-    std::string Run(const std::string& arguments) const;
+    // Its output; throws when it fails.
+    std::string Succeed(const std::string& arguments) const;
 
     std::filesystem::path substExe_;
 };

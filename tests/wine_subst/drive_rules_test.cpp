@@ -1,33 +1,8 @@
 #include "drive_table.h"
-#include "unix_path.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(UnixPath, NormalizesResolvesAndRebases) {
-    EXPECT_EQ(normalize_unix_path("/a//b/./c/"), "/a/b/c");
-    EXPECT_EQ(normalize_unix_path("/a/../../b"), "/b");
-    EXPECT_EQ(normalize_unix_path("//"), "/");
-    EXPECT_EQ(resolve_link_target("/p/dosdevices/c:", "../drive_c"), "/p/drive_c");
-    EXPECT_EQ(resolve_link_target("", "/srv/data/"), "/srv/data");
-    EXPECT_EQ(rebase_unix_path("/p/dosdevices/c:/users/me", "/p/dosdevices/c:/", "/p/drive_c"),
-              "/p/drive_c/users/me");
-    EXPECT_EQ(rebase_unix_path("/p/dosdevices/c:/", "/p/dosdevices/c:/", "/p/drive_c"),
-              "/p/drive_c");
-    EXPECT_EQ(rebase_unix_path("/p/dosdevices/c:x/y", "/p/dosdevices/c:/", "/p/drive_c"),
-              "/p/dosdevices/c:x/y");
-}
-
-TEST(UnixPath, BelowMeansAtAFolderBoundary) {
-    EXPECT_TRUE(is_strictly_below("/tmp/a/b", "/tmp/a"));
-    EXPECT_TRUE(is_strictly_below("/tmp", "/"));
-    EXPECT_FALSE(is_strictly_below("/tmp/ab", "/tmp/a"));
-    EXPECT_FALSE(is_strictly_below("/tmp/a", "/tmp/a"));
-    EXPECT_TRUE(is_within("/tmp/a", "/tmp/a"));
-    EXPECT_EQ(path_below("/tmp/a/b", "/"), "tmp/a/b");
-    EXPECT_EQ(path_below("/tmp/a", "/tmp/a"), "");
-}
 
 // A prefix as Wine makes it, with a CD-ROM added.
 const std::vector<Drive> kRealDrives = {
@@ -56,7 +31,8 @@ TEST(DriveTable, OnlyMappedFoldersAreSubstitutions) {
     EXPECT_FALSE(substituted('E'));
 }
 
-// Through the drive each was given, while that drive holds it; else through the closest real one.
+// Through the drive each was given, while that drive holds it; else through the closest real one,
+// whose folder holds it whole: drive_cc is not inside drive_c.
 TEST(DriveTable, ListsInLetterOrderThroughTheGivenOrTheClosestRealDrive) {
     const std::vector<Drive> drives = with_real_drives({{'Y', true, "/p/drive_c/users/me/deep"},
                                                         {'X', true, "/p/drive_c/users/me"},
@@ -65,14 +41,15 @@ TEST(DriveTable, ListsInLetterOrderThroughTheGivenOrTheClosestRealDrive) {
                                                         {'U', true, "/p/drive_c/users/me/web", 'X'},
                                                         {'T', true, "/tmp/t", 'X'},
                                                         {'S', true, "/p/drive_c/s", 'Q'},
-                                                        {'R', true, "/p/drive_c/users/me/r", 'R'}});
+                                                        {'R', true, "/p/drive_c/users/me/r", 'R'},
+                                                        {'P', true, "/p/drive_cc/p"}});
     std::vector<std::string> listed;
     for (const Substitution& s : list_substitutions(drives, 'C')) {
         listed.push_back(std::string{s.letter, '>', s.via, ' '} + s.below);
     }
     const std::vector<std::string> expected = {
-        "R>C users/me/r", "S>C s", "T>Z tmp/t",    "U>X web",
-        "V>Z tmp",        "W>C ",  "X>C users/me", "Y>C users/me/deep"};
+        "P>Z p/drive_cc/p", "R>C users/me/r", "S>C s",        "T>Z tmp/t",        "U>X web",
+        "V>Z tmp",          "W>C ",           "X>C users/me", "Y>C users/me/deep"};
     EXPECT_EQ(listed, expected);
 }
 

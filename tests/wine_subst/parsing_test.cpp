@@ -18,15 +18,6 @@ TEST(CommandLine, FollowsTheRuntimeQuotingRules) {
               (Args{L"say \"hi\"", L"xy z"}));
 }
 
-TEST(Arguments, RecognisesListMapAndRemove) {
-    EXPECT_TRUE(std::holds_alternative<ListCommand>(parse_arguments({})));
-    const auto map = std::get<MapCommand>(parse_arguments({L"x:", L"D:\\data"}));
-    EXPECT_EQ(map.letter, 'X');
-    EXPECT_EQ(map.folder, L"D:\\data");
-    EXPECT_EQ(std::get<RemoveCommand>(parse_arguments({L"y:", L"/d"})).letter, 'Y');
-    EXPECT_EQ(std::get<RemoveCommand>(parse_arguments({L"Y:", L"/D"})).letter, 'Y');
-}
-
 TEST(Arguments, NamesTheArgumentItRejects) {
     const std::pair<Args, std::wstring> cases[] = {
         {{L"X:"}, L"X:"},

@@ -1,9 +1,12 @@
-// What the backend hands to the system or borrows from it: region handles and device contexts.
+// What the backend hands to the system or borrows from it, and how a handler's failure leaves it.
 #include "platform/win32/form.h"
 #include "platform/win32/gdi_handles.h"
-#include "test_form.h"
+#include "platform/win32/message_loop.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
 
 namespace kesto::platform::win32 {
 namespace {
@@ -29,12 +32,19 @@ class NoEvents : public FormEvents {};
 // The painted controls set fonts, colours and modes of their own; a context lent for
 // WM_PRINTCLIENT goes back to its owner as it came.
 TEST(PrintClient, LeavesTheContextAsItCame) {
-    ControlLayout title = ControlOf("lblTitle", ControlKind::Label, "Title", {4, 4, 100, 16});
-    title.titleFont = true;
     NoEvents events;
-    Win32Form form(SmallFormLayout("frmPrinted", 120, 80,
-                                   {title, ControlOf("Frame1", ControlKind::GroupFrame, "Frame",
-                                                     {4, 24, 100, 50})}),
+    Win32Form form({.name = "frmPrinted",
+                    .clientWidth = 120,
+                    .clientHeight = 80,
+                    .controls = {{.name = "lblTitle",
+                                  .kind = ControlKind::Label,
+                                  .text = "Title",
+                                  .place = {4, 4, 100, 16},
+                                  .titleFont = true},
+                                 {.name = "Frame1",
+                                  .kind = ControlKind::GroupFrame,
+                                  .text = "Frame",
+                                  .place = {4, 24, 100, 50}}}},
                    events);
 
     const HDC screen = GetDC(nullptr);
@@ -67,6 +77,53 @@ TEST(PrintClient, LeavesTheContextAsItCame) {
     EXPECT_TRUE(white) << "nothing was printed";
     DeleteDC(dc);
     DeleteObject(bitmap);
+}
+
+struct ClickFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The first click fails, as a handler with a fault would.
+class FailingOnce : public FormEvents {
+  public:
+    void OnClick(const std::string& control) override {
+        if (++clicks == 1) {
+            throw ClickFailure(control);
+        }
+    }
+    int clicks = 0;
+};
+
+// A handler's exception leaves the window procedure kept, not unwinding through the system's
+// frames, and comes out of the loop in ours; the form goes on working after it.
+TEST(MessageLoop, AHandlersExceptionComesOutOfTheLoopOnceAndTheFormStillWorks) {
+    FailingOnce events;
+    Win32Form form({.name = "frmTest",
+                    .clientWidth = 100,
+                    .clientHeight = 40,
+                    .controls = {{.name = "cmdTest",
+                                  .kind = ControlKind::PushButton,
+                                  .text = "Test",
+                                  .place = {10, 10, 60, 20}}}},
+                   events);
+    const HWND button = GetDlgItem(form.Window(), 1000);
+    ASSERT_NE(button, nullptr);
+    const auto click = [&] {
+        PostMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    };
+
+    click();
+    try {
+        DispatchWaitingMessages();
+        ADD_FAILURE() << "the click's exception was lost";
+    } catch (const ClickFailure& failure) {
+        EXPECT_STREQ(failure.what(), "cmdTest");
+    }
+
+    click();
+    EXPECT_NO_THROW(DispatchWaitingMessages());
+    EXPECT_EQ(events.clicks, 2);
 }
 
 } // namespace

@@ -31,12 +31,6 @@ constexpr auto kQuitTimeout = 15s;
 constexpr auto kActionTimeout = 30s;
 constexpr size_t kDriveLetters = 26;
 
-// As a user types it: quotes only where a blank needs them.
-std::string Argument(const std::filesystem::path& path) {
-    const std::string text = Utf8Path(path);
-    return text.find(' ') == std::string::npos ? text : uidriver::QuotedPath(path);
-}
-
 // The console's output as the subst beside the program writes it.
 std::string OutputToUtf8(const std::string& bytes) {
     wchar_t value[8] = {};
@@ -51,22 +45,13 @@ std::string OutputToUtf8(const std::string& bytes) {
     return uidriver::Narrow(wide);
 }
 
-fs::path TempFolder() {
-    wchar_t path[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, path);
-    wchar_t longPath[MAX_PATH + 1] = {};
-    // The short 8.3 form would be what subst prints, and harder to read in a failure.
-    return GetLongPathNameW(path, longPath, MAX_PATH + 1) != 0 ? fs::path(longPath)
-                                                               : fs::path(path);
-}
-
 fs::path FreshFolder(const std::wstring& nameEnd) {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string("kesto-e2e-") + std::to_string(GetCurrentProcessId()) + "-" +
                        test->test_suite_name() + "-" + test->name();
     // Parameterised tests are named with slashes.
     std::replace(name.begin(), name.end(), '/', '-');
-    const fs::path folder = TempFolder() / (uidriver::Widen(name) + nameEnd);
+    const fs::path folder = fs::temp_directory_path() / (uidriver::Widen(name) + nameEnd);
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -103,15 +88,17 @@ class BareDesktop : public ::testing::Environment {
 
 } // namespace
 
-std::string ListedForm(const std::filesystem::path& folder) {
-    const std::wstring path = folder.wstring();
-    BOOL lost = FALSE;
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0, nullptr, &lost);
+std::string ShortForm(const std::filesystem::path& path) {
     wchar_t shortPath[MAX_PATH] = {};
-    if (!lost || GetShortPathNameW(path.c_str(), shortPath, MAX_PATH) == 0) {
-        return Utf8Path(folder);
-    }
+    GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
     return uidriver::Narrow(shortPath);
+}
+
+std::string ListedForm(const std::filesystem::path& folder) {
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, folder.c_str(), -1, nullptr, 0, nullptr,
+                        &lost);
+    return lost ? ShortForm(folder) : Utf8Path(folder);
 }
 
 std::string Line(const std::string& drive, const std::string& folder) {
@@ -153,7 +140,7 @@ std::vector<std::string> DriveMappings::List() const {
 }
 
 void DriveMappings::Map(char drive, const std::filesystem::path& folder) const {
-    Succeed(std::string{drive, ':', ' '} + Argument(folder));
+    Succeed(std::string{drive, ':', ' '} + uidriver::QuotedPath(folder));
 }
 
 void DriveMappings::RemoveAll() const {

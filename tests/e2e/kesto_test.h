@@ -21,6 +21,8 @@
 
 namespace kesto::e2e {
 
+// The short 8.3 form of an existing path.
+std::string ShortForm(const std::filesystem::path& path);
 // How subst lists a folder the program mapped: by its path, or by its short form where the ANSI
 // code page cannot spell the path.
 std::string ListedForm(const std::filesystem::path& folder);

@@ -29,29 +29,17 @@ struct Role {
     LONG_PTR type;
 };
 
-Role RoleOf(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-        return {"Static", SS_TYPEMASK, SS_LEFT};
-    case ControlKind::TextBox:
-        return {"Edit", 0, 0};
-    case ControlKind::DropDownList:
-        return {"ComboBox", 0, 0};
-    case ControlKind::ListBox:
-        return {"ListBox", 0, 0};
-    case ControlKind::OptionButton:
-        return {"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON};
-    case ControlKind::GroupFrame:
-        return {"Button", BS_TYPEMASK, BS_GROUPBOX};
-    case ControlKind::PictureButton:
-        return {"Button", BS_TYPEMASK, BS_OWNERDRAW};
-    case ControlKind::PushButton:
-        return {"Button", BS_TYPEMASK, BS_PUSHBUTTON};
-    case ControlKind::Picture:
-        break;
-    }
-    return {"", 0, 0};
-}
+// Every kind but the skin's pictures, which the window paints and which have no window.
+const std::map<ControlKind, Role> kRoles = {
+    {ControlKind::Label, {"Static", SS_TYPEMASK, SS_LEFT}},
+    {ControlKind::TextBox, {"Edit", 0, 0}},
+    {ControlKind::DropDownList, {"ComboBox", 0, 0}},
+    {ControlKind::ListBox, {"ListBox", 0, 0}},
+    {ControlKind::OptionButton, {"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON}},
+    {ControlKind::GroupFrame, {"Button", BS_TYPEMASK, BS_GROUPBOX}},
+    {ControlKind::PictureButton, {"Button", BS_TYPEMASK, BS_OWNERDRAW}},
+    {ControlKind::PushButton, {"Button", BS_TYPEMASK, BS_PUSHBUTTON}},
+};
 
 // The proxies name a list that has no text of its own after the label just above it in the
 // stacking order, so the windows stand in the table's order, which is the order the window reads.
@@ -63,11 +51,11 @@ TEST_F(ScreenReaders, FindEveryControlAsItsLayoutHasItInReadingOrderOverWhatTheW
     std::vector<Window> painted;
     for (const platform::ControlLayout& entry : ui::MainWindow::Layout().controls) {
         if (entry.kind == ControlKind::Picture) {
-            continue; // the skin's pictures are painted by the window and have no text
+            continue;
         }
         SCOPED_TRACE(entry.name);
         const Window control = Main().Control(entry.name);
-        const Role role = RoleOf(entry.kind);
+        const Role& role = kRoles.at(entry.kind);
         EXPECT_EQ(lstrcmpiA(control.ClassName().c_str(), role.className), 0) << control.ClassName();
         EXPECT_EQ(control.Style() & role.typeMask, role.type);
         const bool list =

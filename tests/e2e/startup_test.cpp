@@ -23,12 +23,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using uidriver::MessageIcon;
 
-std::string ShortForm(const fs::path& folder) {
-    wchar_t shortPath[MAX_PATH] = {};
-    GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
-    return uidriver::Narrow(shortPath);
-}
-
 class Startup : public KestoTest {
   protected:
     void SaveTable(const std::vector<std::string>& lines) const {

@@ -27,12 +27,10 @@ TEST(SetWindowShape, TheWindowTakesTheShapeAndARegionItRefusesIsDeleted) {
     EXPECT_EQ(GetObjectType(refused), 0u) << "the refused region is still alive";
 }
 
-class NoEvents : public FormEvents {};
-
 // The painted controls set fonts, colours and modes of their own; a context lent for
 // WM_PRINTCLIENT goes back to its owner as it came.
 TEST(PrintClient, LeavesTheContextAsItCame) {
-    NoEvents events;
+    FormEvents events;
     Win32Form form({.name = "frmPrinted",
                     .clientWidth = 120,
                     .clientHeight = 80,

@@ -13,7 +13,6 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <string_view>
 
 namespace kesto::e2e {
 
@@ -31,11 +30,10 @@ constexpr auto kQuitTimeout = 15s;
 constexpr auto kActionTimeout = 30s;
 constexpr size_t kDriveLetters = 26;
 
-// The console's output as the subst beside the program writes it.
+// The console's output as the subst beside the program writes it: in the OEM code page while a
+// test sets the switch.
 std::string OutputToUtf8(const std::string& bytes) {
-    wchar_t value[8] = {};
-    const DWORD size = GetEnvironmentVariableW(kSubstCodePageVariable, value, 8);
-    if (size == 0 || size >= 8 || std::wstring_view(value) != L"oem" || bytes.empty()) {
+    if (GetEnvironmentVariableW(kSubstCodePageVariable, nullptr, 0) == 0 || bytes.empty()) {
         return uidriver::AnsiToUtf8(bytes);
     }
     const int length = static_cast<int>(bytes.size());

@@ -212,7 +212,6 @@ bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
 
 bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t flags,
                             const platform::StartupInfo& startup, platform::ProcessHandles& out) {
-    creationFlags = flags;
     const std::string commandLine = FromAnsi(ansiCommandLine);
     if (Record("CreateProcess", commandLine)) {
         return false;
@@ -236,8 +235,9 @@ bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t fl
     }
     const auto sink = handles_.find(startup.stdOutput);
     if (sink == handles_.end() || sink->second.kind != HandleObject::PipeWrite ||
-        startup.stdError != startup.stdOutput) {
-        throw std::logic_error("child output is not sent into one pipe");
+        startup.stdError != startup.stdOutput || (flags & platform::kCreateNoWindow) == 0) {
+        throw std::logic_error(
+            "a child gets a console without a window and one pipe for both outputs");
     }
     pipes_[sink->second.pipe].data += *output;
     out.process = NewHandle({HandleObject::Process, 0, {}});

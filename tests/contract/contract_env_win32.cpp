@@ -73,17 +73,17 @@ std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::s
                         KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    StoredValue value;
     std::vector<BYTE> data(4096);
     DWORD type = 0;
     DWORD size = static_cast<DWORD>(data.size());
-    const bool readWide = ::RegQueryValueExW(key, platform::win32::Widen(name).c_str(), nullptr,
-                                             &type, data.data(), &size) == ERROR_SUCCESS;
-    value.type = type;
-    value.wideData = platform::win32::Narrow(
-        std::wstring(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t)));
+    const bool read = ::RegQueryValueExW(key, platform::win32::Widen(name).c_str(), nullptr, &type,
+                                         data.data(), &size) == ERROR_SUCCESS;
     ::RegCloseKey(key);
-    return readWide ? std::optional(value) : std::nullopt;
+    if (!read) {
+        return std::nullopt;
+    }
+    return StoredValue{type, platform::win32::Narrow(std::wstring(
+                                 reinterpret_cast<const wchar_t*>(data.data()), size / 2))};
 }
 
 void DeleteRegistryKey(const std::string& subKey) {

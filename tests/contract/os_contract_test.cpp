@@ -26,14 +26,12 @@ struct RunnerRun {
 };
 
 RunnerRun RunCommand(const std::string& commandLine) {
-    RunnerRun run;
     fakes::FakeToolkit toolkit;
     command::DOSOutputs runner(os(), toolkit);
     runner.SetCommandLine(commandLine);
     const std::size_t openBefore = HandlesOpen();
-    run.output = runner.ExecuteCommand();
-    run.handlesLeftOpen = HandlesOpen() - openBefore;
-    run.completed = runner.Completed();
+    // Braces evaluate in order: the handles are counted once the command has run.
+    RunnerRun run{runner.ExecuteCommand(), runner.Completed(), {}, HandlesOpen() - openBefore};
     for (const auto& box : toolkit.messageBoxes) {
         run.messages.push_back(box.text);
     }

@@ -116,15 +116,6 @@ platform::Control* FakeForm::Lookup(const std::string& name) {
     return found == controls_.end() ? nullptr : found->second.get();
 }
 
-FakeControl* FakeForm::WithHandle(platform::Handle handle) const {
-    for (const auto& [name, control] : controls_) {
-        if (control->WindowHandle() == handle) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
 void FakeForm::Show() {
     if (onShow_) {
         onShow_();
@@ -269,8 +260,10 @@ int FakeToolkit::DpiAt(platform::ScreenPoint point) const {
 
 FakeControl* FakeToolkit::ControlByHandle(platform::Handle handle) const {
     for (FakeForm* form : forms_) {
-        if (FakeControl* control = form->WithHandle(handle)) {
-            return control;
+        for (const auto& [name, control] : form->controls_) {
+            if (control->WindowHandle() == handle) {
+                return control.get();
+            }
         }
     }
     return nullptr;

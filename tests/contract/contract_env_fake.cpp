@@ -1,27 +1,11 @@
-#include "contract/child_output.h"
 #include "contract/contract_env.h"
-#include "contract/handle_counting.h"
-#include "fakes/code_page.h"
 #include "fakes/fake_os.h"
 
 namespace kesto::contract {
 
 namespace {
-using CountedFake = HandleCounting<fakes::FakeOs>;
-
-CountedFake& Fake() {
-    static CountedFake os = [] {
-        CountedFake fake(static_cast<int>(ExpectedAnsiCodePage()));
-        fake.RegisterProgram("contract-console", [](const std::vector<std::string>&) {
-            const auto& self = static_cast<const fakes::FakeOs&>(SystemUnderTest());
-            const bool windowless = (self.creationFlags & platform::kCreateNoWindow) != 0;
-            return std::optional<std::string>(windowless ? kWindowlessConsole : "parent's console");
-        });
-        fake.RegisterProgram("contract-child", [](const std::vector<std::string>& args) {
-            return std::optional<std::string>(ChildOutput(std::stoi(args.at(0))) + args.at(1));
-        });
-        return fake;
-    }();
+fakes::FakeOs& Fake() {
+    static fakes::FakeOs os(static_cast<int>(ExpectedAnsiCodePage()));
     return os;
 }
 } // namespace
@@ -31,7 +15,7 @@ platform::Os& SystemUnderTest() {
 }
 
 std::size_t HandlesOpen() {
-    return Fake().HandlesOpen();
+    return Fake().OpenHandleCount();
 }
 
 std::string ScratchFolder() {
@@ -56,21 +40,18 @@ std::optional<StoredValue> RegistryValue(const std::string& subKey, const std::s
         return std::nullopt;
     }
     const fakes::FakeOs::RegistryValue& stored = found->second;
-    StoredValue value{stored.type,
-                      stored.unicode ? stored.data + '\0' : Fake().FromAnsi(stored.data)};
-    value.wideSize = static_cast<std::uint32_t>(
-        fakes::ConvertCodePage(value.wideData, "UTF-8", "UTF-16LE").size());
-    return value;
+    return StoredValue{stored.type,
+                       stored.unicode ? stored.data + '\0' : Fake().FromAnsi(stored.data)};
 }
 
-bool DeleteRegistryKey(const std::string& subKey) {
-    std::erase_if(Fake().registry, [&](const auto& entry) {
-        return entry.first.starts_with("HKCU\\" + subKey + "\\");
-    });
-    return true;
-}
+// Nothing of the fake's registry outlives the run.
+void DeleteRegistryKey(const std::string&) {}
 
+// The fake starts a child only with a console of its own and no window for it.
 std::string ChildCommandLine(int bytes, const std::string& errorText) {
+    Fake().RegisterProgram("contract-child", [](const std::vector<std::string>& args) {
+        return std::optional(ChildOutput(std::stoi(args.at(0))) + args.at(1));
+    });
     return "contract-child " + std::to_string(bytes) + " " + errorText;
 }
 
@@ -80,10 +61,6 @@ std::shared_ptr<void> HoldWithoutSharing(const std::string& file) {
     }
     Fake().HoldFile(file);
     return std::shared_ptr<void>(&Fake(), [file](void*) { Fake().ReleaseFile(file); });
-}
-
-std::string ConsoleChildCommandLine() {
-    return "contract-console";
 }
 
 } // namespace kesto::contract

@@ -14,14 +14,7 @@ std::string CodePageName(int codePage) {
 }
 
 int OemCodePageOf(int ansiCodePage) {
-    switch (ansiCodePage) {
-    case 1252:
-        return 437;
-    case 1251:
-        return 866;
-    default:
-        return ansiCodePage;
-    }
+    return ansiCodePage == 1252 ? 437 : ansiCodePage == 1251 ? 866 : ansiCodePage;
 }
 
 std::optional<std::string> ConvertExactly(const std::string& text, const std::string& from,

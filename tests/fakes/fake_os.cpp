@@ -13,18 +13,15 @@ namespace kesto::fakes {
 
 namespace {
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c < 0x80 ? std::toupper(c) : c);
-    });
+// Only ASCII letters change case: the bytes of other characters stay as they are.
+std::string Cased(std::string text, int (*change)(int)) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [&](unsigned char c) { return static_cast<char>(c < 0x80 ? change(c) : c); });
     return text;
 }
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
-        return static_cast<char>(c < 0x80 ? std::tolower(c) : c);
-    });
-    return text;
+std::string Upper(const std::string& text) {
+    return Cased(text, ::toupper);
 }
 
 char DriveLetter(const std::string& path) {
@@ -133,7 +130,7 @@ void FakeOs::ReleaseFile(const std::string& path) {
 }
 
 void FakeOs::RegisterProgram(const std::string& name, FakeProgram program) {
-    programs_[Lower(name)] = std::move(program);
+    programs_[Cased(name, ::tolower)] = std::move(program);
 }
 
 bool FakeOs::Record(const std::string& call, const std::string& argument) {
@@ -173,15 +170,7 @@ std::string SystemPath(const std::string& path) {
 }
 
 std::string FakeOs::Resolve(const std::string& path) const {
-    std::string resolved = Upper(SystemPath(path));
-    if (!resolved.empty() && DriveLetter(resolved) == '\0') {
-        const std::string current = "C:\\TOOLS"; // the fake process's current folder
-        resolved =
-            resolved[0] == '\\' ? current.substr(0, 2) + resolved : current + "\\" + resolved;
-    }
-    while (resolved.size() > 2 && resolved.back() == '\\') {
-        resolved.pop_back();
-    }
+    const std::string resolved = Upper(SystemPath(path));
     const char letter = DriveLetter(resolved);
     const auto mapping = mappings_.find(letter);
     if (mapping != mappings_.end()) {
@@ -212,7 +201,6 @@ bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
 
 bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t flags,
                             const platform::StartupInfo& startup, platform::ProcessHandles& out) {
-    creationFlags = flags;
     const std::string commandLine = FromAnsi(ansiCommandLine);
     if (Record("CreateProcess", commandLine)) {
         return false;
@@ -221,11 +209,8 @@ bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t fl
     if (arguments.empty()) {
         return false;
     }
-    std::string name = Lower(arguments[0].substr(arguments[0].find_last_of('\\') + 1));
+    const std::string name = Cased(arguments[0], ::tolower);
     arguments.erase(arguments.begin());
-    if (name.size() > 4 && name.ends_with(".exe")) {
-        name.resize(name.size() - 4);
-    }
     const auto found = programs_.find(name);
     if (found == programs_.end()) {
         return false;
@@ -236,8 +221,9 @@ bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t fl
     }
     const auto sink = handles_.find(startup.stdOutput);
     if (sink == handles_.end() || sink->second.kind != HandleObject::PipeWrite ||
-        startup.stdError != startup.stdOutput) {
-        throw std::logic_error("child output is not sent into one pipe");
+        startup.stdError != startup.stdOutput || (flags & platform::kCreateNoWindow) == 0) {
+        throw std::logic_error(
+            "a child gets a console without a window and one pipe for both outputs");
     }
     pipes_[sink->second.pipe].data += *output;
     out.process = NewHandle({HandleObject::Process, 0, {}});
@@ -319,20 +305,13 @@ std::string FakeOs::GetPrivateProfileStringW(const std::string& section, const s
         return {};
     }
     // The buffer counts UTF-16 units; a character of two that would be split is left out.
-    const std::string text = FromAnsi(value->substr(0, value->find('\0')));
-    std::size_t units = 0;
-    std::size_t end = 0;
-    while (end < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[end]);
-        const std::size_t bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        const std::size_t width = bytes == 4 ? 2 : 1;
-        if (units + width > bufferSize - 1) {
-            break;
-        }
-        units += width;
-        end += bytes;
+    std::string units =
+        ConvertCodePage(FromAnsi(value->substr(0, value->find('\0'))), "UTF-8", "UTF-16LE");
+    units.resize(std::min(units.size(), 2 * (bufferSize - 1)));
+    if (units.size() >= 2 && (static_cast<unsigned char>(units.back()) & 0xFC) == 0xD8) {
+        units.resize(units.size() - 2);
     }
-    return text.substr(0, end);
+    return ConvertCodePage(units, "UTF-16LE", "UTF-8");
 }
 
 bool FakeOs::WritePrivateProfileStringW(const std::string& section, const std::string& key,

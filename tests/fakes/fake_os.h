@@ -61,8 +61,6 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::string commandLine = "\"C:\\Tools\\kesto.exe\"";
     // The folder the browser gives, or nothing when the user cancels.
     std::optional<std::string> browseResult;
-    // Those of the last CreateProcess, already set while its program runs.
-    std::uint32_t creationFlags = 0;
     struct RegistryValue {
         std::uint32_t type = 0;
         std::string data; // ANSI bytes, or UTF-8 text for a value set in Unicode

@@ -72,10 +72,9 @@ bool FakeControl::Select(const std::string& item) {
 // --- FakeForm ---
 
 FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& events,
-                   platform::Handle handle, std::function<void(FakeForm*)> onDestroy,
-                   std::function<int(platform::ScreenPoint)> dpiAt)
-    : layout_(layout), events_(events), handle_(handle), onDestroy_(std::move(onDestroy)),
-      caption_(layout.caption), dpiAt_(std::move(dpiAt)) {
+                   FakeToolkit& toolkit, platform::Handle handle)
+    : layout_(layout), events_(events), toolkit_(toolkit), handle_(handle),
+      caption_(layout.caption) {
     platform::Handle controlHandle = handle + 16;
     for (const platform::ControlLayout& control : layout.controls) {
         auto fake = std::make_unique<FakeControl>(control, controlHandle++);
@@ -88,11 +87,11 @@ FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& eve
     height_ = layout.clientHeight + (tool ? kToolFrameHeight : 0);
     topLeft_ = {(FakeToolkit::kScreenWidth - width_) / 2,
                 (FakeToolkit::kScreenHeight - height_) / 2};
-    dpi_ = dpiAt_(topLeft_);
+    dpi_ = toolkit_.DpiAt(topLeft_);
 }
 
 FakeForm::~FakeForm() {
-    onDestroy_(this);
+    std::erase(toolkit_.forms_, this);
 }
 
 FakeControl& FakeForm::Named(const std::string& name) const {
@@ -117,15 +116,6 @@ platform::Control* FakeForm::Lookup(const std::string& name) {
     return found == controls_.end() ? nullptr : found->second.get();
 }
 
-FakeControl* FakeForm::WithHandle(platform::Handle handle) const {
-    for (const auto& [name, control] : controls_) {
-        if (control->WindowHandle() == handle) {
-            return control.get();
-        }
-    }
-    return nullptr;
-}
-
 void FakeForm::Show() {
     if (onShow_) {
         onShow_();
@@ -141,14 +131,7 @@ platform::ScreenRect FakeForm::Bounds() const {
 void FakeForm::Move(platform::ScreenPoint topLeft) {
     topLeft_ = topLeft;
     const platform::ScreenRect moved = Bounds();
-    dpi_ = dpiAt_({moved.left + moved.width / 2, moved.top + moved.height / 2});
-}
-
-void FakeForm::Click(const std::string& control) {
-    FakeControl& clicked = Named(control);
-    if (enabled_) {
-        Press(clicked, control);
-    }
+    dpi_ = toolkit_.DpiAt({moved.left + moved.width / 2, moved.top + moved.height / 2});
 }
 
 // As an auto radio button does, an option button is checked before its click is sent.
@@ -159,28 +142,11 @@ void FakeForm::Press(FakeControl& pressed, const std::string& control) {
     events_.OnClick(control);
 }
 
-void FakeForm::MouseDown(const std::string& control, int button) {
-    Named(control);
-    if (enabled_) {
-        events_.OnMouseDown(control, button);
-    }
-}
-
-void FakeForm::MouseMove(const std::string& control, int buttons, int x, int y) {
-    Named(control);
-    events_.OnMouseMove(control, buttons, x, y);
-}
-
 // --- FakeToolkit ---
 
 std::unique_ptr<platform::Form> FakeToolkit::CreateForm(const platform::FormLayout& layout,
                                                         platform::FormEvents& events) {
-    auto form = std::make_unique<FakeForm>(
-        layout, events, nextHandle_,
-        [this](FakeForm* gone) {
-            forms_.erase(std::remove(forms_.begin(), forms_.end(), gone), forms_.end());
-        },
-        [this](platform::ScreenPoint point) { return DpiAt(point); });
+    auto form = std::make_unique<FakeForm>(layout, events, *this, nextHandle_);
     nextHandle_ += 0x1000;
     forms_.push_back(form.get());
     return form;
@@ -294,8 +260,10 @@ int FakeToolkit::DpiAt(platform::ScreenPoint point) const {
 
 FakeControl* FakeToolkit::ControlByHandle(platform::Handle handle) const {
     for (FakeForm* form : forms_) {
-        if (FakeControl* control = form->WithHandle(handle)) {
-            return control;
+        for (const auto& [name, control] : form->controls_) {
+            if (control->WindowHandle() == handle) {
+                return control.get();
+            }
         }
     }
     return nullptr;

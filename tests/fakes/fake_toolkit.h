@@ -75,12 +75,12 @@ class FakeControl final : public virtual platform::Label,
     int listIndex_ = -1;
 };
 
+class FakeToolkit;
+
 class FakeForm : public platform::Form {
   public:
-    // dpiAt: the density of the screen a point lies on.
-    FakeForm(const platform::FormLayout& layout, platform::FormEvents& events,
-             platform::Handle handle, std::function<void(FakeForm*)> onDestroy,
-             std::function<int(platform::ScreenPoint)> dpiAt);
+    FakeForm(const platform::FormLayout& layout, platform::FormEvents& events, FakeToolkit& toolkit,
+             platform::Handle handle);
     ~FakeForm() override;
 
     // Any window's names: a test may look into every form.
@@ -88,8 +88,6 @@ class FakeForm : public platform::Form {
     FakeControl& Find(platform::ControlName<Kind, Window> name) {
         return Named(name.text);
     }
-    // The control with this handle, or null.
-    FakeControl* WithHandle(platform::Handle handle) const;
     void Show() override;
     void Hide() override { visible_ = false; }
     bool Visible() const override { return visible_; }
@@ -106,16 +104,24 @@ class FakeForm : public platform::Form {
     platform::Handle IconHandle() const override { return layout_.appIcon ? handle_ + 1 : 0; }
 
     // What a user does. A click on an option button checks it first, as on an auto radio button.
+    // A disabled form takes no clicks and no presses of a mouse button.
     template <class Kind, class Window> void Click(platform::ControlName<Kind, Window> control) {
-        Click(std::string(control.text));
+        FakeControl& clicked = Named(control.text);
+        if (enabled_) {
+            Press(clicked, control.text);
+        }
     }
     template <class Kind, class Window>
     void MouseDown(platform::ControlName<Kind, Window> control, int button) {
-        MouseDown(std::string(control.text), button);
+        Named(control.text);
+        if (enabled_) {
+            events_.OnMouseDown(control.text, button);
+        }
     }
     template <class Kind, class Window>
     void MouseMove(platform::ControlName<Kind, Window> control, int buttons, int x, int y) {
-        MouseMove(std::string(control.text), buttons, x, y);
+        Named(control.text);
+        events_.OnMouseMove(control.text, buttons, x, y);
     }
     void RequestClose() { events_.OnCloseRequest(); }
     // Runs at every Show(), before the form counts as visible.
@@ -135,26 +141,23 @@ class FakeForm : public platform::Form {
     platform::Control* Lookup(const std::string& name) override;
 
   private:
+    friend class FakeToolkit;
     // Throws for a name that is not in the layout: the test is wrong.
     FakeControl& Named(const std::string& name) const;
     void Press(FakeControl& pressed, const std::string& control);
-    void Click(const std::string& control);
-    void MouseDown(const std::string& control, int button);
-    void MouseMove(const std::string& control, int buttons, int x, int y);
     // As the real form: option buttons in one group frame are one group.
     void UncheckGroup(const FakeControl& checked);
 
     platform::FormLayout layout_;
     platform::FormEvents& events_;
+    FakeToolkit& toolkit_;
     platform::Handle handle_;
-    std::function<void(FakeForm*)> onDestroy_;
     std::function<void()> onShow_;
     std::map<std::string, std::unique_ptr<FakeControl>> controls_;
     bool visible_ = false;
     bool enabled_ = true;
     std::string caption_;
     std::optional<platform::Rgb> backColor_;
-    std::function<int(platform::ScreenPoint)> dpiAt_;
     platform::ScreenPoint topLeft_;
     // Outer size in layout pixels.
     int width_;
@@ -234,6 +237,7 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     static constexpr int kItemHeight = 16;
 
   private:
+    friend class FakeForm;
     FakeControl* ControlByHandle(platform::Handle handle) const;
     // Records a window call; true when it is to fail.
     bool Record(WindowCall call);

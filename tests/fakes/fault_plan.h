@@ -19,7 +19,12 @@ class FaultPlan {
   protected:
     // Every call is counted once, as it is made, before Fails is asked about it.
     void Count(const std::string& call) { ++counts_[call]; }
-    bool Fails(const std::string& call) const;
+    bool Fails(const std::string& call) const {
+        const auto count = counts_.find(call);
+        return failing.count(call) != 0 ||
+               (once_ && once_->first == call && count != counts_.end() &&
+                count->second == once_->second);
+    }
 
   private:
     std::map<std::string, int> counts_;

@@ -1,6 +1,7 @@
 #include "fakes/ini_text.h"
 
 #include <algorithm>
+#include <sstream>
 #include <vector>
 
 namespace kesto::fakes {
@@ -24,18 +25,12 @@ bool SameName(const std::string& a, const std::string& b) {
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         lines.push_back(line);
-        start = end + 1;
     }
     return lines;
 }

@@ -45,13 +45,13 @@ enum class ControlKind {
 };
 
 struct ControlLayout {
-    std::string name;
+    std::string name{};
     ControlKind kind = ControlKind::Label;
     // Empty: the form itself. Option buttons in one group frame are one group, in which one is
     // checked and the arrow keys move; those on the form itself are another.
-    std::string parent;
-    std::string text;
-    Rect place;
+    std::string parent{};
+    std::string text{};
+    Rect place{};
     bool visible = true;
     bool checked = false;
     bool transparent = false; // labels
@@ -66,13 +66,13 @@ enum class FrameStyle {
 };
 
 struct FormLayout {
-    std::string name;
-    std::string caption;
+    std::string name{};
+    std::string caption{};
     int clientWidth = 0, clientHeight = 0;
     FrameStyle frame = FrameStyle::None;
     bool appIcon = false; // carries the program's icon (and so its taskbar entry shows it)
-    std::vector<ControlLayout> controls; // in creation order, a group frame before what it holds
-    std::vector<std::string> tabOrder;   // names of controls that take part, first first
+    std::vector<ControlLayout> controls{}; // in creation order, a group frame before what it holds
+    std::vector<std::string> tabOrder{};   // names of controls that take part, first first
 };
 
 } // namespace kesto::platform

@@ -33,7 +33,7 @@ constexpr size_t kDriveLetters = 26;
 // The console's output as the subst beside the program writes it: in the OEM code page while a
 // test sets the switch.
 std::string OutputToUtf8(const std::string& bytes) {
-    if (GetEnvironmentVariableW(kSubstCodePageVariable, nullptr, 0) == 0 || bytes.empty()) {
+    if (!output_in_oem() || bytes.empty()) {
         return uidriver::AnsiToUtf8(bytes);
     }
     const int length = static_cast<int>(bytes.size());

@@ -57,7 +57,7 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     WaitUntilLoaded();
     const uidriver::Window& frame = Main().Frame();
     EXPECT_TRUE(uidriver::WaitUntil([&] { return !frame.Visible(); }, 10s));
-    const auto tray = uidriver::TrayIcon::Of(Program().Id());
+    const auto tray = uidriver::TrayIcon::Of(Program().Id(), 10s);
     ASSERT_TRUE(tray.has_value()) << "no tray window";
     tray->Press(uidriver::MouseButton::Left);
     EXPECT_TRUE(uidriver::WaitUntil([&] { return frame.Visible(); }, 10s));

@@ -60,7 +60,7 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
 // focus alone; Startup.MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart clicks it.
 TEST_F(WindowShell, MinimisesAndRestoresOnTheTaskbarsCommandsAndClosesFromItsTitleBar) {
     const uidriver::Window& frame = Main().Frame();
-    const auto tray = uidriver::TrayIcon::Of(Program().Id());
+    const auto tray = uidriver::TrayIcon::Of(Program().Id(), 10s);
     ASSERT_TRUE(tray.has_value()) << "no tray window";
 
     const uidriver::Window minimise = Main().Control("imgTitleMinimize");

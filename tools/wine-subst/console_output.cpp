@@ -10,9 +10,7 @@
 namespace {
 
 UINT output_code_page() {
-    wchar_t value[8] = {};
-    const DWORD size = GetEnvironmentVariableW(kSubstCodePageVariable, value, 8);
-    return size > 0 && size < 8 && std::wstring_view(value) == L"oem" ? CP_OEMCP : CP_ACP;
+    return output_in_oem() ? CP_OEMCP : CP_ACP;
 }
 
 void write_encoded(DWORD which, std::wstring_view text) {

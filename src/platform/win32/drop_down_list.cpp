@@ -35,8 +35,8 @@ RECT WithList(RECT closed, int itemHeight) {
 // it is made with, the system's, and keeps that room when its font changes.
 Win32DropDownList::Win32DropDownList(const ControlCreation& creation)
     : ListChildControl(creation, {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL}, kComboMessages,
-                       ListRoomAtCreation(creation.host.GetFonts().LineHeight())),
-      given_(WithList(Area(), creation.host.GetFonts().LineHeight().message)) {
+                       ListRoomAtCreation(creation.host.GetFonts().Heights())),
+      given_(WithList(Area(), creation.host.GetFonts().Heights().message)) {
     SendMessageW(window_, CB_SETMINVISIBLE, kDroppedItems, 0);
 }
 

@@ -19,7 +19,7 @@ class Fonts {
     HFONT Message() const { return message_.get(); }
     // The line heights of it and of the system font, which a control has until it is given
     // another.
-    const LineHeights& LineHeight() const { return lineHeights_; }
+    const LineHeights& Heights() const { return lineHeights_; }
     // White bold Arial of the title bar.
     HFONT Title() const { return title_.get(); }
 

@@ -9,17 +9,6 @@
 
 namespace kesto::platform::win32 {
 
-namespace {
-
-// Caption of a frame: the etched line runs through its middle.
-int CaptionHeight(HDC dc) {
-    TEXTMETRICW metrics;
-    GetTextMetricsW(dc, &metrics);
-    return metrics.tmHeight;
-}
-
-} // namespace
-
 Win32GroupFrame::Win32GroupFrame(const ControlCreation& creation)
     : PaintedControl(creation, &kReadableFrame) {}
 
@@ -35,7 +24,8 @@ void Win32GroupFrame::Paint(HDC dc) const {
     const COLORREF background = Background();
     FillRect(dc, &area, host_.Brush(background));
     const SelectedObject font(dc, host_.GetFonts().Message());
-    const int captionHeight = CaptionHeight(dc);
+    // The etched line runs through the middle of the caption.
+    const int captionHeight = host_.GetFonts().Heights().message;
     RECT edge = area;
     edge.top += captionHeight / 2;
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);

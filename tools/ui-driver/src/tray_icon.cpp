@@ -12,9 +12,13 @@ constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
 
 } // namespace
 
-std::optional<TrayIcon> TrayIcon::Of(DWORD processId) {
-    const auto window = FindFirstWindow(
-        WindowQuery("").OfProcess(processId).OfClass("KestoTrayWindow").IncludingHidden());
+std::optional<TrayIcon> TrayIcon::Of(DWORD processId, milliseconds timeout) {
+    const auto window = PollFor(
+        [processId] {
+            return FindFirstWindow(
+                WindowQuery("").OfProcess(processId).OfClass("KestoTrayWindow").IncludingHidden());
+        },
+        timeout);
     if (!window) {
         return std::nullopt;
     }

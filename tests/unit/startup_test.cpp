@@ -16,17 +16,6 @@ TEST(AppPaths, FolderAlwaysEndsInOneBackslash) {
 
 using StartupTest = MainFormTest;
 
-TEST_F(StartupTest, LogOnEntryQuotesAPathWithBlanksAndKeepsChineseInTheCodePage) {
-    os.moduleFileName = "D:\\工具 箱\\kesto.exe";
-    os.AddFolder("D:\\工具 箱");
-    Load();
-    const auto& value =
-        os.registry.at("HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KESTO");
-    const std::string ansi = "\"D:\\\xB9\xA4\xBE\xDF \xCF\xE4\\kesto.exe\" /auto";
-    EXPECT_EQ(value.data, ansi + '\0');
-    EXPECT_EQ(value.size, ansi.size() + 1);
-}
-
 // A backup, a sync client or a scanner may hold the table just as the program starts. Told from a
 // missing table even where the reads leave no error behind.
 class HeldTable : public MainFormTest, public ::testing::WithParamInterface<bool> {};

@@ -47,11 +47,26 @@ class MainFormTest : public ::testing::Test {
         Window().Click(ui::Opt1_0);
         Control(ui::TxtDirector).SetText(folder);
     }
-    // A create in existing-folder mode, as the user would make it.
+    // Creates as the user would make them; an empty choice is none.
     void MapExisting(const std::string& folder, const std::string& letter) {
         ExistingFolderMode(folder);
-        ASSERT_TRUE(Control(ui::CmbFreedisk).Select(letter));
+        Control(ui::CmbFreedisk).Select(letter);
         Window().Click(ui::cmdcreate);
+    }
+    void Create(const std::string& letter, const std::string& disk) {
+        Control(ui::CmbFreedisk).Select(letter);
+        Control(ui::CmbBusyDisk).Select(disk);
+        Window().Click(ui::cmdcreate);
+    }
+    // Closed once: unloaded with its windows and its icon, the message loop ended.
+    void ExpectClosedOnce() {
+        EXPECT_FALSE(form->Loaded());
+        EXPECT_EQ(toolkit.quits, 1);
+        EXPECT_EQ(toolkit.Form("frmMain"), nullptr);
+        EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
+        EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
+        form.reset();
+        EXPECT_EQ(toolkit.notifyCalls.size(), 2u);
     }
     // A new session: mappings do not outlive the old one, the table file does.
     void Restart() {

@@ -101,13 +101,7 @@ TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
     Window().MouseDown(ui::imgTitleClose, 1);
     EXPECT_TRUE(form->Loaded());
     Window().Click(ui::imgTitleClose);
-    EXPECT_FALSE(form->Loaded());
-    EXPECT_EQ(toolkit.quits, 1);
-    EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
-    EXPECT_EQ(toolkit.Form("frmMain"), nullptr);
-    EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
-    form.reset();
-    EXPECT_EQ(toolkit.notifyCalls.size(), 2u);
+    ExpectClosedOnce();
 }
 
 // A close posted to the window (the taskbar, Alt+F4, a task manager) while a message box is up
@@ -121,22 +115,18 @@ TEST_F(StartupTest, CloseDuringAMessageBoxIsCarriedOutWhenTheHandlerEnds) {
     Load();
     ASSERT_TRUE(Control(ui::listKesto).Select("X:\\: => D:\\Data"));
     Window().Click(ui::cmddele);
-    EXPECT_FALSE(form->Loaded());
-    EXPECT_EQ(toolkit.quits, 1);
     EXPECT_EQ(os.Mappings().count('X'), 0u);
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=Y:\\: => D:\\Other\r\n");
+    ExpectClosedOnce();
 }
 
 TEST_F(StartupTest, CloseDuringTheRestoreIsCarriedOutWhenStartUpEnds) {
     os.AddFile("C:\\Tools\\kesto.ini", "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
     toolkit.onDoEvents = [this] { toolkit.Form("frmMain")->RequestClose(); };
     Load();
-    EXPECT_FALSE(form->Loaded());
-    EXPECT_EQ(toolkit.quits, 1);
     EXPECT_EQ(os.Mappings().at('X'), "D:\\Data");
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
-    ASSERT_EQ(toolkit.notifyCalls.size(), 2u);
-    EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
+    ExpectClosedOnce();
 }
 
 } // namespace

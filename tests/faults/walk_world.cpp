@@ -15,8 +15,6 @@ template <class List> void Select(World& world, ui::Name<List> list, const std::
 } // namespace
 
 World::World() {
-    os.AddDrive('D');
-    os.AddFolder("C:\\Tools");
     os.AddFolder("D:\\Data");
     os.AddFolder("D:\\My Data");
     os.AddFolder("D:\\Live");
@@ -24,11 +22,6 @@ World::World() {
     os.AddFile(kTableFile, *os.ToAnsi("[Other]\r\nkeep=1\r\n[KESTO]\r\n0=X:\\: => D:\\Data\r\n"
                                       "1=Y:\\: => D:\\新建\\照片\r\n26=beyond\r\n"));
     os.Subst({"W:", "D:\\Live"});
-}
-
-void World::Load() {
-    form = std::make_unique<app::MainForm>(os, toolkit);
-    form->Form_Load();
 }
 
 std::vector<Flow> UserFlows() {

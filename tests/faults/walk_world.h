@@ -1,15 +1,10 @@
 // The machine every run of the fault walk starts from, and the user flows that run on it.
 #pragma once
 
-#include "app/main_form.h"
-#include "fakes/fake_os.h"
-#include "fakes/fake_toolkit.h"
 #include "messages.h"
-#include "ui/main_names.h"
-#include "ui/working_names.h"
+#include "unit/main_form_fixture.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,20 +15,11 @@ using namespace messages;
 inline constexpr const char* kTableFile = "C:\\Tools\\kesto.ini";
 inline const std::string kTableNotSaved = TableNotSaved(kTableFile);
 
-// C: and D: fixed; the program in C:\Tools with its help page; a saved table of two partitions,
-// one on a folder that is there and one on a folder to be made again; W: mapped by someone else;
-// and a section and a key in the table file that are not the program's.
-struct World {
+// The program in C:\Tools with its help page; a saved table of two partitions, one on a folder
+// that is there and one on a folder to be made again; W: mapped by someone else; and a section
+// and a key in the table file that are not the program's.
+struct World : MainFormMachine {
     World();
-    void Load();
-    fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
-    template <class Kind> fakes::FakeControl& Control(ui::Name<Kind> name) {
-        return Window().Find(name);
-    }
-
-    fakes::FakeOs os;
-    fakes::FakeToolkit toolkit;
-    std::unique_ptr<app::MainForm> form;
 };
 
 // What a flow is asked to do to the live mappings.

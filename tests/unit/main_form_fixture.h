@@ -13,23 +13,32 @@
 
 namespace kesto {
 
-class MainFormTest : public ::testing::Test {
-  protected:
-    MainFormTest() {
+struct MainFormMachine {
+    MainFormMachine() {
         os.AddDrive('D');
         os.AddFolder("C:\\Tools");
     }
-
-    app::MainForm& Load() {
+    void Load() {
         form = std::make_unique<app::MainForm>(os, toolkit);
         form->Form_Load();
-        return *form;
     }
-
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
     template <class Kind> fakes::FakeControl& Control(ui::Name<Kind> name) {
         return Window().Find(name);
     }
+    int CallCount(const std::string& prefix) const {
+        return static_cast<int>(
+            std::count_if(os.Calls().begin(), os.Calls().end(),
+                          [&](const std::string& call) { return call.starts_with(prefix); }));
+    }
+
+    fakes::FakeOs os;
+    fakes::FakeToolkit toolkit;
+    std::unique_ptr<app::MainForm> form;
+};
+
+class MainFormTest : public ::testing::Test, public MainFormMachine {
+  protected:
     std::string Ini() { return os.FileContent("C:\\Tools\\kesto.ini").value_or("<none>"); }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
@@ -37,11 +46,6 @@ class MainFormTest : public ::testing::Test {
             texts.push_back(box.text);
         }
         return texts;
-    }
-    int CallCount(const std::string& prefix) const {
-        return static_cast<int>(
-            std::count_if(os.Calls().begin(), os.Calls().end(),
-                          [&](const std::string& call) { return call.starts_with(prefix); }));
     }
     void ExistingFolderMode(const std::string& folder) {
         Window().Click(ui::Opt1_0);
@@ -82,10 +86,6 @@ class MainFormTest : public ::testing::Test {
         os.AddFolder(folder);
         ASSERT_EQ(os.Subst({std::string{letter, ':'}, folder}), "");
     }
-
-    fakes::FakeOs os;
-    fakes::FakeToolkit toolkit;
-    std::unique_ptr<app::MainForm> form;
 };
 
 } // namespace kesto

@@ -76,30 +76,22 @@ TEST(SavedTableInput, HandWrittenTablesRestoreOnlyTheirPartitions) {
     };
     for (const HandWritten& table : cases) {
         SCOPED_TRACE(table.name);
-        fakes::FakeOs os;
-        fakes::FakeToolkit toolkit;
-        os.AddDrive('D');
-        os.AddFolder("C:\\Tools");
+        MainFormMachine machine;
+        fakes::FakeOs& os = machine.os;
         os.AddFolder("D:\\Data");
         os.AddFile("C:\\Tools\\kesto.ini", table.ini);
         const auto before = os.Folders();
-        app::MainForm form(os, toolkit);
-        form.Form_Load();
+        machine.Load();
 
         EXPECT_EQ(os.Mappings(), table.restored);
         for (const auto& [letter, folder] : table.restored) {
-            EXPECT_EQ(std::count_if(os.Calls().begin(), os.Calls().end(),
-                                    [letter](const std::string& call) {
-                                        return call.starts_with("CreateProcess subst "s + letter);
-                                    }),
-                      1)
-                << letter;
+            EXPECT_EQ(machine.CallCount("CreateProcess subst "s + letter), 1) << letter;
         }
         std::set<std::string> made;
         std::set_difference(os.Folders().begin(), os.Folders().end(), before.begin(), before.end(),
                             std::inserter(made, made.end()));
         EXPECT_EQ(made, table.made);
-        EXPECT_EQ(toolkit.messageBoxes.size(), table.messages);
+        EXPECT_EQ(machine.toolkit.messageBoxes.size(), table.messages);
     }
 }
 

@@ -26,6 +26,25 @@ struct MainFormMachine {
     template <class Kind> fakes::FakeControl& Control(ui::Name<Kind> name) {
         return Window().Find(name);
     }
+    void ExistingFolderMode(const std::string& folder) {
+        Window().Click(ui::Opt1_0);
+        Control(ui::TxtDirector).SetText(folder);
+    }
+    // Creates and removals as the user would make them; an empty choice is none.
+    void MapExisting(const std::string& folder, const std::string& letter) {
+        ExistingFolderMode(folder);
+        Control(ui::CmbFreedisk).Select(letter);
+        Window().Click(ui::cmdcreate);
+    }
+    void Create(const std::string& letter, const std::string& disk) {
+        Control(ui::CmbFreedisk).Select(letter);
+        Control(ui::CmbBusyDisk).Select(disk);
+        Window().Click(ui::cmdcreate);
+    }
+    void Remove(const std::string& line) {
+        Control(ui::listKesto).Select(line);
+        Window().Click(ui::cmddele);
+    }
     int CallCount(const std::string& prefix) const {
         return static_cast<int>(
             std::count_if(os.Calls().begin(), os.Calls().end(),
@@ -46,21 +65,6 @@ class MainFormTest : public ::testing::Test, public MainFormMachine {
             texts.push_back(box.text);
         }
         return texts;
-    }
-    void ExistingFolderMode(const std::string& folder) {
-        Window().Click(ui::Opt1_0);
-        Control(ui::TxtDirector).SetText(folder);
-    }
-    // Creates as the user would make them; an empty choice is none.
-    void MapExisting(const std::string& folder, const std::string& letter) {
-        ExistingFolderMode(folder);
-        Control(ui::CmbFreedisk).Select(letter);
-        Window().Click(ui::cmdcreate);
-    }
-    void Create(const std::string& letter, const std::string& disk) {
-        Control(ui::CmbFreedisk).Select(letter);
-        Control(ui::CmbBusyDisk).Select(disk);
-        Window().Click(ui::cmdcreate);
     }
     // Closed once: unloaded with its windows and its icon, the message loop ended.
     void ExpectClosedOnce() {

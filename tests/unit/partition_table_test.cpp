@@ -53,8 +53,7 @@ TEST_F(PartitionTableTest, OddLinesAreListedAndOnlyTheTableKeysAreWritten) {
     EXPECT_EQ(fakes::IniValue(ini, "KESTO", "30"), std::nullopt);
 
     toolkit.messageBoxes.clear();
-    Control(ui::listKesto).Select("ab");
-    Window().Click(ui::cmddele);
+    Remove("ab");
     EXPECT_EQ(CallCount("CreateProcess subst ab /d"), 1);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{messages::kConfirmRemoval, messages::kNotRemoved}));
@@ -64,13 +63,12 @@ TEST_F(PartitionTableTest, RefusedRemovalStillRefreshesFromTheLiveListing) {
     Map('X', "D:\\Data");
     Map('Y', "D:\\Other");
     Load();
-    ASSERT_TRUE(Control(ui::listKesto).Select("Y:\\: => D:\\Other"));
     // Y: vanished meanwhile, so subst complains; X: is listed again.
     os.RegisterProgram("subst", [](const std::vector<std::string>& arguments) {
         return std::optional<std::string>(arguments.empty() ? "X:\\: => D:\\Data\r\n"
                                                             : "Invalid parameter - Y:\r\n");
     });
-    Window().Click(ui::cmddele);
+    Remove("Y:\\: => D:\\Other");
     EXPECT_EQ(toolkit.messageBoxes.back().text, messages::kNotRemoved);
     EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\Data"});
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");

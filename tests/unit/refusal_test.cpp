@@ -23,16 +23,7 @@ void PrintTo(const Refusal& refusal, std::ostream* out) {
     *out << refusal.name;
 }
 
-class RefusalTest : public MainFormTest, public ::testing::WithParamInterface<Refusal> {
-  public:
-    using MainFormTest::Create;
-    using MainFormTest::MapExisting;
-    void Remove(const std::string& line, int answer = platform::kIdYes) {
-        toolkit.answers = {answer};
-        Control(ui::listKesto).Select(line);
-        Window().Click(ui::cmddele);
-    }
-};
+class RefusalTest : public MainFormTest, public ::testing::WithParamInterface<Refusal> {};
 
 void Nothing(fakes::FakeOs&) {}
 
@@ -66,7 +57,11 @@ const Refusal kRefusals[] = {
      [](RefusalTest& t) { t.Create("X:", "G:"); }, kDiskNotWritable, 48},
     {"NothingSelected", TwoMappings, [](RefusalTest& t) { t.Remove(""); }, kNothingSelected, 0},
     {"RemovalNotConfirmed", TwoMappings,
-     [](RefusalTest& t) { t.Remove("Y:\\: => X:\\", platform::kIdNo); }, kConfirmRemoval, 36},
+     [](RefusalTest& t) {
+         t.toolkit.answers = {platform::kIdNo};
+         t.Remove("Y:\\: => X:\\");
+     },
+     kConfirmRemoval, 36},
     {"AnotherPartitionOnIt", TwoMappings, [](RefusalTest& t) { t.Remove("X:\\: => D:\\Data"); },
      kCarriesAnother, 64},
 };

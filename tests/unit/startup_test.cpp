@@ -49,8 +49,7 @@ TEST_P(HeldTable, IsWaitedForAWhileThenLeftAloneUntilItCanBeRead) {
     MapExisting("D:\\Data", "X:");
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n1=Y:\\: => D:\\Data\r\n"
                      "2=W:\\: => D:\\Data\r\n");
-    Control(ui::listKesto).Select("X:\\: => D:\\Data");
-    Window().Click(ui::cmddele);
+    Remove("X:\\: => D:\\Data");
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=Y:\\: => D:\\Data\r\n1=W:\\: => D:\\Data\r\n");
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{notRead, messages::kMapped, messages::kMapped,
@@ -113,8 +112,7 @@ TEST_F(StartupTest, CloseDuringAMessageBoxIsCarriedOutWhenTheHandlerEnds) {
         toolkit.Form("frmMain")->RequestClose();
     };
     Load();
-    ASSERT_TRUE(Control(ui::listKesto).Select("X:\\: => D:\\Data"));
-    Window().Click(ui::cmddele);
+    Remove("X:\\: => D:\\Data");
     EXPECT_EQ(os.Mappings().count('X'), 0u);
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=Y:\\: => D:\\Other\r\n");
     ExpectClosedOnce();

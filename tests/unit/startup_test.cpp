@@ -7,7 +7,6 @@ namespace {
 
 TEST(AppPaths, FolderAlwaysEndsInOneBackslash) {
     EXPECT_EQ(app::AppPathsOf("D:\\kesto.exe").appPath, "D:\\");
-    EXPECT_EQ(app::AppPathsOf("D:\\kesto.exe").tableFilePath, "D:\\kesto.ini");
     const app::AppPaths nested = app::AppPathsOf("D:\\My Tools\\v1.2\\Kesto.Tool.exe");
     EXPECT_EQ(nested.appPath, "D:\\My Tools\\v1.2\\");
     EXPECT_EQ(nested.exeTitle, "Kesto.Tool");

@@ -31,7 +31,6 @@ TEST_F(TableFileTest, LinesAreReadWholeOrNotAtAll) {
     // Cut to any buffer it would name another folder.
     EXPECT_EQ(table.ReadLine(2), "");
     EXPECT_EQ(table.ReadLine(3), "");
-    EXPECT_EQ(table.ReadLine(4), "");
 }
 
 TEST_F(TableFileTest, SaveDropsStaleKeysAndLeavesTheRestOfTheFile) {

@@ -17,7 +17,7 @@ TrayArea::TrayArea(platform::Os& os, platform::Toolkit& toolkit,
                    std::function<platform::Handle()> mainIcon, std::function<void()> mouseDown,
                    std::uint32_t seed)
     : os_(os), toolkit_(toolkit), mainIcon_(std::move(mainIcon)), mouseDown_(std::move(mouseDown)),
-      random_(seed), window_(toolkit.CreateTrayWindow(*this)) {}
+      random_(seed) {}
 
 TrayArea::~TrayArea() {
     toolkit_.ShellNotifyIcon(platform::kNimDelete, notifyData_);
@@ -42,6 +42,10 @@ void TrayArea::SetVisible(std::int16_t New_Visible) {
     visibleState_ = New_Visible;
     const platform::Handle trayIcon = mainIcon_();
     if (visibleState_ != 0) {
+        // Made with the first icon, not with the program: the main window shows sooner.
+        if (!window_) {
+            window_ = toolkit_.CreateTrayWindow(*this);
+        }
         notifyData_.cbSize = kNotifyDataSize;
         notifyData_.hWnd = window_->WindowHandle();
         notifyData_.uID = std::uniform_int_distribution<std::uint32_t>(1, 65535)(random_);

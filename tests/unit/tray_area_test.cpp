@@ -29,11 +29,11 @@ class TrayAreaTest : public ::testing::Test {
 // A restarted shell gets the icon back only while it is shown, under the same id.
 TEST_F(TrayAreaTest, AddedOnceAgainForARestartedShellAndWithAFreshIdAfterADelete) {
     auto tray = Make();
-    toolkit.Tray()->OnTaskbarCreated();
     tray->SetVisible(-1);
     tray->SetVisible(-1);
     toolkit.Tray()->OnTaskbarCreated();
     tray->SetVisible(0);
+    toolkit.Tray()->OnTaskbarCreated();
     tray->SetVisible(-1);
     EXPECT_EQ(Messages(), (std::vector<std::uint32_t>{0, 0, 2, 0}));
     const auto& add = toolkit.notifyCalls[0].data;
@@ -52,6 +52,7 @@ TEST_F(TrayAreaTest, AddedOnceAgainForARestartedShellAndWithAFreshIdAfterADelete
 // Only a press of the left or the right button on the icon brings the window back.
 TEST_F(TrayAreaTest, PressesOfEitherButtonAreReported) {
     auto tray = Make();
+    tray->SetVisible(-1);
     for (int message : {512, 513, 514, 515, 516, 517, 518, 519, 34}) {
         toolkit.Tray()->OnMouseMove(message);
     }

@@ -10,8 +10,9 @@ namespace kesto::platform::win32 {
 namespace {
 
 // Made where it stands, so that placing it at the start finds nothing to move.
-HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& kind,
-                       const RECT& area, int id) {
+HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& kind, RECT area,
+                       int heightBelow, int id) {
+    area.bottom += heightBelow;
     const DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP |
                         (creation.entry.visible ? WS_VISIBLE : 0);
     return CreateWindowExW(
@@ -38,8 +39,9 @@ bool TakesInput(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(window);
 }
 
-ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKind& kind)
-    : ControlBase(creation), window_(CreateChildWindow(creation, kind, Area(), Id())) {
+ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKind& kind,
+                           int heightBelow)
+    : ControlBase(creation), window_(CreateChildWindow(creation, kind, Area(), heightBelow, Id())) {
     ApplyFont();
 }
 

@@ -23,7 +23,8 @@ struct ChildWindowKind {
 
 class ChildControl : public ControlBase {
   public:
-    ChildControl(const ControlCreation& creation, const ChildWindowKind& kind);
+    // heightBelow: what the window holds below its place, such as a drop-down's list.
+    ChildControl(const ControlCreation& creation, const ChildWindowKind& kind, int heightBelow = 0);
 
     HWND OwnWindow() const override { return window_; }
     void ApplyPlace() override;

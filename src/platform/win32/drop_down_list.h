@@ -14,6 +14,9 @@ class Win32DropDownList final : public ListChildControl, public DropDownList {
 
   private:
     void FitClosedHeight(int height);
+
+    // Where the window was last put, list included, in the form's client pixels.
+    RECT given_;
 };
 
 } // namespace kesto::platform::win32

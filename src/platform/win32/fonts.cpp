@@ -2,6 +2,7 @@
 #include "platform/win32/fonts.h"
 
 #include "platform/win32/dpi.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace kesto::platform::win32 {
 
@@ -25,8 +26,24 @@ HFONT CreateTitleFont(UINT dpi) {
                        DEFAULT_PITCH | FF_DONTCARE, L"Arial");
 }
 
+int LineHeight(HDC dc) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    return metrics.tmHeight;
+}
+
+// A new device context has the system font selected.
+Fonts::LineHeights LineHeightsOf(HFONT message) {
+    const ScopedDc screen = WindowDc(nullptr);
+    const int system = LineHeight(screen.get());
+    const SelectedObject selected(screen.get(), message);
+    return {LineHeight(screen.get()), system};
+}
+
 } // namespace
 
-Fonts::Fonts(UINT dpi) : message_(CreateMessageFont(dpi)), title_(CreateTitleFont(dpi)) {}
+Fonts::Fonts(UINT dpi)
+    : message_(CreateMessageFont(dpi)), lineHeights_(LineHeightsOf(message_.get())),
+      title_(CreateTitleFont(dpi)) {}
 
 } // namespace kesto::platform::win32

@@ -1,22 +1,35 @@
 // What only the in-memory Windows can give: a program folder without a short form that the ANSI
 // code page can spell, and listings in the OEM code page of folders the ANSI one cannot spell.
 #include "main_form_fixture.h"
+#include "messages.h"
 
 namespace kesto {
 namespace {
 
 using CodePageTest = MainFormTest;
 
-TEST_F(CodePageTest, RunValueWithoutAShortFormTheCodePageCanSpellIsWrittenInUnicode) {
-    os.SetCodePage(1252);
-    os.moduleFileName = "C:\\工具 箱\\kesto.exe";
-    os.AddFolder("C:\\工具 箱");
+// A program folder without a short form that the code page can spell goes in as it is, in
+// Unicode, rather than altered into a path that starts nothing.
+TEST_F(CodePageTest, LogOnEntryQuotesItsPathInTheCodePageOrElseInUnicode) {
+    os.moduleFileName = "D:\\工具 箱\\kesto.exe";
+    os.AddFolder("D:\\工具 箱");
+    const std::string ansi = "\"D:\\\xB9\xA4\xBE\xDF \xCF\xE4\\kesto.exe\" /auto";
+    const std::pair<int, std::string> runValues[] = {{936, ansi + '\0'},
+                                                     {1252, "\"D:\\工具 箱\\kesto.exe\" /auto"}};
+    for (const auto& [codePage, data] : runValues) {
+        os.SetCodePage(codePage);
+        Load();
+        const auto& value =
+            os.registry.at("HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KESTO");
+        EXPECT_EQ(value.data, data);
+        EXPECT_EQ(value.type, platform::kRegSz);
+        if (!value.unicode) {
+            EXPECT_EQ(value.size, value.data.size());
+        }
+    }
+    os.failing = {"RegSetStringValue"};
     Load();
-    const auto& run =
-        os.registry.at("HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KESTO");
-    EXPECT_TRUE(run.unicode);
-    EXPECT_EQ(run.type, platform::kRegSz);
-    EXPECT_EQ(run.data, "\"C:\\工具 箱\\kesto.exe\" /auto");
+    EXPECT_EQ(Messages(), std::vector<std::string>{messages::kLogOnEntryNotSaved});
 }
 
 TEST_F(CodePageTest, ListedFolderTheCodePageCannotSpellIsSavedByItsShortForm) {

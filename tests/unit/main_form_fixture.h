@@ -13,23 +13,51 @@
 
 namespace kesto {
 
-class MainFormTest : public ::testing::Test {
-  protected:
-    MainFormTest() {
+struct MainFormMachine {
+    MainFormMachine() {
         os.AddDrive('D');
         os.AddFolder("C:\\Tools");
     }
-
-    app::MainForm& Load() {
+    void Load() {
         form = std::make_unique<app::MainForm>(os, toolkit);
         form->Form_Load();
-        return *form;
     }
-
     fakes::FakeForm& Window() { return *toolkit.Form("frmMain"); }
     template <class Kind> fakes::FakeControl& Control(ui::Name<Kind> name) {
         return Window().Find(name);
     }
+    void ExistingFolderMode(const std::string& folder) {
+        Window().Click(ui::Opt1_0);
+        Control(ui::TxtDirector).SetText(folder);
+    }
+    // Creates and removals as the user would make them; an empty choice is none.
+    void MapExisting(const std::string& folder, const std::string& letter) {
+        ExistingFolderMode(folder);
+        Control(ui::CmbFreedisk).Select(letter);
+        Window().Click(ui::cmdcreate);
+    }
+    void Create(const std::string& letter, const std::string& disk) {
+        Control(ui::CmbFreedisk).Select(letter);
+        Control(ui::CmbBusyDisk).Select(disk);
+        Window().Click(ui::cmdcreate);
+    }
+    void Remove(const std::string& line) {
+        Control(ui::listKesto).Select(line);
+        Window().Click(ui::cmddele);
+    }
+    int CallCount(const std::string& prefix) const {
+        return static_cast<int>(
+            std::count_if(os.Calls().begin(), os.Calls().end(),
+                          [&](const std::string& call) { return call.starts_with(prefix); }));
+    }
+
+    fakes::FakeOs os;
+    fakes::FakeToolkit toolkit;
+    std::unique_ptr<app::MainForm> form;
+};
+
+class MainFormTest : public ::testing::Test, public MainFormMachine {
+  protected:
     std::string Ini() { return os.FileContent("C:\\Tools\\kesto.ini").value_or("<none>"); }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
@@ -38,20 +66,15 @@ class MainFormTest : public ::testing::Test {
         }
         return texts;
     }
-    int CallCount(const std::string& prefix) const {
-        return static_cast<int>(
-            std::count_if(os.Calls().begin(), os.Calls().end(),
-                          [&](const std::string& call) { return call.starts_with(prefix); }));
-    }
-    void ExistingFolderMode(const std::string& folder) {
-        Window().Click(ui::Opt1_0);
-        Control(ui::TxtDirector).SetText(folder);
-    }
-    // A create in existing-folder mode, as the user would make it.
-    void MapExisting(const std::string& folder, const std::string& letter) {
-        ExistingFolderMode(folder);
-        ASSERT_TRUE(Control(ui::CmbFreedisk).Select(letter));
-        Window().Click(ui::cmdcreate);
+    // Closed once: unloaded with its windows and its icon, the message loop ended.
+    void ExpectClosedOnce() {
+        EXPECT_FALSE(form->Loaded());
+        EXPECT_EQ(toolkit.quits, 1);
+        EXPECT_EQ(toolkit.Form("frmMain"), nullptr);
+        EXPECT_EQ(toolkit.Form("FrmWorking"), nullptr);
+        EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimDelete);
+        form.reset();
+        EXPECT_EQ(toolkit.notifyCalls.size(), 2u);
     }
     // A new session: mappings do not outlive the old one, the table file does.
     void Restart() {
@@ -67,10 +90,6 @@ class MainFormTest : public ::testing::Test {
         os.AddFolder(folder);
         ASSERT_EQ(os.Subst({std::string{letter, ':'}, folder}), "");
     }
-
-    fakes::FakeOs os;
-    fakes::FakeToolkit toolkit;
-    std::unique_ptr<app::MainForm> form;
 };
 
 } // namespace kesto

@@ -23,24 +23,7 @@ void PrintTo(const Refusal& refusal, std::ostream* out) {
     *out << refusal.name;
 }
 
-class RefusalTest : public MainFormTest, public ::testing::WithParamInterface<Refusal> {
-  public:
-    void Create(const std::string& folder, const std::string& freeDisk = "X:") {
-        ExistingFolderMode(folder);
-        Control(ui::CmbFreedisk).Select(freeDisk);
-        Window().Click(ui::cmdcreate);
-    }
-    void CreateOn(const std::string& disk) {
-        Control(ui::CmbFreedisk).Select("X:");
-        Control(ui::CmbBusyDisk).Select(disk);
-        Window().Click(ui::cmdcreate);
-    }
-    void Remove(const std::string& line, int answer = platform::kIdYes) {
-        toolkit.answers = {answer};
-        Control(ui::listKesto).Select(line);
-        Window().Click(ui::cmddele);
-    }
-};
+class RefusalTest : public MainFormTest, public ::testing::WithParamInterface<Refusal> {};
 
 void Nothing(fakes::FakeOs&) {}
 
@@ -51,29 +34,34 @@ void TwoMappings(fakes::FakeOs& os) {
 }
 
 const Refusal kRefusals[] = {
-    {"NoFreeLetter", Nothing, [](RefusalTest& t) { t.Create("C:\\Tools", ""); }, kNoFreeLetter, 48,
-     "CmbFreedisk"},
-    {"NoFolder", Nothing, [](RefusalTest& t) { t.Create(""); }, kWrongFolder, 48, "TxtDirector"},
-    {"FolderIsAFile", [](fakes::FakeOs& os) { os.AddFile("C:\\file.txt"); },
-     [](RefusalTest& t) { t.Create("C:\\file.txt"); }, kWrongFolder, 48, "TxtDirector"},
-    {"FolderOnAMissingDrive", Nothing, [](RefusalTest& t) { t.Create("Q:\\nothing"); },
-     kWrongFolder, 48, "TxtDirector"},
-    {"MissingFolder", Nothing, [](RefusalTest& t) { t.Create("C:\\missing"); }, kWrongFolder, 48,
+    {"NoFreeLetter", Nothing, [](RefusalTest& t) { t.MapExisting("C:\\Tools", ""); }, kNoFreeLetter,
+     48, "CmbFreedisk"},
+    {"NoFolder", Nothing, [](RefusalTest& t) { t.MapExisting("", "X:"); }, kWrongFolder, 48,
      "TxtDirector"},
+    {"FolderIsAFile", [](fakes::FakeOs& os) { os.AddFile("C:\\file.txt"); },
+     [](RefusalTest& t) { t.MapExisting("C:\\file.txt", "X:"); }, kWrongFolder, 48, "TxtDirector"},
+    {"FolderOnAMissingDrive", Nothing, [](RefusalTest& t) { t.MapExisting("Q:\\nothing", "X:"); },
+     kWrongFolder, 48, "TxtDirector"},
+    {"MissingFolder", Nothing, [](RefusalTest& t) { t.MapExisting("C:\\missing", "X:"); },
+     kWrongFolder, 48, "TxtDirector"},
     // Without a short form the code page can spell, subst would be handed another folder.
     {"FolderTheCodePageCannotSpell",
      [](fakes::FakeOs& os) {
          os.SetCodePage(1252);
          os.AddFolder("D:\\照片");
      },
-     [](RefusalTest& t) { t.Create("D:\\照片"); }, kWrongFolder, 48, "TxtDirector"},
-    {"NoDisk", Nothing, [](RefusalTest& t) { t.CreateOn(""); }, kNoDisk, 48, "CmbBusyDisk"},
+     [](RefusalTest& t) { t.MapExisting("D:\\照片", "X:"); }, kWrongFolder, 48, "TxtDirector"},
+    {"NoDisk", Nothing, [](RefusalTest& t) { t.Create("X:", ""); }, kNoDisk, 48, "CmbBusyDisk"},
     {"DiskThatCannotBeWritten",
      [](fakes::FakeOs& os) { os.AddDrive('G', platform::kDriveCdrom, false); },
-     [](RefusalTest& t) { t.CreateOn("G:"); }, kDiskNotWritable, 48},
+     [](RefusalTest& t) { t.Create("X:", "G:"); }, kDiskNotWritable, 48},
     {"NothingSelected", TwoMappings, [](RefusalTest& t) { t.Remove(""); }, kNothingSelected, 0},
     {"RemovalNotConfirmed", TwoMappings,
-     [](RefusalTest& t) { t.Remove("Y:\\: => X:\\", platform::kIdNo); }, kConfirmRemoval, 36},
+     [](RefusalTest& t) {
+         t.toolkit.answers = {platform::kIdNo};
+         t.Remove("Y:\\: => X:\\");
+     },
+     kConfirmRemoval, 36},
     {"AnotherPartitionOnIt", TwoMappings, [](RefusalTest& t) { t.Remove("X:\\: => D:\\Data"); },
      kCarriesAnother, 64},
 };

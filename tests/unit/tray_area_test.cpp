@@ -26,13 +26,16 @@ class TrayAreaTest : public ::testing::Test {
     int presses = 0;
 };
 
-TEST_F(TrayAreaTest, VisibleAddsOnceAndDeletesWithAFreshIdEachTime) {
+// A restarted shell gets the icon back only while it is shown, under the same id.
+TEST_F(TrayAreaTest, AddedOnceAgainForARestartedShellAndWithAFreshIdAfterADelete) {
     auto tray = Make();
     tray->SetVisible(-1);
     tray->SetVisible(-1);
+    toolkit.Tray()->OnTaskbarCreated();
     tray->SetVisible(0);
+    toolkit.Tray()->OnTaskbarCreated();
     tray->SetVisible(-1);
-    EXPECT_EQ(Messages(), (std::vector<std::uint32_t>{0, 2, 0}));
+    EXPECT_EQ(Messages(), (std::vector<std::uint32_t>{0, 0, 2, 0}));
     const auto& add = toolkit.notifyCalls[0].data;
     EXPECT_EQ(add.cbSize, 88u);
     EXPECT_EQ(add.uFlags, 7u);
@@ -40,7 +43,8 @@ TEST_F(TrayAreaTest, VisibleAddsOnceAndDeletesWithAFreshIdEachTime) {
     EXPECT_EQ(add.hIcon, 0x77u);
     EXPECT_EQ(std::string(add.szTip, 8), std::string("Tarvel\0 ", 8));
     EXPECT_EQ(add.szTip[63], ' ');
-    EXPECT_NE(toolkit.notifyCalls[0].data.uID, toolkit.notifyCalls[2].data.uID);
+    EXPECT_EQ(toolkit.notifyCalls[1].data.uID, add.uID);
+    EXPECT_NE(toolkit.notifyCalls[3].data.uID, add.uID);
     tray.reset();
     EXPECT_EQ(Messages().back(), 2u);
 }
@@ -53,17 +57,6 @@ TEST_F(TrayAreaTest, PressesOfEitherButtonAreReported) {
         toolkit.Tray()->OnMouseMove(message);
     }
     EXPECT_EQ(presses, 2);
-}
-
-TEST_F(TrayAreaTest, RestartedShellGetsTheIconBackOnlyWhenShown) {
-    auto tray = Make();
-    tray->SetVisible(-1);
-    tray->SetVisible(0);
-    toolkit.Tray()->OnTaskbarCreated();
-    tray->SetVisible(-1);
-    toolkit.Tray()->OnTaskbarCreated();
-    ASSERT_EQ(Messages(), (std::vector<std::uint32_t>{0, 2, 0, 0}));
-    EXPECT_EQ(toolkit.notifyCalls[3].data.uID, toolkit.notifyCalls[2].data.uID);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ui/frm_working.h"
 
 #include <string>
+#include <utility>
 
 namespace kesto {
 namespace {
@@ -42,15 +43,9 @@ TEST_F(WindowShellTest, ListToolTipShowsTheWholeEntryUnderThePointer) {
 // another density, it takes that density's size, and still stands in the middle, from the
 // first time it is placed.
 TEST_F(WindowShellTest, ProgressWindowStandsCentredOverAMainWindowOnAScreenOfAnotherScale) {
-    struct Case {
-        int primaryDpi;
-        int secondDpi;
-    };
-    for (const Case scales : {Case{96, 144}, Case{144, 96}, Case{120, 192}}) {
-        SCOPED_TRACE(std::to_string(scales.primaryDpi) + " then " +
-                     std::to_string(scales.secondDpi) + " dpi");
-        toolkit.screens = {{{0, 0, 1024, 768}, scales.primaryDpi},
-                           {{1024, -200, 1600, 1200}, scales.secondDpi}};
+    for (const auto& [primaryDpi, secondDpi] : {std::pair{96, 144}, {144, 96}, {120, 192}}) {
+        SCOPED_TRACE(std::to_string(primaryDpi) + " then " + std::to_string(secondDpi) + " dpi");
+        toolkit.screens = {{{0, 0, 1024, 768}, primaryDpi}, {{1024, -200, 1600, 1200}, secondDpi}};
         Load();
         Window().Move({1300, 0});
         ui::FrmWorking progress(toolkit, Window());
@@ -60,9 +55,9 @@ TEST_F(WindowShellTest, ProgressWindowStandsCentredOverAMainWindowOnAScreenOfAno
 
         const platform::ScreenRect main = Window().Bounds();
         const platform::ScreenRect placed = working->Bounds();
-        EXPECT_EQ(main.width, 356 * scales.secondDpi / 96);
-        EXPECT_EQ(placed.width, working->Area().width * scales.secondDpi / 96);
-        EXPECT_EQ(placed.height, working->Area().height * scales.secondDpi / 96);
+        EXPECT_EQ(main.width, 356 * secondDpi / 96);
+        EXPECT_EQ(placed.width, working->Area().width * secondDpi / 96);
+        EXPECT_EQ(placed.height, working->Area().height * secondDpi / 96);
         EXPECT_NEAR(placed.left + placed.width / 2.0, main.left + main.width / 2.0, 0.5);
         EXPECT_NEAR(placed.top + placed.height / 2.0, main.top + main.height / 2.0, 0.5);
         progress.Unload();

@@ -36,7 +36,7 @@ class FakeControl final : public virtual platform::Label,
     void SetFocus() override { onFocus(layout_.name); }
     platform::Rect Place() const override { return place_; }
     void SetPlace(const platform::Rect& place) override { place_ = place; }
-    void SetBackColor(platform::Rgb color) override { backColor_ = color; }
+    void SetBackColor(platform::Rgb) override {}
     void SetToolTipText(const std::string& text) override { toolTip_ = text; }
     platform::Handle WindowHandle() const override { return handle_; }
     bool Checked() const override { return checked_; }
@@ -50,7 +50,6 @@ class FakeControl final : public virtual platform::Label,
     void SetListIndex(int index) override { listIndex_ = index; }
 
     const platform::ControlLayout& Layout() const { return layout_; }
-    std::optional<platform::Rgb> BackColor() const { return backColor_; }
     const std::string& ToolTipText() const { return toolTip_; }
     const std::vector<std::string>& Items() const { return items_; }
     // Picks the item with this text, as a user would; false when there is none.
@@ -68,7 +67,6 @@ class FakeControl final : public virtual platform::Label,
     std::string text_;
     bool visible_;
     platform::Rect place_;
-    std::optional<platform::Rgb> backColor_;
     std::string toolTip_;
     bool checked_;
     std::vector<std::string> items_;
@@ -95,7 +93,7 @@ class FakeForm : public platform::Form {
     void SetEnabled(bool enabled) override { enabled_ = enabled; }
     void SetWindowState(platform::WindowState) override {}
     void SetCaption(const std::string& caption) override { caption_ = caption; }
-    void SetBackColor(platform::Rgb color) override { backColor_ = color; }
+    void SetBackColor(platform::Rgb) override {}
     platform::ScreenRect Bounds() const override;
     platform::Rect Area() const override { return {0, 0, width_, height_}; }
     // Takes the density of the screen that holds the window's middle.
@@ -134,7 +132,6 @@ class FakeForm : public platform::Form {
 
     const platform::FormLayout& Layout() const { return layout_; }
     const std::string& Caption() const { return caption_; }
-    std::optional<platform::Rgb> BackColor() const { return backColor_; }
     const std::string& FocusedControl() const { return focused_; }
 
   protected:
@@ -157,7 +154,6 @@ class FakeForm : public platform::Form {
     bool visible_ = false;
     bool enabled_ = true;
     std::string caption_;
-    std::optional<platform::Rgb> backColor_;
     platform::ScreenPoint topLeft_;
     // Outer size in layout pixels.
     int width_;

@@ -14,19 +14,24 @@ TEST_F(CodePageTest, LogOnEntryQuotesItsPathInTheCodePageOrElseInUnicode) {
     os.moduleFileName = "D:\\工具 箱\\kesto.exe";
     os.AddFolder("D:\\工具 箱");
     const std::string ansi = "\"D:\\\xB9\xA4\xBE\xDF \xCF\xE4\\kesto.exe\" /auto";
-    const std::pair<int, std::string> runValues[] = {{936, ansi + '\0'},
-                                                     {1252, "\"D:\\工具 箱\\kesto.exe\" /auto"}};
-    for (const auto& [codePage, data] : runValues) {
+    const struct {
+        int codePage;
+        std::string data;
+        bool unicode;
+    } runValues[] = {{936, ansi + '\0', false}, {1252, "\"D:\\工具 箱\\kesto.exe\" /auto", true}};
+    for (const auto& [codePage, data, unicode] : runValues) {
         os.SetCodePage(codePage);
         Load();
         const auto& value =
             os.registry.at("HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\KESTO");
         EXPECT_EQ(value.data, data);
         EXPECT_EQ(value.type, platform::kRegSz);
-        if (!value.unicode) {
+        EXPECT_EQ(value.unicode, unicode);
+        if (!unicode) {
             EXPECT_EQ(value.size, value.data.size());
         }
     }
+    os.SetCodePage(1252);
     os.failing = {"RegSetStringValue"};
     Load();
     EXPECT_EQ(Messages(), std::vector<std::string>{messages::kLogOnEntryNotSaved});

@@ -87,6 +87,8 @@ TEST_F(StartupTest, WindowIsSkinnedAndOnTopBeforeItIsShown) {
     form->Form_Load();
     EXPECT_EQ(callsBeforeShow,
               (std::vector<std::string>{"CreateRoundRectRgn", "SetWindowRgn", "SetWindowPos"}));
+    EXPECT_EQ(toolkit.windowCalls[2].arguments[1],
+              static_cast<std::intptr_t>(platform::kHwndTopmost));
     EXPECT_EQ(captionAtShow, "Tarvel");
 }
 

@@ -87,6 +87,16 @@ TEST_F(Keyboard, WalksEveryStopInOrderPressesTheFocusedButtonAndOpensTheSystemMe
         ASSERT_TRUE(Typed(stroke));
     }
     EXPECT_TRUE(Main().Control("Opt1(1)").Checked());
+
+    // F4 drops the list down, ten lines tall, though it has more; Escape closes it.
+    ASSERT_TRUE(Typed({VK_TAB, true, "CmbFreedisk"}));
+    uidriver::TypeKey(VK_F4);
+    const auto dropped = uidriver::WindowQuery("").OfProcess(Program().Id()).OfClass("ComboLBox");
+    const Window list = uidriver::WaitForWindow(dropped, 5s);
+    EXPECT_EQ(list.ScreenRect().height, 10 * static_cast<int>(list.Send(LB_GETITEMHEIGHT)) + 2);
+    uidriver::TypeKey(VK_ESCAPE);
+    EXPECT_TRUE(uidriver::WaitForNoWindow(dropped, 5s));
+    ASSERT_TRUE(Typed({VK_TAB, false, "cmddele"}));
     EnableWindow(Main().Control("listKesto").Handle(), FALSE);
     for (const Stroke& stroke : kPastTheDisabledList) {
         ASSERT_TRUE(Typed(stroke));

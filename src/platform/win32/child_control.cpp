@@ -10,9 +10,8 @@ namespace kesto::platform::win32 {
 namespace {
 
 // Made where it stands, so that placing it at the start finds nothing to move.
-HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& kind, RECT area,
-                       int heightBelow, int id) {
-    area.bottom += heightBelow;
+HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& kind,
+                       const RECT& area, int id) {
     const DWORD style = kind.style | WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP |
                         (creation.entry.visible ? WS_VISIBLE : 0);
     return CreateWindowExW(
@@ -23,12 +22,17 @@ HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& k
 
 } // namespace
 
+RECT PlaceInParent(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
 // A move costs round trips to the window server and messages, for every child window at every
 // start; at the start none of them has anywhere to go.
 void MoveChildWindow(HWND window, const RECT& area) {
-    RECT current;
-    GetWindowRect(window, &current);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&current), 2);
+    const RECT current = PlaceInParent(window);
     if (!EqualRect(&current, &area)) {
         MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top,
                    TRUE);
@@ -39,9 +43,8 @@ bool TakesInput(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 && IsWindowEnabled(window);
 }
 
-ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKind& kind,
-                           int heightBelow)
-    : ControlBase(creation), window_(CreateChildWindow(creation, kind, Area(), heightBelow, Id())) {
+ChildControl::ChildControl(const ControlCreation& creation, const ChildWindowKind& kind)
+    : ControlBase(creation), window_(CreateChildWindow(creation, kind, Area(), Id())) {
     ApplyFont();
 }
 

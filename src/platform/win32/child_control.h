@@ -7,6 +7,8 @@
 
 namespace kesto::platform::win32 {
 
+// Where window, a child, stands in its parent's client pixels.
+RECT PlaceInParent(HWND window);
 // Moves window, a child, to area in its parent's client pixels unless it stands there already.
 void MoveChildWindow(HWND window, const RECT& area);
 
@@ -23,8 +25,7 @@ struct ChildWindowKind {
 
 class ChildControl : public ControlBase {
   public:
-    // heightBelow: what the window holds below its place, such as a drop-down's list.
-    ChildControl(const ControlCreation& creation, const ChildWindowKind& kind, int heightBelow = 0);
+    ChildControl(const ControlCreation& creation, const ChildWindowKind& kind);
 
     HWND OwnWindow() const override { return window_; }
     void ApplyPlace() override;

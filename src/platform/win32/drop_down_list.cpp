@@ -1,8 +1,6 @@
 // Drop-down combo boxes: their height and what only they answer.
 #include "platform/win32/drop_down_list.h"
 
-#include "platform/win32/fonts.h"
-
 namespace kesto::platform::win32 {
 
 namespace {
@@ -13,41 +11,23 @@ constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_GETCOUNT
 // How many items a dropped-down list shows before it scrolls.
 constexpr int kDroppedItems = 10;
 
-int DroppedListHeight(int itemHeight) {
-    return kDroppedItems * itemHeight + 2;
-}
-
-int ListRoomAtCreation(const Fonts::LineHeights& lines) {
-    return DroppedListHeight(lines.message) + lines.system - lines.message;
-}
-
-// The whole window, list included, for a closed place.
-RECT WithList(RECT closed, int itemHeight) {
-    closed.bottom += DroppedListHeight(itemHeight);
-    return closed;
-}
-
 } // namespace
 
-// Made with its list's room already, from the height a list gives a line of its font, so that
-// placing it at the start finds nothing to move: each move makes it lay its parts out anew. A
-// combo box takes the list's room as what its window has beyond its closed height with the font
-// it is made with, the system's, and keeps that room when its font changes.
+// Made at its closed height: the list's room comes from CB_SETMINVISIBLE. Room in the window
+// would make the list's own window at once and lay it out again at every change of height,
+// round trips to the display at every start under Wine.
 Win32DropDownList::Win32DropDownList(const ControlCreation& creation)
-    : ListChildControl(creation, {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL}, kComboMessages,
-                       ListRoomAtCreation(creation.host.GetFonts().Heights())),
-      given_(WithList(Area(), creation.host.GetFonts().Heights().message)) {
+    : ListChildControl(creation, {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL}, kComboMessages) {
     SendMessageW(window_, CB_SETMINVISIBLE, kDroppedItems, 0);
 }
 
+// Its height is the fitting's: a move that changed it would lay the box out once more.
 void Win32DropDownList::ApplyPlace() {
     const RECT area = Area();
-    const RECT whole =
-        WithList(area, static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, 0, 0)));
-    if (!EqualRect(&whole, &given_)) {
-        MoveWindow(window_, whole.left, whole.top, whole.right - whole.left,
-                   whole.bottom - whole.top, TRUE);
-        given_ = whole;
+    const RECT current = PlaceInParent(window_);
+    if (current.left != area.left || current.top != area.top || current.right != area.right) {
+        MoveWindow(window_, area.left, area.top, area.right - area.left,
+                   current.bottom - current.top, TRUE);
     }
     FitClosedHeight(area.bottom - area.top);
 }

@@ -1,5 +1,4 @@
-// Combo boxes that only drop down a list: their window's height includes that list, and their
-// closed height is fitted to the layout's.
+// Combo boxes that only drop down a list: their closed height is fitted to the layout's.
 #pragma once
 
 #include "platform/win32/list_control.h"
@@ -14,9 +13,6 @@ class Win32DropDownList final : public ListChildControl, public DropDownList {
 
   private:
     void FitClosedHeight(int height);
-
-    // Where the window was last put, list included, in the form's client pixels.
-    RECT given_;
 };
 
 } // namespace kesto::platform::win32

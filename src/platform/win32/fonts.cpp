@@ -26,24 +26,18 @@ HFONT CreateTitleFont(UINT dpi) {
                        DEFAULT_PITCH | FF_DONTCARE, L"Arial");
 }
 
-int LineHeight(HDC dc) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    return metrics.tmHeight;
-}
-
-// A new device context has the system font selected.
-Fonts::LineHeights LineHeightsOf(HFONT message) {
+int LineHeightOf(HFONT font) {
     const ScopedDc screen = WindowDc(nullptr);
-    const int system = LineHeight(screen.get());
-    const SelectedObject selected(screen.get(), message);
-    return {LineHeight(screen.get()), system};
+    const SelectedObject selected(screen.get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    return metrics.tmHeight;
 }
 
 } // namespace
 
 Fonts::Fonts(UINT dpi)
-    : message_(CreateMessageFont(dpi)), lineHeights_(LineHeightsOf(message_.get())),
+    : message_(CreateMessageFont(dpi)), lineHeight_(LineHeightOf(message_.get())),
       title_(CreateTitleFont(dpi)) {}
 
 } // namespace kesto::platform::win32

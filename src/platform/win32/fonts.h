@@ -7,25 +7,18 @@ namespace kesto::platform::win32 {
 
 class Fonts {
   public:
-    // Of a line, as a list box gives its items.
-    struct LineHeights {
-        int message;
-        int system;
-    };
-
     explicit Fonts(UINT dpi);
 
     // The system's message font at 12 layout pixels: every control but the title.
     HFONT Message() const { return message_.get(); }
-    // The line heights of it and of the system font, which a control has until it is given
-    // another.
-    const LineHeights& Heights() const { return lineHeights_; }
+    // Of a line in the message font, as a list box gives its items.
+    int LineHeight() const { return lineHeight_; }
     // White bold Arial of the title bar.
     HFONT Title() const { return title_.get(); }
 
   private:
     OwnedFont message_;
-    LineHeights lineHeights_;
+    int lineHeight_;
     OwnedFont title_;
 };
 

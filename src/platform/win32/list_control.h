@@ -12,8 +12,8 @@ struct ListMessages {
 class ListChildControl : public ChildControl, public virtual ListControl {
   public:
     ListChildControl(const ControlCreation& creation, const ChildWindowKind& kind,
-                     const ListMessages& messages, int heightBelow = 0)
-        : ChildControl(creation, kind, heightBelow), messages_(messages) {}
+                     const ListMessages& messages)
+        : ChildControl(creation, kind), messages_(messages) {}
 
     std::string Text() const override;
     void Clear() override;

@@ -100,6 +100,11 @@ void PaintedSurface::PaintControls(HDC dc, const RECT& area) {
 }
 
 void PaintedSurface::Invalidate(const RECT& area) {
+    // Showing a form paints it whole; until then there is nothing on the screen to bring up to
+    // date, and each call is a round trip to the window server.
+    if (!IsWindowVisible(host_.Window())) {
+        return;
+    }
     InvalidateRect(host_.Window(), &area, FALSE);
     for (const PaintedControl* control : controls_.Painted()) {
         const HWND shell = control->OwnWindow();

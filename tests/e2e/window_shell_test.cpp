@@ -43,6 +43,10 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
     ASSERT_EQ(dpi, wanted != nullptr ? std::atoi(wanted) : 96)
         << "the prefix's density did not take";
     const uidriver::Rect area = frame.ScreenRect();
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(area.left, work.left + (work.right - work.left - area.width) / 2) << "not centred";
+    EXPECT_EQ(area.top, work.top + (work.bottom - work.top - area.height) / 2) << "not centred";
     ASSERT_TRUE(uidriver::CaptureSettled(area, 5s)) << "the window never finished painting";
     const std::string name =
         dpi == 96 ? "main-window" : "main-window-" + std::to_string(dpi) + "dpi";

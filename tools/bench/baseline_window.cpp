@@ -1,9 +1,10 @@
 // A window made of the system parts kesto.exe's main window is made of, and nothing of its own:
-// common controls 6, COM, a topmost popup window, and a child window of the same class, style,
-// text, font and place for each control of the program's layout that has one (its controls, and
-// the windows through which screen readers read its painted texts, frames and title buttons),
-// each made where it stands; a tray icon once the window shows, as the program adds its own.
-// What it costs under Wine is not the program's.
+// common controls 6, COM, a popup window, and a child window of the same class, style, text,
+// font and place for each control of the program's layout that has one (its controls, and the
+// windows through which screen readers read its painted texts, frames and title buttons), each
+// made where it stands; then put on top of the others by the call the program makes, before it
+// shows; a tray icon once the window shows, as the program adds its own. What it costs under
+// Wine is not the program's.
 #include "ui/main_names.h"
 
 #include <objbase.h>
@@ -110,7 +111,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     RegisterClassW(&windowClass);
     const FormLayout& form = kesto::ui::MainWindow::Layout();
     const HWND window =
-        CreateWindowExW(WS_EX_TOPMOST | WS_EX_APPWINDOW, L"BaselineWindow", L"baseline-window",
+        CreateWindowExW(WS_EX_APPWINDOW, L"BaselineWindow", L"baseline-window",
                         WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 100, 100,
                         form.clientWidth, form.clientHeight, nullptr, nullptr, instance, nullptr);
     const HFONT font = MessageFont();
@@ -126,6 +127,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
             place.right - place.left, place.bottom - place.top, window, nullptr, instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
+    // Under Wine this activates the hidden window, which then shows already active.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(window, show);
     NOTIFYICONDATAW icon{};
     icon.cbSize = sizeof icon;

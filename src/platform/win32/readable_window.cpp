@@ -99,9 +99,10 @@ void PlaceReadableWindow(HWND window, const RECT& area, const std::vector<RECT>&
                                         overlap.right - area.left, overlap.bottom - area.top));
         CombineRgn(shape.get(), shape.get(), hole.get(), RGN_DIFF);
     }
+    // Hidden, it has nothing to redraw: showing it draws it whole.
     RECT shapeBox;
     if (shape || GetWindowRgnBox(window, &shapeBox) != ERROR) {
-        SetWindowShape(window, std::move(shape), true);
+        SetWindowShape(window, std::move(shape), IsWindowVisible(window) != FALSE);
     }
 }
 

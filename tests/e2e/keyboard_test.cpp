@@ -94,6 +94,7 @@ TEST_F(Keyboard, WalksEveryStopInOrderPressesTheFocusedButtonAndOpensTheSystemMe
     uidriver::TypeKey(VK_F4);
     const auto dropped = uidriver::WindowQuery("").OfProcess(Program().Id()).OfClass("ComboLBox");
     const Window list = uidriver::WaitForWindow(dropped, 5s);
+    ASSERT_GT(list.Send(LB_GETCOUNT), 10);
     EXPECT_EQ(list.ScreenRect().height, 10 * static_cast<int>(list.Send(LB_GETITEMHEIGHT)) + 2);
     uidriver::TypeKey(VK_ESCAPE);
     EXPECT_TRUE(uidriver::WaitForNoWindow(dropped, 5s));

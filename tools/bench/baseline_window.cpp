@@ -2,9 +2,9 @@
 // common controls 6, COM, a popup window, and a child window of the same class, style, text,
 // font and place for each control of the program's layout that has one (its controls, and the
 // windows through which screen readers read its painted texts, frames and title buttons), each
-// made where it stands; then put on top of the others by the call the program makes, before it
-// shows; a tray icon once the window shows, as the program adds its own. What it costs under
-// Wine is not the program's.
+// made where it stands; then put on top of the others by the call the program must make before
+// it shows, in the same order; a tray icon once the window shows, as the program adds its own.
+// What it costs under Wine is not the program's.
 #include "ui/main_names.h"
 
 #include <objbase.h>
@@ -127,7 +127,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
             place.right - place.left, place.bottom - place.top, window, nullptr, instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    // Under Wine this activates the hidden window, which then shows already active.
+    // The program must put itself on top before it shows; under Wine that activates the hidden
+    // window, a cost of the system's.
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(window, show);
     NOTIFYICONDATAW icon{};

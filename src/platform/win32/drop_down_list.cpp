@@ -25,39 +25,21 @@ Win32DropDownList::Win32DropDownList(const ControlCreation& creation)
 void Win32DropDownList::ApplyPlace() {
     const RECT area = Area();
     const RECT current = PlaceInParent(window_);
-    if (current.left != area.left || current.top != area.top || current.right != area.right) {
-        MoveWindow(window_, area.left, area.top, area.right - area.left,
-                   current.bottom - current.top, TRUE);
-    }
+    MoveChildWindow(window_,
+                    {area.left, area.top, area.right, area.top + current.bottom - current.top});
     FitClosedHeight(area.bottom - area.top);
 }
 
 // The closed height follows the font; the selection field is grown or shrunk to the height
 // the layout asks for. What CB_SETITEMHEIGHT sets and CB_GETITEMHEIGHT reports may differ by a
-// constant, which a second round makes up for. Each round lays the box out anew, so the field
-// that fitted the last list of the same font and height is tried first.
+// constant, which a second round makes up for.
 void Win32DropDownList::FitClosedHeight(int height) {
-    struct Fitted {
-        HFONT font;
-        int height;
-        int field;
-    };
-    static Fitted last{};
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
     auto field = static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-    if (last.font == font && last.height == height && last.field != field) {
-        field = last.field;
-        SendMessageW(window_, CB_SETITEMHEIGHT, WPARAM(-1), field);
-    }
-    for (int round = 0;; ++round) {
+    for (int round = 0; round < 2; ++round) {
         RECT closed;
         GetWindowRect(window_, &closed);
         const int difference = height - (closed.bottom - closed.top);
-        if (difference == 0) {
-            last = {font, height, field};
-            return;
-        }
-        if (round == 2 || field + difference <= 0) {
+        if (difference == 0 || field + difference <= 0) {
             return;
         }
         field += difference;

@@ -2,7 +2,6 @@
 #include "platform/win32/fonts.h"
 
 #include "platform/win32/dpi.h"
-#include "platform/win32/gdi_handles.h"
 
 namespace kesto::platform::win32 {
 
@@ -26,18 +25,8 @@ HFONT CreateTitleFont(UINT dpi) {
                        DEFAULT_PITCH | FF_DONTCARE, L"Arial");
 }
 
-int LineHeightOf(HFONT font) {
-    const ScopedDc screen = WindowDc(nullptr);
-    const SelectedObject selected(screen.get(), font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.get(), &metrics);
-    return metrics.tmHeight;
-}
-
 } // namespace
 
-Fonts::Fonts(UINT dpi)
-    : message_(CreateMessageFont(dpi)), lineHeight_(LineHeightOf(message_.get())),
-      title_(CreateTitleFont(dpi)) {}
+Fonts::Fonts(UINT dpi) : message_(CreateMessageFont(dpi)), title_(CreateTitleFont(dpi)) {}
 
 } // namespace kesto::platform::win32

@@ -11,14 +11,11 @@ class Fonts {
 
     // The system's message font at 12 layout pixels: every control but the title.
     HFONT Message() const { return message_.get(); }
-    // Of a line in the message font, as a list box gives its items.
-    int LineHeight() const { return lineHeight_; }
     // White bold Arial of the title bar.
     HFONT Title() const { return title_.get(); }
 
   private:
     OwnedFont message_;
-    int lineHeight_;
     OwnedFont title_;
 };
 

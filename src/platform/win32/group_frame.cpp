@@ -25,7 +25,9 @@ void Win32GroupFrame::Paint(HDC dc) const {
     FillRect(dc, &area, host_.Brush(background));
     const SelectedObject font(dc, host_.GetFonts().Message());
     // The etched line runs through the middle of the caption.
-    const int captionHeight = host_.GetFonts().LineHeight();
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int captionHeight = metrics.tmHeight;
     RECT edge = area;
     edge.top += captionHeight / 2;
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);

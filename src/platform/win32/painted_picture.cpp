@@ -11,7 +11,7 @@ namespace kesto::platform::win32 {
 namespace {
 
 // As a section, kept as the resource has it: a bitmap of the screen's own format would be
-// converted for it, which under Wine costs a quarter of a millisecond each, eleven times a start.
+// converted for it at every start, for every picture.
 OwnedBitmap LoadBitmapResource(int resource) {
     if (resource == 0) {
         return {};

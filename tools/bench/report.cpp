@@ -172,8 +172,8 @@ void PrintReport(const Samples& samples, const std::filesystem::path& program, i
         "window is measured alike; the private memory is the share the system counts as the\n"
         "process's own, shared libraries left out. With no window manager on Xvfb, Wine waits\n"
         "2 s for every managed window it hides: for the bench's runs it manages no window of\n"
-        "kesto.exe, of that window or of the bench (AppDefaults\\\n"
-        "<program>\\X11 Driver, Managed=N, removed after); and an icon of the bench's own keeps\n"
+        "kesto.exe, of that window or of the bench (AppDefaults\\<program>\\X11 Driver,\n"
+        "Managed=N, removed after); and an icon of the bench's own keeps\n"
         "Wine's notification area from ever being empty, so that its explorer never hides it,\n"
         "which stalls every window for 2 s.\n",
         rounds, n.c_str(), kStartUpPairs);

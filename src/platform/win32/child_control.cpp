@@ -20,14 +20,14 @@ HWND CreateChildWindow(const ControlCreation& creation, const ChildWindowKind& k
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
-} // namespace
-
 RECT PlaceInParent(HWND window) {
     RECT place;
     GetWindowRect(window, &place);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
     return place;
 }
+
+} // namespace
 
 // A move costs round trips to the window server and messages, for every child window at every
 // start; at the start none of them has anywhere to go.

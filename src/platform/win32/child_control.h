@@ -7,8 +7,6 @@
 
 namespace kesto::platform::win32 {
 
-// Where window, a child, stands in its parent's client pixels.
-RECT PlaceInParent(HWND window);
 // Moves window, a child, to area in its parent's client pixels unless it stands there already.
 void MoveChildWindow(HWND window, const RECT& area);
 

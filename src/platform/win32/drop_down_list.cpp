@@ -24,7 +24,8 @@ Win32DropDownList::Win32DropDownList(const ControlCreation& creation)
 // Its height is the fitting's: a move that changed it would lay the box out once more.
 void Win32DropDownList::ApplyPlace() {
     const RECT area = Area();
-    const RECT current = PlaceInParent(window_);
+    RECT current;
+    GetWindowRect(window_, &current);
     MoveChildWindow(window_,
                     {area.left, area.top, area.right, area.top + current.bottom - current.top});
     FitClosedHeight(area.bottom - area.top);

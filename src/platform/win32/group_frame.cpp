@@ -9,6 +9,17 @@
 
 namespace kesto::platform::win32 {
 
+namespace {
+
+// Caption of a frame: the etched line runs through its middle.
+int CaptionHeight(HDC dc) {
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    return metrics.tmHeight;
+}
+
+} // namespace
+
 Win32GroupFrame::Win32GroupFrame(const ControlCreation& creation)
     : PaintedControl(creation, &kReadableFrame) {}
 
@@ -24,10 +35,7 @@ void Win32GroupFrame::Paint(HDC dc) const {
     const COLORREF background = Background();
     FillRect(dc, &area, host_.Brush(background));
     const SelectedObject font(dc, host_.GetFonts().Message());
-    // The etched line runs through the middle of the caption.
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    const int captionHeight = metrics.tmHeight;
+    const int captionHeight = CaptionHeight(dc);
     RECT edge = area;
     edge.top += captionHeight / 2;
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);

@@ -37,12 +37,7 @@ bool InvalidName(const std::string& resolved) {
 }
 
 std::size_t Utf16Units(const std::string& utf8) {
-    std::size_t units = 0;
-    for (const char byte : utf8) {
-        const auto value = static_cast<unsigned char>(byte);
-        units += (value & 0xC0) == 0x80 ? 0 : value >= 0xF0 ? 2 : 1;
-    }
-    return units;
+    return ConvertCodePage(utf8, "UTF-8", "UTF-16LE").size() / 2;
 }
 
 // The words of a command line as the C runtime hands them to a program, its name first. Only
@@ -63,7 +58,7 @@ std::string ParentOf(const std::string& resolved) {
 
 } // namespace
 
-FakeOs::FakeOs(int codePage) : codePage_(codePage), oemCodePage_(OemCodePageOf(codePage)) {
+FakeOs::FakeOs(int codePage) : codePage_(codePage) {
     AddDrive('C');
     RegisterProgram("subst", [this](const std::vector<std::string>& arguments) {
         return std::optional<std::string>(Subst(arguments));
@@ -72,7 +67,6 @@ FakeOs::FakeOs(int codePage) : codePage_(codePage), oemCodePage_(OemCodePageOf(c
 
 void FakeOs::SetCodePage(int codePage) {
     codePage_ = codePage;
-    oemCodePage_ = OemCodePageOf(codePage);
 }
 
 void FakeOs::AddDrive(char letter, std::uint32_t type, bool writable) {
@@ -110,7 +104,7 @@ std::optional<std::string> FakeOs::FileContent(const std::string& path) const {
 
 void FakeOs::SetShortName(const std::string& longPath, const std::string& shortPath) {
     shortNames_[Resolve(longPath)] = shortPath;
-    longNames_[Resolve(shortPath)] = {SystemPath(longPath), Resolve(longPath)};
+    longNames_[Resolve(shortPath)] = SystemPath(longPath);
 }
 
 void FakeOs::HoldFile(const std::string& path, std::optional<std::uint32_t> forMilliseconds) {
@@ -135,7 +129,6 @@ void FakeOs::RegisterProgram(const std::string& name, FakeProgram program) {
 
 bool FakeOs::Record(const std::string& call, const std::string& argument) {
     calls_.push_back(call + " " + argument);
-    Count(call);
     return Fails(call);
 }
 
@@ -177,7 +170,7 @@ std::string FakeOs::Resolve(const std::string& path) const {
         return Resolve(mapping->second + resolved.substr(2));
     }
     const auto longName = longNames_.find(resolved);
-    return longName == longNames_.end() ? resolved : longName->second.resolved;
+    return longName == longNames_.end() ? resolved : Resolve(longName->second);
 }
 
 bool FakeOs::DriveWritable(const std::string& resolved) const {
@@ -193,7 +186,7 @@ bool FakeOs::CreatePipe(platform::PipeEnds& ends) {
         return false;
     }
     const int pipe = nextPipe_++;
-    pipes_[pipe] = Pipe{};
+    pipes_[pipe].clear();
     ends.read = NewHandle({HandleObject::PipeRead, pipe, {}});
     ends.write = NewHandle({HandleObject::PipeWrite, pipe, {}});
     return true;
@@ -225,7 +218,7 @@ bool FakeOs::CreateProcessA(const std::string& ansiCommandLine, std::uint32_t fl
         throw std::logic_error(
             "a child gets a console without a window and one pipe for both outputs");
     }
-    pipes_[sink->second.pipe].data += *output;
+    pipes_[sink->second.pipe] += *output;
     out.process = NewHandle({HandleObject::Process, 0, {}});
     out.thread = NewHandle({HandleObject::Thread, 0, {}});
     return true;
@@ -243,10 +236,10 @@ bool FakeOs::ReadFile(platform::Handle handle, std::size_t capacity, std::string
         lastError_ = 8; // ERROR_NOT_ENOUGH_MEMORY
         return false;
     }
-    Pipe& pipe = pipes_[object->second.pipe];
-    if (!pipe.data.empty()) {
-        data = pipe.data.substr(0, capacity);
-        pipe.data.erase(0, data.size());
+    std::string& pipe = pipes_[object->second.pipe];
+    if (!pipe.empty()) {
+        data = pipe.substr(0, capacity);
+        pipe.erase(0, data.size());
         return true;
     }
     const bool writerLeft = std::any_of(handles_.begin(), handles_.end(), [&](const auto& entry) {
@@ -279,7 +272,7 @@ std::string FakeOs::FromAnsi(const std::string& ansi) const {
 }
 
 std::string FakeOs::FromOem(const std::string& oem) const {
-    return ConvertCodePage(oem, CodePageName(oemCodePage_), "UTF-8");
+    return ConvertCodePage(oem, CodePageName(OemCodePageOf(codePage_)), "UTF-8");
 }
 
 bool FakeOs::IsDbcsLeadByte(unsigned char byte) const {
@@ -379,7 +372,7 @@ std::string FakeOs::GetLongPathNameW(const std::string& path) {
         const std::string& shortForm = known->first;
         if (upper.starts_with(shortForm) &&
             (upper.size() == shortForm.size() || upper[shortForm.size()] == '\\')) {
-            return known->second.spelling + path.substr(shortForm.size());
+            return known->second + path.substr(shortForm.size());
         }
     }
     return path;
@@ -429,27 +422,27 @@ long FakeOs::RegCreateKeyW(platform::Handle root, const std::string& subKey,
     return 0;
 }
 
-long FakeOs::RegSetValueExA(platform::Handle key, const std::string& valueName, std::uint32_t type,
-                            const std::string& ansiData, std::uint32_t size) {
+long FakeOs::SetValue(const std::string& call, platform::Handle key, const std::string& valueName,
+                      RegistryValue value) {
     const std::string* path = KeyPath(key);
-    if (Record("RegSetValueEx", valueName) || path == nullptr) {
+    if (Record(call, valueName) || path == nullptr) {
         return 6; // ERROR_INVALID_HANDLE
     }
+    registry[*path + "\\" + valueName] = std::move(value);
+    return 0;
+}
+
+long FakeOs::RegSetValueExA(platform::Handle key, const std::string& valueName, std::uint32_t type,
+                            const std::string& ansiData, std::uint32_t size) {
     // The caller's bytes as the system would read them: `size` of them, zero byte included.
     const std::string stored(ansiData.c_str(), std::min<std::size_t>(size, ansiData.size() + 1));
-    registry[*path + "\\" + valueName] = {type, stored, size, false};
-    return 0;
+    return SetValue("RegSetValueEx", key, valueName, {type, stored, size, false});
 }
 
 long FakeOs::RegSetStringValue(platform::Handle key, const std::string& valueName,
                                const std::string& text) {
-    const std::string* path = KeyPath(key);
-    if (Record("RegSetStringValue", valueName) || path == nullptr) {
-        return 6; // ERROR_INVALID_HANDLE
-    }
     const auto size = static_cast<std::uint32_t>(2 * (Utf16Units(text) + 1));
-    registry[*path + "\\" + valueName] = {platform::kRegSz, text, size, true};
-    return 0;
+    return SetValue("RegSetStringValue", key, valueName, {platform::kRegSz, text, size, true});
 }
 
 long FakeOs::RegCloseKey(platform::Handle key) {
@@ -501,8 +494,9 @@ std::string FakeOs::Subst(const std::vector<std::string>& args) {
         for (const auto& [letter, folder] : mappings_) {
             listing += std::string(1, letter) + ":\\: => " + folder + "\r\n";
         }
-        return substListsInOem ? ConvertCodePage(listing, "UTF-8", CodePageName(oemCodePage_))
-                               : LossyAnsi(listing);
+        return substListsInOem
+                   ? ConvertCodePage(listing, "UTF-8", CodePageName(OemCodePageOf(codePage_)))
+                   : LossyAnsi(listing);
     }
     const char letter = args[0].size() == 2 ? DriveLetter(args[0]) : '\0';
     if (args.size() != 2 || letter < 'A' || letter > 'Z') {

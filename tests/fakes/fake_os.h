@@ -113,10 +113,6 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::intptr_t ShellExecuteW(const std::string& file, int showCommand) override;
 
   private:
-    struct Pipe {
-        std::string data;
-        bool writeEndOpen = true;
-    };
     struct HandleObject {
         enum Kind { PipeRead, PipeWrite, Process, Thread, RegistryKey, IdList } kind;
         int pipe = 0;
@@ -124,6 +120,9 @@ class FakeOs : public platform::Os, public FaultPlan {
     };
     // Records a call with its main argument; true when it is to fail.
     bool Record(const std::string& call, const std::string& argument);
+    // A value set through the key behind a handle; the error when it is to fail or there is none.
+    long SetValue(const std::string& call, platform::Handle key, const std::string& valueName,
+                  RegistryValue value);
     // The path of the registry key behind a handle, or null.
     const std::string* KeyPath(platform::Handle key) const;
     platform::Handle NewHandle(HandleObject object);
@@ -136,23 +135,18 @@ class FakeOs : public platform::Os, public FaultPlan {
     std::string LossyAnsi(const std::string& text) const;
 
     int codePage_;
-    int oemCodePage_;
     std::map<char, std::uint32_t> driveTypes_;
     std::set<char> readOnlyDrives_;
     std::set<std::string> folders_; // resolved
     std::map<std::string, std::string> files_;
     std::map<std::string, std::string> shortNames_; // resolved long path to short form
-    struct LongName {
-        std::string spelling; // as given
-        std::string resolved;
-    };
-    std::map<std::string, LongName> longNames_;                     // by resolved short form
+    std::map<std::string, std::string> longNames_;  // resolved short form to the long path given
     std::map<std::string, std::optional<std::uint64_t>> heldFiles_; // resolved, to its end
     std::uint64_t slept_ = 0;                                       // milliseconds
     std::map<char, std::string> mappings_;
     std::map<std::string, FakeProgram> programs_;
     std::map<platform::Handle, HandleObject> handles_;
-    std::map<int, Pipe> pipes_;
+    std::map<int, std::string> pipes_; // what is written and not yet read
     std::vector<std::string> calls_;
     platform::Handle nextHandle_ = 0x100;
     int nextPipe_ = 1;

@@ -15,13 +15,9 @@ template <class... Values> std::vector<std::intptr_t> Arguments(Values... values
     return {static_cast<std::intptr_t>(values)...};
 }
 
-class FakeTrayWindow : public platform::TrayWindow {
-  public:
-    explicit FakeTrayWindow(platform::Handle handle) : handle_(handle) {}
-    platform::Handle WindowHandle() const override { return handle_; }
-
-  private:
-    platform::Handle handle_;
+struct FakeTrayWindow : platform::TrayWindow {
+    platform::Handle handle;
+    platform::Handle WindowHandle() const override { return handle; }
 };
 
 } // namespace
@@ -39,25 +35,9 @@ void FakeControl::SetChecked(bool checked) {
     checked_ = checked;
 }
 
-bool FakeControl::IsList() const {
-    return layout_.kind == platform::ControlKind::ListBox ||
-           layout_.kind == platform::ControlKind::DropDownList;
-}
-
-std::string FakeControl::SelectedItem() const {
-    return listIndex_ < 0 ? std::string() : items_[static_cast<std::size_t>(listIndex_)];
-}
-
 void FakeControl::Clear() {
     items_.clear();
     listIndex_ = -1;
-}
-
-std::string FakeControl::List(int index) const {
-    if (index < 0 || index >= ListCount()) {
-        throw std::out_of_range("no list entry " + std::to_string(index));
-    }
-    return items_[static_cast<std::size_t>(index)];
 }
 
 bool FakeControl::Select(const std::string& item) {
@@ -85,8 +65,9 @@ FakeForm::FakeForm(const platform::FormLayout& layout, platform::FormEvents& eve
     const bool tool = layout.frame == platform::FrameStyle::ToolWindow;
     width_ = layout.clientWidth + (tool ? kToolFrameWidth : 0);
     height_ = layout.clientHeight + (tool ? kToolFrameHeight : 0);
-    topLeft_ = {(FakeToolkit::kScreenWidth - width_) / 2,
-                (FakeToolkit::kScreenHeight - height_) / 2};
+    const platform::ScreenRect& screen = toolkit_.screens.front().area;
+    topLeft_ = {screen.left + (screen.width - width_) / 2,
+                screen.top + (screen.height - height_) / 2};
     dpi_ = toolkit_.DpiAt(topLeft_);
 }
 
@@ -155,9 +136,10 @@ std::unique_ptr<platform::Form> FakeToolkit::CreateForm(const platform::FormLayo
 std::unique_ptr<platform::TrayWindow>
 FakeToolkit::CreateTrayWindow(platform::TrayWindowEvents& events) {
     trayEvents_ = &events;
-    const platform::Handle handle = nextHandle_;
+    auto window = std::make_unique<FakeTrayWindow>();
+    window->handle = nextHandle_;
     nextHandle_ += 0x1000;
-    return std::make_unique<FakeTrayWindow>(handle);
+    return window;
 }
 
 int FakeToolkit::MsgBox(const std::string& text, int style) {
@@ -180,7 +162,6 @@ void FakeToolkit::DoEvents() {
 }
 
 bool FakeToolkit::Record(WindowCall call) {
-    Count(call.name);
     const bool fails = Fails(call.name);
     windowCalls.push_back(std::move(call));
     return fails;
@@ -233,7 +214,6 @@ bool FakeToolkit::SetForegroundWindow(platform::Handle window) {
 }
 
 bool FakeToolkit::ShellNotifyIcon(std::uint32_t message, const platform::NotifyIconData& data) {
-    Count("ShellNotifyIcon");
     notifyCalls.push_back({message, data});
     return !Fails("ShellNotifyIcon") && data.cbSize != 0;
 }

@@ -28,8 +28,8 @@ class FakeControl final : public virtual platform::Label,
   public:
     FakeControl(const platform::ControlLayout& layout, platform::Handle handle);
 
-    // A list's text is its selected item's.
-    std::string Text() const override { return IsList() ? SelectedItem() : text_; }
+    // A list's text is its selected item's; its own text is empty.
+    std::string Text() const override { return listIndex_ < 0 ? text_ : List(listIndex_); }
     void SetText(const std::string& text) override { text_ = text; }
     bool Visible() const override { return visible_; }
     void SetVisible(bool visible) override { visible_ = visible; }
@@ -45,7 +45,9 @@ class FakeControl final : public virtual platform::Label,
     void Clear() override;
     void AddItem(const std::string& item) override { items_.push_back(item); }
     int ListCount() const override { return static_cast<int>(items_.size()); }
-    std::string List(int index) const override;
+    std::string List(int index) const override {
+        return items_.at(static_cast<std::size_t>(index));
+    }
     int ListIndex() const override { return listIndex_; }
     void SetListIndex(int index) override { listIndex_ = index; }
 
@@ -59,9 +61,6 @@ class FakeControl final : public virtual platform::Label,
     std::function<void(const FakeControl&)> onChecked;
 
   private:
-    bool IsList() const;
-    std::string SelectedItem() const;
-
     platform::ControlLayout layout_;
     platform::Handle handle_;
     std::string text_;
@@ -186,9 +185,6 @@ struct FakeScreen {
 // records (and "ShellNotifyIcon"): they then return zero.
 class FakeToolkit : public platform::Toolkit, public FaultPlan {
   public:
-    static constexpr int kScreenWidth = 1024;
-    static constexpr int kScreenHeight = 768;
-
     const std::string& AppTitle() const override { return appTitle; }
     std::unique_ptr<platform::Form> CreateForm(const platform::FormLayout& layout,
                                                platform::FormEvents& events) override;
@@ -227,7 +223,7 @@ class FakeToolkit : public platform::Toolkit, public FaultPlan {
     std::vector<WindowCall> windowCalls;
     std::vector<NotifyCall> notifyCalls;
     // The primary screen first: forms open centred on it.
-    std::vector<FakeScreen> screens{{{0, 0, kScreenWidth, kScreenHeight}, 96}};
+    std::vector<FakeScreen> screens{{{0, 0, 1024, 768}, 96}};
     int quits = 0;
     // List entries are this many pixels high for LB_ITEMFROMPOINT.
     static constexpr int kItemHeight = 16;

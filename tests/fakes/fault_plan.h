@@ -17,13 +17,10 @@ class FaultPlan {
     void FailOnce(const std::string& call, int occurrence) { once_ = {call, occurrence}; }
 
   protected:
-    // Every call is counted once, as it is made, before Fails is asked about it.
-    void Count(const std::string& call) { ++counts_[call]; }
-    bool Fails(const std::string& call) const {
-        const auto count = counts_.find(call);
-        return failing.count(call) != 0 ||
-               (once_ && once_->first == call && count != counts_.end() &&
-                count->second == once_->second);
+    // Counts the call, as it is made; true when it is to fail.
+    bool Fails(const std::string& call) {
+        const int count = ++counts_[call];
+        return failing.count(call) != 0 || once_ == std::pair(call, count);
     }
 
   private:

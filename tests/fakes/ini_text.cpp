@@ -57,59 +57,67 @@ bool IsKey(const std::string& line, const std::string& key) {
     return equals != std::string::npos && SameName(Trim(line.substr(0, equals)), key);
 }
 
+// The first `section` of the lines: its header, the line after its last, and the line of `key`
+// in it.
+struct Place {
+    std::size_t header;
+    std::size_t end;
+    std::optional<std::size_t> key;
+};
+
+std::optional<Place> Find(const std::vector<std::string>& lines, const std::string& section,
+                          const std::string& key) {
+    std::optional<Place> place;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<std::string> name = SectionName(lines[i]);
+        if (name && place) {
+            place->end = i;
+            break;
+        }
+        if (name && SameName(*name, section)) {
+            place = Place{i, lines.size(), std::nullopt};
+        } else if (place && !place->key && IsKey(lines[i], key)) {
+            place->key = i;
+        }
+    }
+    return place;
+}
+
 } // namespace
 
 std::optional<std::string> IniValue(const std::string& text, const std::string& section,
                                     const std::string& key) {
-    bool inSection = false;
-    for (const std::string& line : Lines(text)) {
-        if (const auto name = SectionName(line)) {
-            inSection = SameName(*name, section);
-        } else if (inSection && IsKey(line, key)) {
-            return Trim(line.substr(line.find('=') + 1));
-        }
+    const std::vector<std::string> lines = Lines(text);
+    const std::optional<Place> place = Find(lines, section, key);
+    if (!place || !place->key) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const std::string& line = lines[*place->key];
+    return Trim(line.substr(line.find('=') + 1));
 }
 
 std::string WriteIniValue(const std::string& text, const std::string& section,
                           const std::string& key, const std::optional<std::string>& value) {
     std::vector<std::string> lines = Lines(text);
-    std::optional<std::size_t> header;
-    std::size_t sectionEnd = lines.size();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (const auto name = SectionName(lines[i])) {
-            if (header) {
-                sectionEnd = i;
-                break;
-            }
-            if (SameName(*name, section)) {
-                header = i;
-            }
+    const std::optional<Place> place = Find(lines, section, key);
+    const auto at = [&](std::size_t line) {
+        return lines.begin() + static_cast<std::ptrdiff_t>(line);
+    };
+    if (place && place->key) {
+        if (value) {
+            lines[*place->key] = key + "=" + *value;
+        } else {
+            lines.erase(at(*place->key));
         }
-    }
-    if (header) {
-        for (std::size_t i = *header + 1; i < sectionEnd; ++i) {
-            if (IsKey(lines[i], key)) {
-                if (value) {
-                    lines[i] = key + "=" + *value;
-                } else {
-                    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-                }
-                return Join(lines);
-            }
-        }
-    }
-    if (!value) {
+    } else if (!value) {
         return text;
-    }
-    if (header) {
+    } else if (place) {
         // After the section's last non-empty line.
-        std::size_t at = sectionEnd;
-        while (at > *header + 1 && Trim(lines[at - 1]).empty()) {
-            --at;
+        std::size_t end = place->end;
+        while (end > place->header + 1 && Trim(lines[end - 1]).empty()) {
+            --end;
         }
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), key + "=" + *value);
+        lines.insert(at(end), key + "=" + *value);
     } else {
         lines.push_back("[" + section + "]");
         lines.push_back(key + "=" + *value);

@@ -30,29 +30,21 @@ std::size_t HandlesOpen() {
     return open;
 }
 
-// Folders of earlier runs may linger under a process id that Wine hands out again: take the
-// first free name, and leave nothing behind.
+// One folder of the prefix's own, emptied at the start, so that nothing of an earlier run is in
+// the way, and removed at the end. Runs in one prefix take turns.
 std::string ScratchFolder() {
-    static std::vector<std::filesystem::path> made;
-    static const struct Cleanup {
-        ~Cleanup() {
-            for (const auto& folder : made) {
-                std::error_code ignored;
-                std::filesystem::remove_all(folder, ignored);
-            }
+    static const struct Root {
+        std::filesystem::path path = std::filesystem::temp_directory_path() / "kesto-contract";
+        Root() { std::filesystem::remove_all(path); }
+        ~Root() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
         }
-    } cleanup;
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    for (int attempt = 0;; ++attempt) {
-        const std::wstring folder = std::wstring(temp) + L"kesto-contract-" +
-                                    std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                                    std::to_wstring(made.size()) + L"-" + std::to_wstring(attempt);
-        if (::CreateDirectoryW(folder.c_str(), nullptr)) {
-            made.push_back(folder);
-            return platform::win32::Narrow(folder);
-        }
-    }
+    } root;
+    static int made = 0;
+    const std::filesystem::path folder = root.path / std::to_string(++made);
+    std::filesystem::create_directories(folder);
+    return platform::win32::Narrow(folder.wstring());
 }
 
 void MakeFolders(const std::string& path) {

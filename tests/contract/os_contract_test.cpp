@@ -16,50 +16,32 @@ platform::Os& os() {
     return SystemUnderTest();
 }
 
-// The command runner itself, against the system under test: what it returns and what it told
-// the user.
-struct RunnerRun {
-    std::string output;
-    bool completed = false;
-    std::vector<std::string> messages;
-    std::size_t handlesLeftOpen = 0;
-};
-
-RunnerRun RunCommand(const std::string& commandLine) {
+// The command runner itself, against the system under test: what it returns, whether it ran, what
+// it told the user, and that it leaves no handle open.
+void ExpectRun(const std::string& commandLine, const std::string& output, bool completed,
+               const std::vector<std::string>& messages) {
+    SCOPED_TRACE(commandLine);
     fakes::FakeToolkit toolkit;
     command::DOSOutputs runner(os(), toolkit);
     runner.SetCommandLine(commandLine);
     const std::size_t openBefore = HandlesOpen();
-    // Braces evaluate in order: the handles are counted once the command has run.
-    RunnerRun run{runner.ExecuteCommand(), runner.Completed(), {}, HandlesOpen() - openBefore};
+    EXPECT_EQ(runner.ExecuteCommand(), output);
+    EXPECT_EQ(HandlesOpen(), openBefore);
+    EXPECT_EQ(runner.Completed(), completed);
+    std::vector<std::string> told;
     for (const auto& box : toolkit.messageBoxes) {
-        run.messages.push_back(box.text);
+        told.push_back(box.text);
     }
-    return run;
+    EXPECT_EQ(told, messages);
 }
 
 // Both outputs through one pipe, read more than once, up to the pipe's end; the error text comes
 // only from a child with a console of its own and no window for it (where the default terminal
-// would show a console program started hidden).
+// would show a console program started hidden). A missing program does not start.
 TEST(ProcessContract, ChildOutputAndErrorArriveThroughOnePipeFromAWindowlessConsole) {
-    const RunnerRun run = RunCommand(ChildCommandLine(600, "complaint"));
-    EXPECT_EQ(run.output, ChildOutput(600) + "complaint");
-    EXPECT_TRUE(run.completed);
-    EXPECT_EQ(run.messages, std::vector<std::string>{});
-    EXPECT_EQ(run.handlesLeftOpen, 0u);
-
-    const RunnerRun silent = RunCommand(ChildCommandLine(0, "\"\""));
-    EXPECT_EQ(silent.output, "");
-    EXPECT_TRUE(silent.completed);
-    EXPECT_EQ(silent.handlesLeftOpen, 0u);
-}
-
-TEST(ProcessContract, MissingProgramDoesNotStartAndLeavesNoHandle) {
-    const RunnerRun run = RunCommand("kesto-no-such-program-here /x");
-    EXPECT_EQ(run.output, "");
-    EXPECT_FALSE(run.completed);
-    EXPECT_EQ(run.messages, std::vector<std::string>{"File or command not found"});
-    EXPECT_EQ(run.handlesLeftOpen, 0u);
+    ExpectRun(ChildCommandLine(600, "complaint"), ChildOutput(600) + "complaint", true, {});
+    ExpectRun(ChildCommandLine(0, "\"\""), "", true, {});
+    ExpectRun("kesto-no-such-program-here /x", "", false, {"File or command not found"});
 }
 
 // The folder's name is one no code page of these runs can spell, and a look-alike that best fit

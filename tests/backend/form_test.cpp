@@ -27,23 +27,29 @@ TEST(SetWindowShape, TheWindowTakesTheShapeAndARegionItRefusesIsDeleted) {
     EXPECT_EQ(GetObjectType(refused), 0u) << "the refused region is still alive";
 }
 
+// A button (the first control, so its id is the first), a painted title and a painted frame.
+const FormLayout kTestForm = {.name = "frmTest",
+                              .clientWidth = 120,
+                              .clientHeight = 110,
+                              .controls = {{.name = "cmdTest",
+                                            .kind = ControlKind::PushButton,
+                                            .text = "Test",
+                                            .place = {10, 80, 60, 20}},
+                                           {.name = "lblTitle",
+                                            .kind = ControlKind::Label,
+                                            .text = "Title",
+                                            .place = {4, 4, 100, 16},
+                                            .titleFont = true},
+                                           {.name = "Frame1",
+                                            .kind = ControlKind::GroupFrame,
+                                            .text = "Frame",
+                                            .place = {4, 24, 100, 50}}}};
+
 // The painted controls set fonts, colours and modes of their own; a context lent for
 // WM_PRINTCLIENT goes back to its owner as it came.
 TEST(PrintClient, LeavesTheContextAsItCame) {
     FormEvents events;
-    Win32Form form({.name = "frmPrinted",
-                    .clientWidth = 120,
-                    .clientHeight = 80,
-                    .controls = {{.name = "lblTitle",
-                                  .kind = ControlKind::Label,
-                                  .text = "Title",
-                                  .place = {4, 4, 100, 16},
-                                  .titleFont = true},
-                                 {.name = "Frame1",
-                                  .kind = ControlKind::GroupFrame,
-                                  .text = "Frame",
-                                  .place = {4, 24, 100, 50}}}},
-                   events);
+    Win32Form form(kTestForm, events);
 
     const HDC screen = GetDC(nullptr);
     const HDC dc = CreateCompatibleDC(screen);
@@ -96,14 +102,7 @@ class FailingOnce : public FormEvents {
 // frames, and comes out of the loop in ours; the form goes on working after it.
 TEST(MessageLoop, AHandlersExceptionComesOutOfTheLoopOnceAndTheFormStillWorks) {
     FailingOnce events;
-    Win32Form form({.name = "frmTest",
-                    .clientWidth = 100,
-                    .clientHeight = 40,
-                    .controls = {{.name = "cmdTest",
-                                  .kind = ControlKind::PushButton,
-                                  .text = "Test",
-                                  .place = {10, 10, 60, 20}}}},
-                   events);
+    Win32Form form(kTestForm, events);
     const HWND button = GetDlgItem(form.Window(), 1000);
     ASSERT_NE(button, nullptr);
     const auto click = [&] {

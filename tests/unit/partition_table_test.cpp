@@ -58,21 +58,6 @@ TEST_F(PartitionTableTest, OddLinesAreListedAndOnlyTheTableKeysAreWritten) {
               (std::vector<std::string>{messages::kConfirmRemoval, messages::kNotRemoved}));
 }
 
-TEST_F(PartitionTableTest, RefusedRemovalStillRefreshesFromTheLiveListing) {
-    Map('X', "D:\\Data");
-    Map('Y', "D:\\Other");
-    Load();
-    // Y: vanished meanwhile, so subst complains; X: is listed again.
-    os.RegisterProgram("subst", [](const std::vector<std::string>& arguments) {
-        return std::optional<std::string>(arguments.empty() ? "X:\\: => D:\\Data\r\n"
-                                                            : "Invalid parameter - Y:\r\n");
-    });
-    Remove("Y:\\: => D:\\Other");
-    EXPECT_EQ(toolkit.messageBoxes.back().text, messages::kNotRemoved);
-    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\Data"});
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
-}
-
 // Where ordinary users may not write, as under Program Files; started from the log-on entry, the
 // program sees its folder by its short name. Told once a run, after the first outcome.
 TEST_F(PartitionTableTest, ReadOnlyProgramFolderKeepsItsTableAndIsToldByItsLongName) {

@@ -40,8 +40,6 @@ const Refusal kRefusals[] = {
      "TxtDirector"},
     {"FolderIsAFile", [](fakes::FakeOs& os) { os.AddFile("C:\\file.txt"); },
      [](RefusalTest& t) { t.MapExisting("C:\\file.txt", "X:"); }, kWrongFolder, 48, "TxtDirector"},
-    {"FolderOnAMissingDrive", Nothing, [](RefusalTest& t) { t.MapExisting("Q:\\nothing", "X:"); },
-     kWrongFolder, 48, "TxtDirector"},
     {"MissingFolder", Nothing, [](RefusalTest& t) { t.MapExisting("C:\\missing", "X:"); },
      kWrongFolder, 48, "TxtDirector"},
     // Without a short form the code page can spell, subst would be handed another folder.

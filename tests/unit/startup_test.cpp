@@ -92,14 +92,6 @@ TEST_F(StartupTest, WindowIsSkinnedAndOnTopBeforeItIsShown) {
     EXPECT_EQ(captionAtShow, "Tarvel");
 }
 
-TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
-    Load();
-    Window().MouseDown(ui::imgTitleClose, 1);
-    EXPECT_TRUE(form->Loaded());
-    Window().Click(ui::imgTitleClose);
-    ExpectClosedOnce();
-}
-
 // A close posted to the window (the taskbar, Alt+F4, a task manager) while a message box is up
 // waits for the handler that showed it, and is then carried out.
 TEST_F(StartupTest, CloseDuringAMessageBoxIsCarriedOutWhenTheHandlerEnds) {

@@ -78,15 +78,7 @@ std::vector<Flow> UserFlows() {
          true,
          [](World& w) { w.Remove("W:\\: => D:\\Live"); },
          {Goal::Remove, 'W', kRemoved, {kNotRemoved}},
-         {kConfirmRemoval}},
-        {"refresh",
-         true,
-         [](World& w) {
-             w.form->RefreshPartitions();
-             w.form->FillList();
-         },
-         {},
-         {}}};
+         {kConfirmRemoval}}};
 }
 
 struct Fault {

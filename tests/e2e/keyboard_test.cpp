@@ -1,18 +1,10 @@
 // What a user does with the keyboard alone.
 #include "kesto_test.h"
-#include "messages.h"
-
-#include "uidriver/find.h"
-#include "uidriver/keyboard.h"
-#include "uidriver/poll.h"
-
-#include <windows.h>
 
 namespace kesto::e2e {
 
 namespace {
 
-using namespace std::chrono_literals;
 using uidriver::Window;
 
 // A key typed, and the control that has the focus afterwards.

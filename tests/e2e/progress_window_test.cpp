@@ -1,28 +1,13 @@
 // Making and removing a partition, and the progress window that stands over the main window while
 // subst runs, held back here for as long as the test watches.
 #include "kesto_test.h"
-#include "messages.h"
 
-#include "uidriver/find.h"
-#include "uidriver/poll.h"
-#include "uidriver/screenshot.h"
-#include "uidriver/text.h"
 #include "uidriver/working_form.h"
-
-#include <windows.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
 
 namespace kesto::e2e {
 
 namespace {
 
-namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 using uidriver::MessageIcon;
 using uidriver::Rect;
 

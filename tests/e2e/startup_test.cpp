@@ -1,26 +1,11 @@
 // What every start does before the user touches anything: make the saved partitions again,
 // register the program to run at log-on, and with /auto wait in the notification area.
 #include "kesto_test.h"
-#include "messages.h"
-
-#include "uidriver/poll.h"
-#include "uidriver/registry.h"
-#include "uidriver/text.h"
-#include "uidriver/tray_icon.h"
-
-#include <windows.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
 
 namespace kesto::e2e {
 
 namespace {
 
-namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 using uidriver::MessageIcon;
 
 class Startup : public KestoTest {

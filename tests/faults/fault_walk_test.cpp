@@ -2,7 +2,6 @@
 // with exactly that call failing; what such a run left behind must still be right.
 #include "fakes/code_page.h"
 #include "fakes/ini_text.h"
-#include "messages.h"
 #include "unit/main_form_fixture.h"
 
 #include <gtest/gtest.h>

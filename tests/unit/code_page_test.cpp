@@ -3,7 +3,6 @@
 // command line it cannot spell.
 #include "command/dos_outputs.h"
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {

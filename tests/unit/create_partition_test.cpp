@@ -1,6 +1,5 @@
 #include "app/command_line.h"
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {

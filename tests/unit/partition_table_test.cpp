@@ -2,7 +2,6 @@
 // program folder that cannot be written, a removal that subst refuses.
 #include "fakes/ini_text.h"
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {

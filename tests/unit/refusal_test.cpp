@@ -1,7 +1,6 @@
 // Choices the program refuses: it says why, with the kind of box that fits, puts the focus where
 // the choice is made, and changes nothing: no subst runs, no mapping, folder or table line is made.
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {

@@ -1,6 +1,5 @@
 #include "app/app_paths.h"
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {

@@ -98,7 +98,6 @@ TEST_F(OemListing, MappingsMadeOutsideAreListedAndRestoredToTheirOwnFolders) {
         Mappings().Map(letter, folders[i]);
         lines.push_back(Line(std::string{letter, ':'}, uidriver::Utf8Path(folders[i])));
     }
-    ASSERT_EQ(Mappings().List(), lines);
 
     Launch();
     EXPECT_TRUE(ShowsAndSavesTheListing());

@@ -1,16 +1,8 @@
 #include "kesto_test.h"
 
 #include "uidriver/bare_desktop.h"
-#include "uidriver/console.h"
 #include "uidriver/error.h"
-#include "uidriver/find.h"
-#include "uidriver/screenshot.h"
-#include "uidriver/text.h"
 
-#include <windows.h>
-
-#include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -18,8 +10,6 @@ namespace kesto::e2e {
 
 namespace {
 
-namespace fs = std::filesystem;
-using namespace std::chrono_literals;
 using uidriver::Utf8Path;
 
 // Wine starts a program in well under a second; a loaded machine may take much longer.

@@ -1,25 +1,41 @@
 // Each test gets the program in a folder of its own, so that it has its own kesto.ini, and
-// no drive mappings but those it makes itself.
+// no drive mappings but those it makes itself. The one header the case files include: with it
+// come the driver, Windows, the program's texts and what the cases use of the standard library.
 #pragma once
 
+#include "messages.h"
 #include "test_switches.h"
 
 #include "uidriver/console.h"
 #include "uidriver/controls.h"
+#include "uidriver/find.h"
 #include "uidriver/ini.h"
+#include "uidriver/keyboard.h"
 #include "uidriver/main_form.h"
 #include "uidriver/message_dialog.h"
+#include "uidriver/poll.h"
 #include "uidriver/process.h"
+#include "uidriver/registry.h"
+#include "uidriver/screenshot.h"
+#include "uidriver/text.h"
+#include "uidriver/tray_icon.h"
 #include "uidriver/window.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace kesto::e2e {
+
+namespace fs = std::filesystem;
+// Every wait is given in seconds.
+using namespace std::chrono_literals;
 
 // The short 8.3 form of an existing path.
 std::string ShortForm(const std::filesystem::path& path);

@@ -5,10 +5,6 @@
 #include "kesto_test.h"
 
 #include "ui/main_names.h"
-#include "uidriver/poll.h"
-#include "uidriver/screenshot.h"
-
-#include <windows.h>
 
 #include <map>
 
@@ -16,7 +12,6 @@ namespace kesto::e2e {
 
 namespace {
 
-using namespace std::chrono_literals;
 using platform::ControlKind;
 using uidriver::Rect;
 using uidriver::Window;

@@ -2,20 +2,12 @@
 // answers all the same. Mapping, listing and removing the other cases prove through the program.
 #include "kesto_test.h"
 
-#include "uidriver/text.h"
-
-#include <windows.h>
-
-#include <filesystem>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace kesto::e2e {
 
 namespace {
 
-namespace fs = std::filesystem;
 using uidriver::Utf8Path;
 
 using SubstExe = KestoTest;

@@ -1,22 +1,11 @@
 // The skinned frame around the controls: its shape, its pictures and its title-bar buttons.
 #include "kesto_test.h"
 
-#include "uidriver/poll.h"
-#include "uidriver/screenshot.h"
-#include "uidriver/text.h"
-#include "uidriver/tray_icon.h"
-
-#include <windows.h>
-
 #include <cstdlib>
-#include <filesystem>
-#include <string>
 
 namespace kesto::e2e {
 
 namespace {
-
-using namespace std::chrono_literals;
 
 using WindowShell = LaunchedKestoTest;
 

@@ -2,7 +2,6 @@
 // with exactly that call failing; what such a run left behind must still be right.
 #include "fakes/code_page.h"
 #include "fakes/ini_text.h"
-#include "messages.h"
 #include "unit/main_form_fixture.h"
 
 #include <gtest/gtest.h>
@@ -78,15 +77,7 @@ std::vector<Flow> UserFlows() {
          true,
          [](World& w) { w.Remove("W:\\: => D:\\Live"); },
          {Goal::Remove, 'W', kRemoved, {kNotRemoved}},
-         {kConfirmRemoval}},
-        {"refresh",
-         true,
-         [](World& w) {
-             w.form->RefreshPartitions();
-             w.form->FillList();
-         },
-         {},
-         {}}};
+         {kConfirmRemoval}}};
 }
 
 struct Fault {

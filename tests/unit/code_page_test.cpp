@@ -1,7 +1,8 @@
 // What only the in-memory Windows can give: a program folder without a short form that the ANSI
-// code page can spell, and listings in the OEM code page of folders the ANSI one cannot spell.
+// code page can spell, listings in the OEM code page of folders the ANSI one cannot spell, and a
+// command line it cannot spell.
+#include "command/dos_outputs.h"
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {
@@ -50,6 +51,25 @@ TEST_F(CodePageTest, ListedFolderTheCodePageCannotSpellIsSavedByItsShortForm) {
     EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\DATA~1\r\n");
     Restart();
     EXPECT_EQ(os.Mappings(), (std::map<char, std::string>{{'X', "D:\\DATA~1"}}));
+}
+
+// The rest of the command runner is proven by the contract suite against the real calls, by the
+// fault walk and by the decoder's fuzz target.
+TEST_F(CodePageTest, CommandLineTheCodePageCannotSpellIsNotRun) {
+    os.SetCodePage(1252);
+    int runs = 0;
+    os.RegisterProgram("subst", [&runs](const std::vector<std::string>&) {
+        ++runs;
+        return std::optional<std::string>("");
+    });
+    command::DOSOutputs runner(os, toolkit);
+    runner.SetCommandLine("subst X: D:\\照片");
+    EXPECT_EQ(runner.ExecuteCommand(), "");
+    EXPECT_FALSE(runner.Completed());
+    EXPECT_EQ(runs, 0);
+    ASSERT_EQ(toolkit.messageBoxes.size(), 1u);
+    EXPECT_EQ(toolkit.messageBoxes[0].text, "File or command not found");
+    EXPECT_EQ(os.OpenHandleCount(), 0u);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
-// A main window on the in-memory Windows: C: and D: fixed, the program in C:\Tools.
+// A main window on the in-memory Windows: C: and D: fixed, the program in C:\Tools; with it
+// come the texts it shows.
 #pragma once
 
 #include "app/main_form.h"
 #include "fakes/fake_os.h"
 #include "fakes/fake_toolkit.h"
+#include "messages.h"
 #include "ui/main_names.h"
 #include "ui/working_names.h"
 

@@ -2,7 +2,6 @@
 // program folder that cannot be written, a removal that subst refuses.
 #include "fakes/ini_text.h"
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {
@@ -56,21 +55,6 @@ TEST_F(PartitionTableTest, OddLinesAreListedAndOnlyTheTableKeysAreWritten) {
     EXPECT_EQ(CallCount("CreateProcess subst ab /d"), 1);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{messages::kConfirmRemoval, messages::kNotRemoved}));
-}
-
-TEST_F(PartitionTableTest, RefusedRemovalStillRefreshesFromTheLiveListing) {
-    Map('X', "D:\\Data");
-    Map('Y', "D:\\Other");
-    Load();
-    // Y: vanished meanwhile, so subst complains; X: is listed again.
-    os.RegisterProgram("subst", [](const std::vector<std::string>& arguments) {
-        return std::optional<std::string>(arguments.empty() ? "X:\\: => D:\\Data\r\n"
-                                                            : "Invalid parameter - Y:\r\n");
-    });
-    Remove("Y:\\: => D:\\Other");
-    EXPECT_EQ(toolkit.messageBoxes.back().text, messages::kNotRemoved);
-    EXPECT_EQ(Control(ui::listKesto).Items(), std::vector<std::string>{"X:\\: => D:\\Data"});
-    EXPECT_EQ(Ini(), "[KESTO]\r\n0=X:\\: => D:\\Data\r\n");
 }
 
 // Where ordinary users may not write, as under Program Files; started from the log-on entry, the

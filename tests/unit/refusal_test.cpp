@@ -1,7 +1,6 @@
 // Choices the program refuses: it says why, with the kind of box that fits, puts the focus where
 // the choice is made, and changes nothing: no subst runs, no mapping, folder or table line is made.
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {
@@ -40,8 +39,6 @@ const Refusal kRefusals[] = {
      "TxtDirector"},
     {"FolderIsAFile", [](fakes::FakeOs& os) { os.AddFile("C:\\file.txt"); },
      [](RefusalTest& t) { t.MapExisting("C:\\file.txt", "X:"); }, kWrongFolder, 48, "TxtDirector"},
-    {"FolderOnAMissingDrive", Nothing, [](RefusalTest& t) { t.MapExisting("Q:\\nothing", "X:"); },
-     kWrongFolder, 48, "TxtDirector"},
     {"MissingFolder", Nothing, [](RefusalTest& t) { t.MapExisting("C:\\missing", "X:"); },
      kWrongFolder, 48, "TxtDirector"},
     // Without a short form the code page can spell, subst would be handed another folder.

@@ -1,6 +1,5 @@
 #include "app/app_paths.h"
 #include "main_form_fixture.h"
-#include "messages.h"
 
 namespace kesto {
 namespace {
@@ -55,7 +54,8 @@ TEST_P(HeldTable, IsWaitedForAWhileThenLeftAloneUntilItCanBeRead) {
                                         messages::kConfirmRemoval, messages::kRemoved}));
 }
 
-TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindowBehindTheTrayIcon) {
+// The icon it hides behind is proven on the real window (Startup).
+TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindow) {
     for (const char* commandLine :
          {"kesto.exe /AUTO", "kesto.exe /auto x", "kesto.exe /auto ", "kesto.exe"}) {
         os.commandLine = commandLine;
@@ -67,8 +67,6 @@ TEST_F(StartupTest, OnlyTheExactAutoArgumentHidesTheWindowBehindTheTrayIcon) {
         Load();
         EXPECT_FALSE(Window().Visible()) << commandLine;
     }
-    ASSERT_FALSE(toolkit.notifyCalls.empty());
-    EXPECT_EQ(toolkit.notifyCalls.back().message, platform::kNimAdd);
 }
 
 // Its shape, place on top and colours are proven on the real window.
@@ -90,14 +88,6 @@ TEST_F(StartupTest, WindowIsSkinnedAndOnTopBeforeItIsShown) {
     EXPECT_EQ(toolkit.windowCalls[2].arguments[1],
               static_cast<std::intptr_t>(platform::kHwndTopmost));
     EXPECT_EQ(captionAtShow, "Tarvel");
-}
-
-TEST_F(StartupTest, ClosingUnloadsOnceRemovesTheIconAndEndsTheLoop) {
-    Load();
-    Window().MouseDown(ui::imgTitleClose, 1);
-    EXPECT_TRUE(form->Loaded());
-    Window().Click(ui::imgTitleClose);
-    ExpectClosedOnce();
 }
 
 // A close posted to the window (the taskbar, Alt+F4, a task manager) while a message box is up

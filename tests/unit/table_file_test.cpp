@@ -33,15 +33,6 @@ TEST_F(TableFileTest, LinesAreReadWholeOrNotAtAll) {
     EXPECT_EQ(table.ReadLine(3), "");
 }
 
-TEST_F(TableFileTest, SaveDropsStaleKeysAndLeavesTheRestOfTheFile) {
-    os.AddFile(kFile,
-               "[Other]\r\n0=keep\r\n[KESTO]\r\n0=X:\\: => Q:\\gone\r\n25=stale\r\n26=beyond\r\n");
-    EXPECT_TRUE(table.Save({"E:\\: => C:\\Data"}));
-    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n0=E:\\: => C:\\Data\r\n");
-    EXPECT_TRUE(table.Save({}));
-    EXPECT_EQ(Ini(), "[Other]\r\n0=keep\r\n[KESTO]\r\n26=beyond\r\n");
-}
-
 TEST_F(TableFileTest, SaveRewritesOnlyTheLinesThatChangedRemovingThemFirst) {
     // Hand-ordered: a rewritten key would move to the end of the section.
     os.AddFile(kFile, "[KESTO]\r\n2=G:\\: => D:\\g\r\n1=F:\\: => D:\\f\r\n0=E:\\: => D:\\e\r\n");

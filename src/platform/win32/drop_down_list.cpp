@@ -1,6 +1,8 @@
 // Drop-down combo boxes: their height and what only they answer.
 #include "platform/win32/drop_down_list.h"
 
+#include "platform/win32/fonts.h"
+
 namespace kesto::platform::win32 {
 
 namespace {
@@ -33,18 +35,31 @@ void Win32DropDownList::ApplyPlace() {
 
 // The closed height follows the font; the selection field is grown or shrunk to the height
 // the layout asks for. What CB_SETITEMHEIGHT sets and CB_GETITEMHEIGHT reports may differ by a
-// constant, which a second round makes up for.
+// constant, which a second round makes up for; a field that fitted a list before is tried first.
 void Win32DropDownList::FitClosedHeight(int height) {
-    auto field = static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-    for (int round = 0; round < 2; ++round) {
+    const Fonts& fonts = host_.GetFonts();
+    std::optional<int> setField = fonts.FittedField(height);
+    if (setField) {
+        SendMessageW(window_, CB_SETITEMHEIGHT, WPARAM(-1), *setField);
+    }
+    int field = setField ? *setField
+                         : static_cast<int>(SendMessageW(window_, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int round = 0; round < 3; ++round) {
         RECT closed;
         GetWindowRect(window_, &closed);
         const int difference = height - (closed.bottom - closed.top);
-        if (difference == 0 || field + difference <= 0) {
+        if (difference == 0) {
+            if (setField) {
+                fonts.NoteFittedField(height, *setField);
+            }
+            return;
+        }
+        if (field + difference <= 0) {
             return;
         }
         field += difference;
         SendMessageW(window_, CB_SETITEMHEIGHT, WPARAM(-1), field);
+        setField = field;
     }
 }
 

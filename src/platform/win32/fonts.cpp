@@ -29,4 +29,13 @@ HFONT CreateTitleFont(UINT dpi) {
 
 Fonts::Fonts(UINT dpi) : message_(CreateMessageFont(dpi)), title_(CreateTitleFont(dpi)) {}
 
+std::optional<int> Fonts::FittedField(int closedHeight) const {
+    const auto fitted = fittedFields_.find(closedHeight);
+    return fitted == fittedFields_.end() ? std::nullopt : std::optional(fitted->second);
+}
+
+void Fonts::NoteFittedField(int closedHeight, int field) const {
+    fittedFields_[closedHeight] = field;
+}
+
 } // namespace kesto::platform::win32

@@ -33,12 +33,21 @@ void OptionGroup::ClickNext(const Win32OptionButton& from, bool backward) {
     }
 }
 
+// Checking an automatic option button makes the system walk its group, round trips to the window
+// server at every start: the checked one is made plain, checked, and then made automatic.
 Win32OptionButton::Win32OptionButton(const ControlCreation& creation, OptionGroup& group)
-    : ChildControl(creation, {WC_BUTTONW, static_cast<DWORD>(BS_AUTORADIOBUTTON) |
-                                              (group.Empty() ? WS_GROUP : 0)}),
+    : ChildControl(creation,
+                   {WC_BUTTONW, static_cast<DWORD>(creation.entry.checked ? BS_RADIOBUTTON
+                                                                          : BS_AUTORADIOBUTTON) |
+                                    (group.Empty() ? WS_GROUP : 0)}),
       group_(group) {
     group_.Add(*this);
-    SendMessageW(window_, BM_SETCHECK, creation.entry.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (creation.entry.checked) {
+        SendMessageW(window_, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageW(window_, BM_SETSTYLE, BS_AUTORADIOBUTTON, FALSE);
+    } else {
+        SendMessageW(window_, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
 }
 
 bool Win32OptionButton::Checked() const {

@@ -38,13 +38,33 @@ const wchar_t* ClassNameOf(FrameStyle frame, int icon) {
     return icon != 0 ? L"KestoFormWithIcon" : L"KestoForm";
 }
 
-// Built hidden and empty: its size depends on the density of the screen it lands on.
+SIZE OuterSizeOf(FrameStyle frame, int clientWidth, int clientHeight, UINT dpi) {
+    const FrameStyles styles = StylesOf(frame);
+    const RECT client{0, 0, ToDevice(clientWidth, dpi), ToDevice(clientHeight, dpi)};
+    const RECT outer = OuterRectFor(client, styles.style, styles.exStyle, dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+RECT CentredOnWorkArea(SIZE size) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - size.cx) / 2;
+    const int top = work.top + (work.bottom - work.top - size.cy) / 2;
+    return {left, top, left + size.cx, top + size.cy};
+}
+
+// Built hidden and empty, already where it stands at the screen's density: moved there later,
+// it would cost every start round trips to the window server.
 HWND CreateFormWindow(const FormLayout& layout, int icon, WNDPROC procedure) {
     const wchar_t* className = ClassNameOf(layout.frame, icon);
     RegisterWindowClass(className, procedure, icon);
     const FrameStyles styles = StylesOf(layout.frame);
+    const RECT place = CentredOnWorkArea(
+        OuterSizeOf(layout.frame, layout.clientWidth, layout.clientHeight, DpiOf(nullptr)));
     return CreateWindowExW(styles.exStyle, className, Widen(layout.caption).c_str(), styles.style,
-                           0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                           place.left, place.top, place.right - place.left,
+                           place.bottom - place.top, nullptr, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
 }
 
 } // namespace
@@ -71,21 +91,20 @@ Win32Form::~Win32Form() {
     window_.reset();
 }
 
-// Its client area exactly as the layout asks, centred on the primary work area.
+// Its client area exactly as the layout asks, centred on the primary work area. It was made
+// there, unless the window's density is not the screen's.
 void Win32Form::FitAndCentre() {
-    const SIZE size = OuterSize();
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - size.cx) / 2;
-    const int top = work.top + (work.bottom - work.top - size.cy) / 2;
-    ::SetWindowPos(Window(), nullptr, left, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = CentredOnWorkArea(OuterSize());
+    RECT current;
+    GetWindowRect(Window(), &current);
+    if (!EqualRect(&current, &place)) {
+        ::SetWindowPos(Window(), nullptr, place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 SIZE Win32Form::OuterSize() const {
-    const FrameStyles styles = StylesOf(frame_);
-    const RECT client{0, 0, ToDevice(clientWidth_, dpi_), ToDevice(clientHeight_, dpi_)};
-    const RECT outer = OuterRectFor(client, styles.style, styles.exStyle, dpi_);
-    return {outer.right - outer.left, outer.bottom - outer.top};
+    return OuterSizeOf(frame_, clientWidth_, clientHeight_, dpi_);
 }
 
 // Fonts, places and shape again at the new density; the system suggests where to go.

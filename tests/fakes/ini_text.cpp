@@ -112,12 +112,7 @@ std::string WriteIniValue(const std::string& text, const std::string& section,
     } else if (!value) {
         return text;
     } else if (place) {
-        // After the section's last non-empty line.
-        std::size_t end = place->end;
-        while (end > place->header + 1 && Trim(lines[end - 1]).empty()) {
-            --end;
-        }
-        lines.insert(at(end), key + "=" + *value);
+        lines.insert(at(place->end), key + "=" + *value);
     } else {
         lines.push_back("[" + section + "]");
         lines.push_back(key + "=" + *value);

@@ -64,27 +64,6 @@ TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
     EXPECT_EQ(run->text, ShortForm(Folder() / L"") + "kesto.exe /auto");
 }
 
-// A backup or a virus scanner may hold the file just as the program starts at log-on, and let go
-// a moment later, before the listing is saved.
-TEST_F(Startup, ATableHeldAtLogOnIsLeftAsItWasAndTheUserIsToldOnce) {
-    SaveTable({Line("X:", uidriver::Utf8Path(NewFolder(L"kept")))});
-    const std::string before = Content(IniFile());
-    HANDLE held = CreateFileW(IniFile().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-
-    Start({"/auto", {}, {}, {}});
-    const uidriver::MessageDialog box = NextMessage();
-    CloseHandle(held);
-    EXPECT_EQ(box.Text(), messages::TableNotRead(uidriver::Utf8Path(IniFile())));
-    EXPECT_EQ(box.Icon(), MessageIcon::Warning);
-    Answer(box, IDOK);
-    WaitUntilLoaded();
-    EXPECT_FALSE(ShownMessage());
-    EXPECT_TRUE(Mappings().List().empty());
-    EXPECT_EQ(Content(IniFile()), before);
-}
-
 } // namespace
 
 } // namespace kesto::e2e

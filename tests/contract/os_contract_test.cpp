@@ -72,6 +72,7 @@ TEST(FileContract, FoldersAttributesAndShortNames) {
     const auto probe = os().GetFileAttributesW(folder + "\\probe.ini");
     ASSERT_TRUE(probe.has_value());
     EXPECT_EQ(*probe & platform::kFileAttributeDirectory, 0u);
+    EXPECT_FALSE(os().CreateDirectoryW(folder + "\\probe.ini"));
     EXPECT_FALSE(os().GetFileAttributesW(lookAlike + "\\probe.ini").has_value());
     // Too small a buffer: the size needed, terminator included, and nothing written.
     EXPECT_GT(os().GetShortPathNameW(folder, 4, shortPath), 4u);

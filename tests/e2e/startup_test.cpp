@@ -18,7 +18,7 @@ class Startup : public KestoTest {
     }
 };
 
-TEST_F(Startup, MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart) {
+TEST_F(Startup, MakesTheSavedPartitionsAgainAtLogOnAndWaitsBehindTheTrayIcon) {
     ASSERT_EQ(GetDriveTypeA("Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
     const fs::path kept = NewFolder(L"kept");
     std::ofstream(kept / L"kept.txt") << "kept";

@@ -50,7 +50,7 @@ TEST_F(WindowShell, IsATopmostRoundedRectangleWithTheSkinFittedToIt) {
 
 // The taskbar's click, Win+Down and the system menu all send the window WM_SYSCOMMAND. Its
 // minimise button is pressed as screen readers' proxies press a push button, which must leave the
-// focus alone; Startup.MakesTheSavedPartitionsAgainAndKeepsThemAtTheNextStart clicks it.
+// focus alone; Startup.MakesTheSavedPartitionsAgainAtLogOnAndWaitsBehindTheTrayIcon clicks it.
 TEST_F(WindowShell, MinimisesAndRestoresOnTheTaskbarsCommandsAndClosesFromItsTitleBar) {
     const uidriver::Window& frame = Main().Frame();
     const auto tray = uidriver::TrayIcon::Of(Program().Id(), 10s);

@@ -91,7 +91,8 @@ void FakeOs::AddFile(const std::string& path, const std::string& content) {
 bool FakeOs::FolderExists(const std::string& path) const {
     const std::string resolved = Resolve(path);
     if (resolved.size() == 2) {
-        return driveTypes_.count(resolved[0]) != 0;
+        const auto drive = driveTypes_.find(resolved[0]);
+        return drive != driveTypes_.end() && drive->second != platform::kDriveNoRootDir;
     }
     return folders_.count(resolved) != 0;
 }
@@ -380,7 +381,8 @@ std::string FakeOs::GetLongPathNameW(const std::string& path) {
 bool FakeOs::CreateDirectoryW(const std::string& path) {
     const std::string resolved = Resolve(path);
     if (Record("CreateDirectory", path) || resolved.size() <= 2 || InvalidName(resolved) ||
-        FolderExists(path) || !DriveWritable(resolved) || !FolderExists(ParentOf(resolved))) {
+        FolderExists(path) || files_.count(resolved) != 0 || !DriveWritable(resolved) ||
+        !FolderExists(ParentOf(resolved))) {
         return false;
     }
     folders_.insert(resolved);
@@ -502,7 +504,7 @@ std::string FakeOs::Subst(const std::vector<std::string>& args) {
     }
     if (Upper(args[1]) == "/D") {
         if (mappings_.erase(letter) == 0) {
-            return LossyAnsi("Invalid parameter - " + args[0] + "\r\n");
+            return LossyAnsi("Invalid parameter - " + Upper(args[0]) + "\r\n");
         }
         return std::string();
     }

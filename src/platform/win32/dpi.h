@@ -9,7 +9,7 @@ namespace kesto::platform::win32 {
 constexpr UINT kLayoutDpi = 96;
 
 // The window's dots per inch where the system tells them per window (Windows 10 1607 on), the
-// screen's otherwise or for no window.
+// system's otherwise or for no window.
 UINT DpiOf(HWND window);
 
 // Outer rectangle of a window whose client area is `client`, with the frame at that density.

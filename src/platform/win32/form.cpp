@@ -53,7 +53,7 @@ RECT CentredOnWorkArea(SIZE size) {
     return {left, top, left + size.cx, top + size.cy};
 }
 
-// Built hidden and empty, already where it stands at the screen's density: moved there later,
+// Built hidden and empty, already where it stands at the system's density: moved there later,
 // it would cost every start round trips to the window server.
 HWND CreateFormWindow(const FormLayout& layout, int icon, WNDPROC procedure) {
     const wchar_t* className = ClassNameOf(layout.frame, icon);
@@ -92,7 +92,7 @@ Win32Form::~Win32Form() {
 }
 
 // Its client area exactly as the layout asks, centred on the primary work area. It was made
-// there, unless the window's density is not the screen's.
+// there, unless the window's density is not the system's.
 void Win32Form::FitAndCentre() {
     const RECT place = CentredOnWorkArea(OuterSize());
     RECT current;
